@@ -1,0 +1,80 @@
+#include "bridge/myqquickview.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QQuickItem>
+#include <QSettings>
+#include <QStandardPaths>
+
+myQQuickView::myQQuickView(QWidget* parent)
+    : QQuickWidget(parent)
+{
+    apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
+    modelId = 1;
+}
+
+// The settings objects live until the process ends, as the deferred writes of QSettings rely
+// on; only the lists go with the view.
+myQQuickView::~myQQuickView() = default;
+
+void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
+{
+    QObject* root = rootObject();
+    if (!root)
+        return;
+    auto arg = [&args](int i) { return Q_ARG(QVariant, args.at(i)); };
+    switch (args.size()) {
+    case 0:
+        QMetaObject::invokeMethod(root, function, type);
+        break;
+    case 1:
+        QMetaObject::invokeMethod(root, function, type, arg(0));
+        break;
+    case 2:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1));
+        break;
+    case 3:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1), arg(2));
+        break;
+    default:
+        QMetaObject::invokeMethod(root, function, type, arg(0), arg(1), arg(2), arg(3));
+        break;
+    }
+}
+
+void myQQuickView::initUI()
+{
+    invokeRoot("initUI", Qt::QueuedConnection);
+}
+
+void myQQuickView::runUI()
+{
+    invokeRoot("run", Qt::QueuedConnection);
+}
+
+bool myQQuickView::getMsgAns_FoolProofing()
+{
+    const QString title = tr("%1").arg(msgStrings.value(4));
+    const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
+    const auto answer = QMessageBox::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                             QMessageBox::Cancel);
+    return answer == QMessageBox::Ok;
+}
+
+QString myQQuickView::getCustomFilePath()
+{
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Image Files(*.png)"));
+    if (path.isEmpty())
+        return QString();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        file.close();
+        return path;
+    }
+    QMessageBox::warning(nullptr, tr("%1").arg(msgStrings.value(2)),
+                         QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
+    return QString();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QList>
+#include <QQuickWidget>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+
+class MS_HT66FB560;
+class QSettings;
+
+// The scene's only way into the program (context property "ui_View"), and the owner of the
+// working state. The slot order is the scene's contract: new slots go where the table puts
+// them, never at the end by habit. Every slot runs on the GUI thread; slots that talk to the
+// mouse block for the whole exchange.
+class myQQuickView : public QQuickWidget {
+    Q_OBJECT
+public:
+    explicit myQQuickView(QWidget* parent = nullptr);
+    ~myQQuickView() override;
+
+    // Set by the host window right after the controller's set-up; never owned here.
+    void setDevice(MS_HT66FB560* dev) { device = dev; }
+
+    // Profile store, outside the slot table.
+    void refresh();
+    void loadProfiles();
+    void saveProfiles();
+
+    // Input capture reports, queued to the scene's root.
+    void forwardKeyboard(bool isDown, int usbCode);
+    void forwardMouse(bool isDown, int buttonCode, uint x, uint y);
+
+public slots:
+    bool getMsgAns_FoolProofing();
+    QVariant z4_getApConfig(QString key);
+    void setAcceleration(bool acceleration);
+    void setCursorSpeed(uint cursorSpeed);
+    void setVerticalScrollLines(uint lines);
+    void setDoubleClickSpeed(uint speed);
+    bool getAcceleration();
+    uint getCursorSpeed();
+    uint getVerticalScrollLines();
+    uint getDoubleClickSpeed();
+    QVariantList z4_getDefaultProfile(QString key, uchar profileId);
+    void z4_loadProfile(int profile);
+    void z4_saveProfile(int profile);
+    void z4_resetProfile(int profile);
+    QStringList z4_getProductLayoutStrings(QString langCode);
+    void z4_SetDirty_Profile(uchar profileId);
+    void z4_SetDirty_Matrix(uchar profileId);
+    void z4_SetDirty_Other(uchar profileId);
+    uint z4_GetMaxDpiStage();
+    void z4_02H_SetCurrentProfile(uchar profileId);
+    void z4_03H_SetReportRate(uchar rate);
+    void z4_04H_SetDPIStage(uchar stage);
+    void z4_0CH_SetRGBLedEffect(uchar effect, uchar light, uchar speed);
+    void z4_0CH_SetDpi8Color(QVariantList src24);
+    void z4_0CH_SetDpi8Io(QVariantList src8);
+    void z4_0CH_SetDpi8Stage(QVariantList src16);
+    void z4_0DH_SetKeyMatrix(QVariantList src64);
+    void z4_0FH_SetMacroKey(QVariant macroId, QVariant name);
+    void z4_SetLED8StageColor(QVariantList src24);
+    uchar z4_82H_GetCurrentProfile();
+    uchar z4_83H_GetReportRate();
+    uchar z4_84H_GetDPIStage();
+    uchar z4_89H_GetRGBLedTwinkle();
+    QVariantList z4_8CH_GetRGBLedEffect();
+    QVariantList z4_8CH_GetDpi8Color();
+    QVariantList z4_8CH_GetDpi8Io();
+    QVariantList z4_8CH_GetDpi8Stage();
+    QVariantList z4_GetLED8StageColor();
+    void initUI();
+    void runUI();
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig();
+    void resetApconfig();
+    void loadMacroIniFromFile(QVariant name);
+    void saveMacroIniToFile(QVariant name);
+    void renameMacroIniFile(QVariant oldName, QVariant newName);
+    QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QString langCode);
+    QVariant createMacroIni();
+    QVariant deleteMacroIni(QVariant name);
+    QStringList getMacroIniNames();
+    QVariant saveMacroIni(QVariant name, QStringList macros);
+    QStringList loadMacroIni(QVariant name);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
+    QVariantList getKeydefine(QVariant matrixId);
+    QList<uchar> macroIncode(QStringList macros);
+
+private:
+    // Calls a function of the scene's root item; a root without it is silently skipped.
+    void invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args = {});
+
+    QSettings* apConfig = nullptr;
+    QStringList msgStrings;
+    int modelId = 1;
+    MS_HT66FB560* device = nullptr;
+    QSettings* profileFile = nullptr;
+};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs all tests: a normal build, then the same tests built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the listener tests with
+# ThreadSanitizer. Window, input and end-to-end tests run on a virtual X server.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+jobs=$(nproc)
+
+run_ctest() { # build-folder [ctest args...]
+    local dir=$1
+    shift
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
+}
+
+echo "== normal build"
+cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON
+cmake --build "$root/build-test" -j "$jobs"
+run_ctest "$root/build-test"
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=address,undefined
+cmake --build "$root/build-asan" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$root/build-asan"
+
+if [ -f "$root/tests/device/CMakeLists.txt" ]; then
+    echo "== ThreadSanitizer (listener)"
+    cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=thread
+    cmake --build "$root/build-tsan" -j "$jobs" --target tst_slave
+    TSAN_OPTIONS=halt_on_error=1 run_ctest "$root/build-tsan" -L listener
+fi
