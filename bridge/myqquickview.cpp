@@ -13,6 +13,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
     modelId = 1;
+    openStore();
 }
 
 // The settings objects live until the process ends, as the deferred writes of QSettings rely
