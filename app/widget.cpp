@@ -5,9 +5,8 @@
 #include "bridge/myqquickview.h"
 #include "device/devinfo.h"
 
-#include <QSettings>
-
 #include <QCoreApplication>
+#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
