@@ -39,9 +39,7 @@ myQQuickView* Widget::view() const
     return controler->view;
 }
 
-void Widget::checkDevice()
-{
-}
+void Widget::checkDevice() { }
 
 void Widget::startScene()
 {
