@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -27,9 +28,13 @@ private slots:
     void onMinimizeClosesTheWindow();
     void slotsWithoutHostDoNothing();
     void slotTableOrder();
+    void sceneDragMovesTheWindow();
+    void sceneCloseButtonEndsWithOnMinimize();
+    void sceneRelaysKeyReports();
 
 private:
     void writeConfig(const QByteArray& content);
+    void showRunningScene();
 
     QTemporaryDir dir;
     QString previousDir;
@@ -43,6 +48,15 @@ void tst_Ui_Controler::writeConfig(const QByteArray& content)
     QFile file(QStringLiteral("modules/setting/apConfig.bin"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// The root stays invisible, and so deaf to the mouse, until its start-up animation runs.
+void tst_Ui_Controler::showRunningScene()
+{
+    host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(host));
+    QVERIFY(QMetaObject::invokeMethod(controller->view->rootObject(), "run"));
+    QTRY_VERIFY(controller->view->rootObject()->isVisible());
 }
 
 void tst_Ui_Controler::init()
@@ -176,6 +190,41 @@ void tst_Ui_Controler::slotTableOrder()
         QStringList({ "onMinimize()", "onXChanged(int)", "onYChanged(int)", "setBusy(int)", "setBusy()" }));
     QCOMPARE(
         meta.method(meta.indexOfMethod("setBusy(int)")).parameterNames().value(0), QByteArray("busyTime"));
+}
+
+void tst_Ui_Controler::sceneDragMovesTheWindow()
+{
+    host->move(200, 200);
+    showRunningScene();
+    const QPoint start = host->pos();
+    QSignalSpy emptyAreaPressed(controller->view->rootObject(), SIGNAL(emptyAreaPressed()));
+    QTest::mousePress(controller->view, Qt::LeftButton, {}, QPoint(500, 300));
+    QTest::mouseMove(controller->view, QPoint(505, 297));
+    QTest::mouseRelease(controller->view, Qt::LeftButton, {}, QPoint(505, 297));
+    QCOMPARE(emptyAreaPressed.count(), 1);
+    QCOMPARE(host->pos(), start + QPoint(5, -3));
+}
+
+void tst_Ui_Controler::sceneCloseButtonEndsWithOnMinimize()
+{
+    showRunningScene();
+    QQuickItem* closeButton
+        = controller->view->rootObject()->findChild<QQuickItem*>(QStringLiteral("closeButton"));
+    QVERIFY(closeButton);
+    const QPointF centre
+        = closeButton->mapToScene(QPointF(closeButton->width() / 2, closeButton->height() / 2));
+    QTest::mouseClick(controller->view, Qt::LeftButton, {}, centre.toPoint());
+    QTRY_VERIFY_WITH_TIMEOUT(!host->isVisible(), 3000);
+}
+
+void tst_Ui_Controler::sceneRelaysKeyReports()
+{
+    QObject* root = controller->view->rootObject();
+    QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
+    QVERIFY(QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 0x04)));
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.at(0).at(0).toBool(), true);
+    QCOMPARE(keys.at(0).at(1).toInt(), 0x04);
 }
 
 QTEST_MAIN(tst_Ui_Controler)
