@@ -59,8 +59,8 @@ bool myQQuickView::getMsgAns_FoolProofing()
 {
     const QString title = tr("%1").arg(msgStrings.value(4));
     const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
-    const auto answer = QMessageBox::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                             QMessageBox::Cancel);
+    const auto answer = QMessageBox::warning(
+        nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
 }
 
@@ -76,6 +76,6 @@ QString myQQuickView::getCustomFilePath()
         return path;
     }
     QMessageBox::warning(nullptr, tr("%1").arg(msgStrings.value(2)),
-                         QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
+        QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
     return QString();
 }
