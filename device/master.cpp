@@ -31,8 +31,8 @@ hid_device* openCommandInterface(const QString& path)
     hid_device* handle = hid_open_path(nativePath.constData());
     // Tell "absent" from "no permission" for a path that detection actually found.
     if (!handle && !path.isEmpty())
-        qWarning().noquote() << "Cannot open HID device" << path << ":"
-                             << QString::fromWCharArray(hid_error(nullptr));
+        qWarning().noquote() << QStringLiteral("Cannot open HID device %1: %2")
+                                    .arg(path, QString::fromWCharArray(hid_error(nullptr)));
     return handle;
 }
 
