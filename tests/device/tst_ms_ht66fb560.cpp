@@ -239,7 +239,7 @@ void tst_MS_HT66FB560::destructionWaitsForTheListener()
     timer.start();
     device.reset();
     QCOMPARE(sim::openHandles(sim::Role::Vendor), 0);
-    QVERIFY(timer.elapsed() <= Slave::kReadTimeoutMs + 150);
+    QVERIFY(timer.elapsed() <= Slave::kReadTimeoutMs + 250);
 }
 
 QTEST_GUILESS_MAIN(tst_MS_HT66FB560)

@@ -12,7 +12,7 @@ using Lists = QList<QList<uchar>>;
 
 namespace {
 
-constexpr int kSlackMs = 200;
+constexpr int kSlackMs = 250;
 
 UsbDevice vendorDevice()
 {
