@@ -3,8 +3,10 @@
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
+#include "device/devinfo.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -41,6 +43,11 @@ myQQuickView* Widget::view() const
 
 void Widget::checkDevice()
 {
+    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    const QStringList names = config.value(QStringLiteral("common/product_name")).toStringList();
+    const bool found = device.detect(loadCatalogue(QStringLiteral(":/DevInfo.ini"), names));
+    controler->view->setConnected(found);
+    controler->view->refresh();
 }
 
 void Widget::startScene()
