@@ -105,8 +105,14 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    Q_UNUSED(matrixId);
-    return {};
+    constexpr int kSlotBytes = 4;
+    const ProfileStore& profiles = profileStore();
+    const QVariantList matrix = profiles.image(FwGroup::Matrix, profiles.curProfile());
+    // A slot beyond the list (bad index, short or not yet loaded matrix) gives no definition.
+    const qlonglong slot = matrixId.toLongLong();
+    if (slot < 0 || slot >= matrix.size() / kSlotBytes)
+        return {};
+    return matrix.mid(slot * kSlotBytes, kSlotBytes);
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros)

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -103,6 +104,10 @@ private slots:
     void exportWritesCopy();
     void exportOfMissingMacroOpensNoDialog();
     void libraryRoundTripThroughSlots();
+    void keyDefinitionOfCurrentProfile_data();
+    void keyDefinitionOfCurrentProfile();
+    void keyDefinitionFromProfileFileKeepsText();
+    void keyDefinitionBeforeLoadIsEmpty();
 
 private:
     QString macroFile(const QString& name) const
@@ -300,6 +305,58 @@ void tst_MacroSlots::libraryRoundTripThroughSlots()
     QVERIFY(!view->deleteMacroIni("Jump").toBool());
     QVERIFY(!view->deleteMacroIni("..").toBool());
     QCOMPARE(macroCommandsOnWire(), 0);
+}
+
+void tst_MacroSlots::keyDefinitionOfCurrentProfile_data()
+{
+    QTest::addColumn<QVariant>("matrixId");
+    QTest::addColumn<QVariantList>("expected");
+    QTest::newRow("first slot") << QVariant(0) << QVariantList { 0u, 1u, 2u, 3u };
+    QTest::newRow("last button slot") << QVariant(15) << QVariantList { 60u, 61u, 62u, 63u };
+    QTest::newRow("number from the scene") << QVariant(15.0) << QVariantList { 60u, 61u, 62u, 63u };
+    QTest::newRow("last slot in the list") << QVariant(31) << QVariantList { 124u, 125u, 126u, 127u };
+    QTest::newRow("beyond the list") << QVariant(32) << QVariantList();
+    QTest::newRow("negative") << QVariant(-1) << QVariantList();
+    QTest::newRow("huge") << QVariant(qlonglong(1) << 62) << QVariantList();
+}
+
+void tst_MacroSlots::keyDefinitionOfCurrentProfile()
+{
+    QFETCH(QVariant, matrixId);
+    QFETCH(QVariantList, expected);
+    sim::Bytes matrix(sim::kBlockLength);
+    for (int i = 0; i < sim::kBlockLength; ++i)
+        matrix[i] = uchar(i);
+    sim::setKeyMatrix(2, matrix);
+    sim::setCurrentProfile(2);
+    view->setConnected(true);
+    view->refresh();
+    const QVariantList slot = view->getKeydefine(matrixId);
+    QCOMPARE(slot.size(), expected.size());
+    for (int i = 0; i < slot.size(); ++i)
+        QCOMPARE(slot.at(i).toUInt(), expected.at(i).toUInt());
+}
+
+void tst_MacroSlots::keyDefinitionFromProfileFileKeepsText()
+{
+    QStringList matrix;
+    for (int i = 0; i < 128; ++i)
+        matrix << QString::number(255 - i);
+    {
+        QSettings file("modules/setting/p_Z4.bin", QSettings::IniFormat);
+        file.setValue("common/curProfile", 1);
+        file.setValue("matrix_fw/1", matrix);
+    }
+    view.reset();
+    view = std::make_unique<myQQuickView>();
+    view->setConnected(false);
+    view->refresh();
+    QCOMPARE(view->getKeydefine(15), QVariantList({ "195", "194", "193", "192" }));
+}
+
+void tst_MacroSlots::keyDefinitionBeforeLoadIsEmpty()
+{
+    QCOMPARE(view->getKeydefine(0), QVariantList());
 }
 
 QTEST_MAIN(tst_MacroSlots)
