@@ -1,5 +1,6 @@
 #include "macro/keynamemap.h"
 #include "macro/macroencoder.h"
+#include "tests/macro/macrostreamcheck.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -27,37 +28,6 @@ Bytes bytes(std::initializer_list<int> values)
     for (int v : values)
         out << uchar(v);
     return out;
-}
-
-// Walks the records between header and end record; returns an empty text when every record is
-// one the firmware can read, otherwise what is wrong.
-QString malformedRecord(const Bytes& stream, int* keyRecords)
-{
-    *keyRecords = 0;
-    if (stream.size() < 4 || stream[0] != 0x00 || stream[1] != 0x01)
-        return "no header";
-    if (stream[stream.size() - 2] != 0 || stream.last() != 0)
-        return "no end record";
-    const QList<uchar> codes = keyNameMap().values();
-    qsizetype i = 2;
-    while (i < stream.size() - 2) {
-        const uchar a = stream[i], b = stream[i + 1];
-        if (a == 0x00) {
-            if (b != 0x01 || i + 4 > stream.size() - 2)
-                return QString("bad long delay at %1").arg(i);
-            i += 4;
-        } else if (b == 0x01) {
-            if (a < 64)
-                return QString("short delay below 64 units at %1").arg(i);
-            i += 2;
-        } else {
-            if ((a & 0x7F) == 0 || !codes.contains(b))
-                return QString("bad key record at %1").arg(i);
-            ++*keyRecords;
-            i += 2;
-        }
-    }
-    return i == stream.size() - 2 ? QString() : "record runs into the end record";
 }
 
 QString randomLine(QRandomGenerator& rng, const QStringList& names)
@@ -90,8 +60,6 @@ private slots:
     void initTestCase() { initKeyNameMap(); }
     void encode_data();
     void encode();
-    void split_data();
-    void split();
     void deviceBlock_data();
     void deviceBlock();
     void randomScriptsGiveReadableStreams();
@@ -163,30 +131,6 @@ void tst_MacroEncoder::encode()
     QFETCH(QStringList, lines);
     QFETCH(Bytes, expected);
     QCOMPARE(MacroEncoder::encode(lines), expected);
-}
-
-void tst_MacroEncoder::split_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("tag");
-    QTest::newRow("key") << down("A") << "A" << MacroEncoder::kDownTag;
-    QTest::newRow("value with blanks") << down("L Shift") << "L Shift" << MacroEncoder::kDownTag;
-    QTest::newRow("exactly a tag") << MacroEncoder::kUpTag << "" << MacroEncoder::kUpTag;
-    QTest::newRow("short line is both") << "abc"
-                                        << "abc"
-                                        << "abc";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "";
-}
-
-void tst_MacroEncoder::split()
-{
-    QFETCH(QString, line);
-    const MacroEncoder::Action action = MacroEncoder::split(line);
-    QTEST(action.value, "value");
-    QTEST(action.tag, "tag");
 }
 
 void tst_MacroEncoder::deviceBlock_data()
