@@ -23,6 +23,7 @@ private slots:
     void damagedTotalIsClamped_data();
     void damagedTotalIsClamped();
     void linesWithCommasSurvive();
+    void escapedNamesOfOlderFilesRead();
     void configOfFreshMacro();
     void configRoundTripAndShortList();
     void damagedConfigReadsDefaults();
@@ -177,6 +178,14 @@ void tst_MacroLibrary::linesWithCommasSurvive()
     const QStringList lines { ", <    [Down]", "' \"    [Down]", "\\ |      [Up]", "KP 7     [Down]" };
     QVERIFY(lib->saveLines(name, lines));
     QCOMPARE(lib->lines(name), lines);
+}
+
+// Files written without a UTF-8 codec carry non-ASCII key names as \x escapes.
+void tst_MacroLibrary::escapedNamesOfOlderFilesRead()
+{
+    writeFile(path("m"), "[config]\ntotal=2\n[macro]\n0=\\x25ba    [Down]\n1=\xe2\x96\xba      [Up]\n");
+    const QString right(QChar(0x25BA));
+    QCOMPARE(lib->lines("m"), QStringList({ right + "    [Down]", right + "      [Up]" }));
 }
 
 void tst_MacroLibrary::configOfFreshMacro()
