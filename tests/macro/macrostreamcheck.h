@@ -14,6 +14,7 @@ inline QString malformedRecord(const QList<uchar>& stream, int* keyRecords)
         return QStringLiteral("no header");
     if (stream[stream.size() - 2] != 0 || stream.last() != 0)
         return QStringLiteral("no end record");
+    const QList<uchar> codes = keyNameMap().values();
     qsizetype i = 2;
     while (i < stream.size() - 2) {
         const uchar a = stream[i], b = stream[i + 1];
@@ -26,7 +27,7 @@ inline QString malformedRecord(const QList<uchar>& stream, int* keyRecords)
                 return QStringLiteral("short delay below 64 units at %1").arg(i);
             i += 2;
         } else {
-            if ((a & 0x7F) == 0 || !keyNameMap().values().contains(b))
+            if ((a & 0x7F) == 0 || !codes.contains(b))
                 return QStringLiteral("bad key record at %1").arg(i);
             ++*keyRecords;
             i += 2;
