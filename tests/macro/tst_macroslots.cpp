@@ -208,6 +208,12 @@ void tst_MacroSlots::commandPacketNamesMacroId()
     });
     QCOMPARE(int(packet->bytes[2]), 100);
     QCOMPARE(int(packet->bytes[3]), 0x80);
+    // The block follows as two output reports, each a report ID and 64 bytes.
+    sim::Bytes sent;
+    for (auto r = packet; r != wire.end(); ++r)
+        if (r->kind == sim::Kind::Output && r->bytes.size() == 65)
+            sent.insert(sent.end(), r->bytes.begin() + 1, r->bytes.end());
+    QCOMPARE(sent, bytes({ 0, 1, 0, 0 }));
 }
 
 void tst_MacroSlots::saveResendsMacroAButtonUses()
