@@ -103,6 +103,7 @@ private slots:
     void importIntoMissingMacroCopiesNothing();
     void exportWritesCopy();
     void exportOfMissingMacroOpensNoDialog();
+    void exportCancelledWritesNothing();
     void libraryRoundTripThroughSlots();
     void keyDefinitionOfCurrentProfile_data();
     void keyDefinitionOfCurrentProfile();
@@ -294,6 +295,16 @@ void tst_MacroSlots::exportOfMissingMacroOpensNoDialog()
     view->saveMacroIniToFile("missing");
     QTest::qWait(100);
     QVERIFY(!driver.seen);
+}
+
+void tst_MacroSlots::exportCancelledWritesNothing()
+{
+    const QString name = view->createMacroIni().toString();
+    const QStringList before = QDir(tmp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    ModalDriver driver([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    view->saveMacroIniToFile(name);
+    QVERIFY(driver.seen);
+    QCOMPARE(QDir(tmp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }
 
 void tst_MacroSlots::libraryRoundTripThroughSlots()
