@@ -19,8 +19,8 @@ myQQuickView::myQQuickView(QWidget* parent)
     openStore();
 }
 
-// The settings objects live until the process ends, as the deferred writes of QSettings rely
-// on; only the lists go with the view.
+// The store and the configuration flush their settings files as they go, so nothing written
+// in the last moments before the window closed is lost.
 myQQuickView::~myQQuickView() = default;
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
