@@ -1,5 +1,7 @@
 #include "bridge/myqquickview.h"
 
+#include "macro/keynamemap.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,6 +12,7 @@
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent)
 {
+    initKeyNameMap();
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
     modelId = 1;
