@@ -5,7 +5,6 @@
 #include "simmouse.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -56,16 +55,16 @@ void tst_Widget::deviceTimerSettlesAfter2048ms()
 
 void tst_Widget::burstOfChangesGivesOneDetection()
 {
-    QSignalSpy detections(&widget->deviceChangeTimer(), &QTimer::timeout);
-    QElapsedTimer sinceLast;
+    const QTimer& timer = widget->deviceChangeTimer();
+    QSignalSpy detections(&timer, &QTimer::timeout);
     for (int i = 0; i < 4; ++i) {
         widget->deviceChanged();
-        sinceLast.start();
+        // Each notification starts the settle period afresh.
+        QVERIFY2(timer.remainingTime() > 2000, qPrintable(QString::number(timer.remainingTime())));
         QTest::qWait(150);
+        QCOMPARE(detections.count(), 0);
     }
-    QVERIFY(detections.wait(3000));
-    const qint64 settled = sinceLast.elapsed();
-    QVERIFY2(settled >= 2040 && settled < 2600, qPrintable(QString::number(settled)));
+    QVERIFY(detections.wait(4000));
     QTest::qWait(300);
     QCOMPARE(detections.count(), 1);
 }
