@@ -3,6 +3,8 @@
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
+#include "system/copydatamessage.h"
+#include "system/inputhook.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +39,25 @@ Widget::~Widget() = default;
 myQQuickView* Widget::view() const
 {
     return controler->view;
+}
+
+void Widget::keyReport(std::uint8_t usage, std::uint8_t isDown, void* host)
+{
+    if (host)
+        static_cast<Widget*>(host)->view()->forwardKeyboard(isDown, usage);
+}
+
+void Widget::mouseReport(std::uint8_t button, std::uint8_t isDown, std::int32_t x, std::int32_t y, void* host)
+{
+    // Screen coordinates travel as unsigned values, as the scene has always received them.
+    if (host)
+        static_cast<Widget*>(host)->view()->forwardMouse(isDown, button, uint(x), uint(y));
+}
+
+void Widget::copyDataReport(const CopyData* data, void* host)
+{
+    if (host && data)
+        showCopyDataWarning(*data, static_cast<Widget*>(host)->windowTitle());
 }
 
 void Widget::checkDevice()
