@@ -105,7 +105,7 @@ private:
         if (evdev <= 0)
             return;
         const ScanCode code = scanCodeFromEvdev(unsigned(evdev));
-        std::uint32_t flags = code.extended ? InputHook::Extended : 0;
+        std::uint32_t flags = code.extended ? std::uint32_t(InputHook::Extended) : 0u;
         if (hook->keyState(leftAlt) || hook->keyState(rightAlt))
             flags |= InputHook::AltDown;
         hook->keyboardProc(0, pressed ? InputHook::KeyDown : InputHook::KeyUp, code.scan, flags);
