@@ -13,6 +13,6 @@ for file in system/pointerbackend_win.cpp system/inputhook_win.cpp system/inputh
     echo "ok $file"
 done
 
-qt=$(qtpaths6 --query QT_INSTALL_HEADERS)
+qt=$(qtpaths6 --query QT_INSTALL_HEADERS 2>/dev/null || echo /usr/include/x86_64-linux-gnu/qt6)
 "$cxx" "${flags[@]}" -isystem "$qt" -isystem "$qt/QtCore" "$root/system/copydata_win.cpp"
 echo "ok system/copydata_win.cpp"
