@@ -57,6 +57,6 @@ void Ui_Controler::setBusy(int busyTime)
 {
     if (!host || !view || !view->rootObject())
         return;
-    QMetaObject::invokeMethod(view->rootObject(), "setProtectUI", Qt::DirectConnection,
-                              Q_ARG(QVariant, QVariant(busyTime)));
+    QMetaObject::invokeMethod(
+        view->rootObject(), "setProtectUI", Qt::DirectConnection, Q_ARG(QVariant, QVariant(busyTime)));
 }

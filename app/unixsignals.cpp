@@ -41,7 +41,6 @@ UnixSignals::~UnixSignals()
 void UnixSignals::readPipe()
 {
     char buffer[16];
-    while (::read(pipeFds[1], buffer, sizeof buffer) > 0) {
-    }
+    while (::read(pipeFds[1], buffer, sizeof buffer) > 0) { }
     emit stopRequested();
 }

@@ -3,10 +3,12 @@
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
+#include "device/devinfo.h"
 #include "system/copydatamessage.h"
 #include "system/inputhook.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -62,6 +64,11 @@ void Widget::copyDataReport(const CopyData* data, void* host)
 
 void Widget::checkDevice()
 {
+    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+    const QStringList names = config.value(QStringLiteral("common/product_name")).toStringList();
+    const bool found = device.detect(loadCatalogue(QStringLiteral(":/DevInfo.ini"), names));
+    controler->view->setConnected(found);
+    controler->view->refresh();
 }
 
 void Widget::startScene()

@@ -13,6 +13,7 @@ myQQuickView::myQQuickView(QWidget* parent)
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
     modelId = 1;
+    openStore();
 }
 
 // The settings objects live until the process ends, as the deferred writes of QSettings rely
@@ -58,8 +59,8 @@ bool myQQuickView::getMsgAns_FoolProofing()
 {
     const QString title = tr("%1").arg(msgStrings.value(4));
     const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
-    const auto answer = QMessageBox::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                                             QMessageBox::Cancel);
+    const auto answer = QMessageBox::warning(
+        nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
 }
 
@@ -75,6 +76,6 @@ QString myQQuickView::getCustomFilePath()
         return path;
     }
     QMessageBox::warning(nullptr, tr("%1").arg(msgStrings.value(2)),
-                         QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
+        QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
     return QString();
 }

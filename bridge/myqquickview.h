@@ -1,11 +1,17 @@
 #pragma once
 
+#include "store/appconfig.h"
+#include "store/profilefiles.h"
+#include "store/profilestore.h"
+
 #include <QList>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
+
+#include <memory>
 
 class MS_HT66FB560;
 class PointerSettings;
@@ -24,10 +30,18 @@ public:
     // Set by the host window right after the controller's set-up; never owned here.
     void setDevice(MS_HT66FB560* dev) { device = dev; }
 
-    // Profile store, outside the slot table.
+    // Profile store, outside the slot table. refresh() blocks for 26 exchanges with the mouse.
     void refresh();
     void loadProfiles();
     void saveProfiles();
+
+    // Detection's verdict, set by the host window before every refresh().
+    void setConnected(bool on) { store->setConnected(on); }
+    bool connected() const { return store->isConnected(); }
+    // The current profile and the images, for slots of other groups (key matrix, macros).
+    ProfileStore& profileStore() { return *store; }
+    // The profile file dialogs, replaceable by tests.
+    ProfileFiles& profileFiles() { return *files; }
 
     // Input capture reports, queued to the scene's root.
     void forwardKeyboard(bool isDown, int usbCode);
@@ -94,6 +108,12 @@ public slots:
     QList<uchar> macroIncode(QStringList macros);
 
 private:
+    // Wraps the configuration and profile files in the store classes and loads the start-up state.
+    void openStore();
+    // Store change, mark, send: the order every image setter keeps.
+    void editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
+    void sendImage(FwGroup group, int profile);
+
     // Calls a function of the scene's root item; a root without it is silently skipped.
     void invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args = {});
     // The current profile's pointer settings, applied through the system's backend.
@@ -104,4 +124,7 @@ private:
     int modelId = 1;
     MS_HT66FB560* device = nullptr;
     QSettings* profileFile = nullptr;
+    std::unique_ptr<AppConfig> appConfig; // owns apConfig
+    std::unique_ptr<ProfileStore> store; // works on profileFile
+    std::unique_ptr<ProfileFiles> files;
 };

@@ -16,8 +16,7 @@ PointerBackend& systemPointer()
 
 PointerSettings myQQuickView::pointerSettings() const
 {
-    return PointerSettings(
-        *profileFile, profileFile->value(QStringLiteral("common/curProfile"), 0).toInt(), systemPointer());
+    return PointerSettings(*profileFile, store->curProfile(), systemPointer());
 }
 
 void myQQuickView::setAcceleration(bool acceleration)

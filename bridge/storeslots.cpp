@@ -1,38 +1,238 @@
-// Profile store, configuration and device-facing slots of the bridge.
-// Placeholder bodies until the store lands: they answer as with an empty store.
+// Profile store, configuration, profile file and device-facing slots of the bridge. Setters
+// change the store, mark it dirty, then send; getters read the store only.
 #include "bridge/myqquickview.h"
 
-void myQQuickView::refresh() {}
-void myQQuickView::loadProfiles() {}
-void myQQuickView::saveProfiles() {}
+#include "device/ms_ht66fb560.h"
 
-QVariant myQQuickView::z4_getApConfig(QString) { return 0; }
-QVariantList myQQuickView::z4_getDefaultProfile(QString, uchar) { return {}; }
-void myQQuickView::z4_loadProfile(int) {}
-void myQQuickView::z4_saveProfile(int) {}
-void myQQuickView::z4_resetProfile(int) {}
-void myQQuickView::z4_SetDirty_Profile(uchar) {}
-void myQQuickView::z4_SetDirty_Matrix(uchar) {}
-void myQQuickView::z4_SetDirty_Other(uchar) {}
-uint myQQuickView::z4_GetMaxDpiStage() { return 0; }
-void myQQuickView::z4_02H_SetCurrentProfile(uchar) {}
-void myQQuickView::z4_03H_SetReportRate(uchar) {}
-void myQQuickView::z4_04H_SetDPIStage(uchar) {}
-void myQQuickView::z4_0CH_SetRGBLedEffect(uchar, uchar, uchar) {}
-void myQQuickView::z4_0CH_SetDpi8Color(QVariantList) {}
-void myQQuickView::z4_0CH_SetDpi8Io(QVariantList) {}
-void myQQuickView::z4_0CH_SetDpi8Stage(QVariantList) {}
-void myQQuickView::z4_0DH_SetKeyMatrix(QVariantList) {}
-void myQQuickView::z4_SetLED8StageColor(QVariantList) {}
-uchar myQQuickView::z4_82H_GetCurrentProfile() { return 0; }
-uchar myQQuickView::z4_83H_GetReportRate() { return 0; }
-uchar myQQuickView::z4_84H_GetDPIStage() { return 0; }
-uchar myQQuickView::z4_89H_GetRGBLedTwinkle() { return 0; }
-QVariantList myQQuickView::z4_8CH_GetRGBLedEffect() { return {}; }
-QVariantList myQQuickView::z4_8CH_GetDpi8Color() { return {}; }
-QVariantList myQQuickView::z4_8CH_GetDpi8Io() { return {}; }
-QVariantList myQQuickView::z4_8CH_GetDpi8Stage() { return {}; }
-QVariantList myQQuickView::z4_GetLED8StageColor() { return {}; }
-void myQQuickView::saveApConfig(QVariantList) {}
-QVariantList myQQuickView::loadApConfig() { return {}; }
-void myQQuickView::resetApconfig() {}
+#include <QSettings>
+
+namespace {
+const QString kFactoryConfig = QStringLiteral("./modules/setting/apConfigD.bin");
+const QString kDefaultProfiles = QStringLiteral("./modules/setting/pD_Z4.bin");
+
+constexpr int kDpiIoFirst = 16; // profile 0 only
+constexpr int kLedColorFirst = 24; // profile 0 only
+constexpr int kMaxStageEntry = 70;
+constexpr int kEffectFirst = 71; // effect, brightness, speed
+constexpr int kDpiStageFirst = 84;
+constexpr int kDpiColorFirst = 104;
+constexpr int kStageEntry = 0; // single settings
+constexpr int kRateEntry = 1;
+constexpr int kLightingEntry = 2;
+constexpr uint kStoredStageMax = 207; // read back as kShownStageMax
+constexpr uint kShownStageMax = 159;
+constexpr uint kStoredEightColor = 8; // read back as 7
+} // namespace
+
+void myQQuickView::openStore()
+{
+    appConfig = std::make_unique<AppConfig>(apConfig, kFactoryConfig);
+    store = std::make_unique<ProfileStore>(profileFile);
+    files = std::make_unique<ProfileFiles>(*store, kDefaultProfiles);
+    files->setDialogParent(this);
+}
+
+void myQQuickView::refresh()
+{
+    store->refresh(device);
+}
+
+void myQQuickView::loadProfiles()
+{
+    store->loadProfiles();
+}
+
+void myQQuickView::saveProfiles()
+{
+    store->saveProfiles();
+}
+
+void myQQuickView::editImage(FwGroup group, int profile, int first, const QVariantList& values, int count)
+{
+    store->setEntries(group, profile, first, values, count);
+    store->markDirty(group, profile);
+    sendImage(group, profile);
+}
+
+void myQQuickView::sendImage(FwGroup group, int profile)
+{
+    if (!device || !ProfileStore::isProfile(profile))
+        return;
+    ProfileStore::Block bytes = store->block(group, profile);
+    if (group == FwGroup::Matrix)
+        device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data());
+    else
+        device->hid_0CH_SetFwProfile(uchar(profile), bytes.data());
+}
+
+QVariant myQQuickView::z4_getApConfig(QString key)
+{
+    return appConfig->modelValue(key);
+}
+
+QVariantList myQQuickView::z4_getDefaultProfile(QString key, uchar profileId)
+{
+    return files->defaultGroup(key, profileId);
+}
+
+void myQQuickView::z4_loadProfile(int profile)
+{
+    files->importProfile(profile);
+}
+
+void myQQuickView::z4_saveProfile(int profile)
+{
+    files->exportProfile(profile);
+}
+
+void myQQuickView::z4_resetProfile(int profile)
+{
+    files->resetProfile(profile);
+}
+
+void myQQuickView::z4_SetDirty_Profile(uchar profileId)
+{
+    store->markDirty(FwGroup::Profile, profileId);
+}
+
+void myQQuickView::z4_SetDirty_Matrix(uchar profileId)
+{
+    store->markDirty(FwGroup::Matrix, profileId);
+}
+
+void myQQuickView::z4_SetDirty_Other(uchar profileId)
+{
+    store->markDirty(FwGroup::Other, profileId);
+}
+
+uint myQQuickView::z4_GetMaxDpiStage()
+{
+    return store->value(FwGroup::Profile, store->curProfile(), kMaxStageEntry);
+}
+
+void myQQuickView::z4_02H_SetCurrentProfile(uchar profileId)
+{
+    store->setCurProfile(profileId);
+    if (device)
+        device->hid_02H_SetCurrentProfile(profileId);
+}
+
+void myQQuickView::z4_03H_SetReportRate(uchar rate)
+{
+    const uchar cur = store->curProfile();
+    store->setEntry(FwGroup::Other, cur, kRateEntry, int(rate));
+    store->markDirty(FwGroup::Other, cur);
+    if (device)
+        device->hid_03H_SetReportRate(rate, cur);
+}
+
+void myQQuickView::z4_04H_SetDPIStage(uchar stage)
+{
+    const uchar cur = store->curProfile();
+    store->setEntry(FwGroup::Other, cur, kStageEntry, int(stage));
+    store->markDirty(FwGroup::Other, cur);
+    if (device)
+        device->hid_04H_SetDPIStage(stage, cur);
+}
+
+void myQQuickView::z4_0CH_SetRGBLedEffect(uchar effect, uchar light, uchar speed)
+{
+    editImage(
+        FwGroup::Profile, store->curProfile(), kEffectFirst, { int(effect), int(light), int(speed) }, 3);
+}
+
+void myQQuickView::z4_0CH_SetDpi8Color(QVariantList src24)
+{
+    editImage(FwGroup::Profile, store->curProfile(), kDpiColorFirst, src24, 24);
+}
+
+void myQQuickView::z4_0CH_SetDpi8Io(QVariantList src8)
+{
+    editImage(FwGroup::Profile, 0, kDpiIoFirst, src8, 8);
+}
+
+void myQQuickView::z4_0CH_SetDpi8Stage(QVariantList src16)
+{
+    editImage(FwGroup::Profile, store->curProfile(), kDpiStageFirst, src16, 16);
+}
+
+void myQQuickView::z4_0DH_SetKeyMatrix(QVariantList src64)
+{
+    editImage(FwGroup::Matrix, store->curProfile(), 0, src64, 64);
+}
+
+void myQQuickView::z4_SetLED8StageColor(QVariantList src24)
+{
+    editImage(FwGroup::Profile, 0, kLedColorFirst, src24, 24);
+}
+
+uchar myQQuickView::z4_82H_GetCurrentProfile()
+{
+    return store->curProfile();
+}
+
+uchar myQQuickView::z4_83H_GetReportRate()
+{
+    return uchar(store->value(FwGroup::Other, store->curProfile(), kRateEntry));
+}
+
+uchar myQQuickView::z4_84H_GetDPIStage()
+{
+    return uchar(store->value(FwGroup::Other, store->curProfile(), kStageEntry));
+}
+
+uchar myQQuickView::z4_89H_GetRGBLedTwinkle()
+{
+    return uchar(store->value(FwGroup::Other, 0, kLightingEntry));
+}
+
+QVariantList myQQuickView::z4_8CH_GetRGBLedEffect()
+{
+    return store->entries(FwGroup::Profile, store->curProfile(), kEffectFirst, 3);
+}
+
+QVariantList myQQuickView::z4_8CH_GetDpi8Color()
+{
+    return store->entries(FwGroup::Profile, store->curProfile(), kDpiColorFirst, 24);
+}
+
+QVariantList myQQuickView::z4_8CH_GetDpi8Io()
+{
+    QVariantList indices = store->entries(FwGroup::Profile, 0, kDpiIoFirst, 8);
+    for (QVariant& index : indices) {
+        if (index.toUInt() == kStoredEightColor)
+            index = int(kStoredEightColor - 1);
+    }
+    return indices;
+}
+
+QVariantList myQQuickView::z4_8CH_GetDpi8Stage()
+{
+    QVariantList codes;
+    for (const QVariant& entry : store->entries(FwGroup::Profile, store->curProfile(), kDpiStageFirst, 16)) {
+        const uint code = entry.toUInt();
+        codes.append(code == kStoredStageMax ? kShownStageMax : code);
+    }
+    return codes;
+}
+
+QVariantList myQQuickView::z4_GetLED8StageColor()
+{
+    return store->entries(FwGroup::Profile, 0, kLedColorFirst, 24);
+}
+
+void myQQuickView::saveApConfig(QVariantList apConfigs)
+{
+    appConfig->save(apConfigs);
+}
+
+QVariantList myQQuickView::loadApConfig()
+{
+    return appConfig->load();
+}
+
+void myQQuickView::resetApconfig()
+{
+    appConfig->reset();
+    apConfig = appConfig->settings();
+}

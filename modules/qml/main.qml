@@ -22,6 +22,7 @@ Item {
     property int skin_No: 1
     property bool initialized: false
     property alias protecting: protectTimer.running
+    property alias protectInterval: protectTimer.interval
 
     function initUI() {
         initialized = true

@@ -1,0 +1,113 @@
+#include "device/master.h"
+
+#include "device/scramble.h"
+
+#include <QDebug>
+#include <hidapi.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool isReadingCommand(uchar code)
+{
+    return code & 0x80;
+}
+
+bool fitsBuffers(const UsbTask& task)
+{
+    if (task.featureLength < 1 || task.featureLength > kPacketLength)
+        return false;
+    if (task.dataLength < 0 || task.dataLength > kMaxDataLength)
+        return false;
+    const int reportLength = task.device.reportLength;
+    return task.dataLength == 0 || (reportLength >= 1 && reportLength <= kMaxReportLength);
+}
+
+hid_device* openCommandInterface(const QString& path)
+{
+    const QByteArray nativePath = path.toLocal8Bit();
+    hid_device* handle = hid_open_path(nativePath.constData());
+    // Tell "absent" from "no permission" for a path that detection actually found.
+    if (!handle && !path.isEmpty())
+        qWarning().noquote() << "Cannot open HID device" << path << ":"
+                             << QString::fromWCharArray(hid_error(nullptr));
+    return handle;
+}
+
+bool sendCommand(hid_device* handle, UsbTask& task, uchar code)
+{
+    if (task.device.scrambleOn)
+        scramble(task.command.data() + 1, task.device.codeBytes.data());
+    if (hid_send_feature_report(handle, task.command.data(), size_t(task.featureLength)) < 0)
+        return false;
+    if (isReadingCommand(code)
+        && hid_get_feature_report(handle, task.reply.data(), size_t(task.featureLength)) < 0)
+        return false;
+    return true;
+}
+
+// The last chunk is always whole, so it may reach past dataLength; it never reaches past
+// the task's buffer.
+int boundedChunk(int position, int chunk)
+{
+    return std::clamp(kMaxDataLength - position, 0, chunk);
+}
+
+bool readDataPhase(hid_device* handle, UsbTask& task, int chunk)
+{
+    const int reportLength = task.device.reportLength;
+    std::vector<uchar> report(size_t(reportLength) + 1);
+    bool ok = true;
+    for (int position = 0; position < task.dataLength; position += chunk) {
+        std::fill(report.begin(), report.end(), 0);
+        if (hid_read_timeout(handle, report.data(), report.size(), kDataReadTimeoutMs) <= 0)
+            ok = false;
+        std::copy_n(report.begin(), boundedChunk(position, chunk), task.data.begin() + position);
+    }
+    return ok;
+}
+
+bool writeDataPhase(hid_device* handle, UsbTask& task, int chunk)
+{
+    const int reportLength = task.device.reportLength;
+    std::vector<uchar> report(size_t(reportLength) + 1, 0);
+    bool ok = true;
+    for (int position = 0; position < task.dataLength; position += chunk) {
+        report[0] = 0x00;
+        std::copy_n(task.data.begin() + position, boundedChunk(position, chunk), report.begin() + 1);
+        if (hid_write(handle, report.data(), report.size()) < 0)
+            ok = false;
+        QThread::msleep(ulong(std::max(0, task.chunkDelay)));
+    }
+    return ok;
+}
+
+} // namespace
+
+bool Master::transfer(UsbTask& task)
+{
+    if (blocked) {
+        qDebug() << "true";
+        return false;
+    }
+    if (!fitsBuffers(task))
+        return false;
+    const uchar code = task.command[1];
+    hid_device* handle = openCommandInterface(task.device.commandPath);
+    if (!handle)
+        return false;
+    hid_set_nonblocking(handle, 0);
+    bool ok = sendCommand(handle, task, code);
+    if (ok) {
+        QThread::msleep(ulong(std::max(0, task.commandDelay)));
+        if (task.dataLength > 0) {
+            const int chunk = std::min(task.device.reportLength, task.dataLength);
+            ok = isReadingCommand(code) ? readDataPhase(handle, task, chunk)
+                                        : writeDataPhase(handle, task, chunk);
+        }
+    }
+    hid_close(handle);
+    return ok;
+}

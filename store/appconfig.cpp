@@ -1,0 +1,59 @@
+#include "store/appconfig.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+const QString kTotalKey = QStringLiteral("common/total");
+
+QString entryKey(int i)
+{
+    return QStringLiteral("common/") + QString::number(i);
+}
+} // namespace
+
+AppConfig::AppConfig(QSettings* liveSettings, const QString& factory)
+    : live(liveSettings)
+    , factoryFile(factory)
+{
+}
+
+AppConfig::~AppConfig()
+{
+    delete live;
+}
+
+void AppConfig::save(const QVariantList& entries)
+{
+    live->setValue(kTotalKey, int(entries.size()));
+    for (int i = 0; i < entries.size(); ++i)
+        live->setValue(entryKey(i), entries.at(i));
+}
+
+QVariantList AppConfig::load() const
+{
+    bool ok = false;
+    const qlonglong stored = live->value(kTotalKey, 0).toLongLong(&ok);
+    const int total = int(qBound(qlonglong(0), stored, qlonglong(kMaxEntries)));
+    QVariantList entries;
+    for (int i = 0; ok && i < total; ++i)
+        entries.append(live->value(entryKey(i), 0));
+    return entries;
+}
+
+void AppConfig::reset()
+{
+    const QString fileName = live->fileName();
+    // Flushing first leaves the old object nothing to write when it goes; the flushed
+    // changes die with the file they were written to.
+    live->sync();
+    delete live;
+    QFile::remove(fileName);
+    QFile::copy(factoryFile, fileName);
+    live = new QSettings(fileName, QSettings::IniFormat);
+}
+
+QVariant AppConfig::modelValue(const QString& key) const
+{
+    return live->value(QStringLiteral("Z4/") + key, 0);
+}

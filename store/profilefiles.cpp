@@ -1,0 +1,129 @@
+#include "store/profilefiles.h"
+
+#include "store/profilestore.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+const QString kImportKey = QStringLiteral("common/importProfile");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("myQQuickView", text);
+}
+
+QString desktop()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString key(const QString& group, int profile)
+{
+    return group + QLatin1Char('/') + QString::number(profile);
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+// Written beside the target and renamed over it on commit, so the old file survives a failure.
+bool copyReplacing(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray content = source.readAll();
+    if (target.write(content) != content.size()) {
+        target.cancelWriting();
+        return false;
+    }
+    return target.commit();
+}
+} // namespace
+
+ProfileFiles::ProfileFiles(ProfileStore& profileStore, const QString& defaults)
+    : store(profileStore)
+    , defaultsFile(defaults)
+    , saveChooser([](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    })
+    , openChooser([](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+        return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    })
+{
+}
+
+const QStringList& ProfileFiles::groups()
+{
+    static const QStringList names { QStringLiteral("profile_sw"), QStringLiteral("profile_fw"),
+        QStringLiteral("matrix_fw"), QStringLiteral("other_fw") };
+    return names;
+}
+
+bool ProfileFiles::exportProfile(int profile)
+{
+    const QString path = saveChooser(dialogParent, tr("Save File"), desktop(), tr("Profile(*.pf)"));
+    if (path.isEmpty())
+        return false;
+    QSettings* live = store.file();
+    if (sameFile(path, live->fileName())) {
+        qWarning() << "export: refusing to overwrite the live profile file" << path;
+        return false;
+    }
+    live->setValue(kImportKey, profile);
+    live->sync();
+    if (copyReplacing(live->fileName(), path))
+        return true;
+    qWarning() << "export: could not write" << path;
+    return false;
+}
+
+void ProfileFiles::importProfile(int profile)
+{
+    const QString path = openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"));
+    QSettings* live = store.file();
+    if (!path.isEmpty() && ProfileStore::isProfile(profile)) {
+        // The chosen file may be the live one: its pending changes must be on disk first.
+        live->sync();
+        const QSettings chosen(path, QSettings::IniFormat);
+        const int source = chosen.value(kImportKey, 0).toInt();
+        for (const QString& group : groups())
+            live->setValue(key(group, profile), chosen.value(key(group, source)));
+        live->sync();
+    }
+    store.loadProfiles();
+}
+
+void ProfileFiles::resetProfile(int profile)
+{
+    const QSettings defaults(defaultsFile, QSettings::IniFormat);
+    QSettings* live = store.file();
+    for (const QString& group : groups()) {
+        live->setValue(key(group, 0), defaults.value(key(group, 0)).toList());
+        if (ProfileStore::isProfile(profile))
+            live->setValue(key(group, profile), defaults.value(key(group, profile)).toList());
+    }
+    live->sync();
+    store.loadProfiles();
+}
+
+QVariantList ProfileFiles::defaultGroup(const QString& group, uchar profileId) const
+{
+    const QSettings defaults(defaultsFile, QSettings::IniFormat);
+    return defaults.value(key(group, profileId)).toList();
+}

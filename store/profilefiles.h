@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+
+#include <functional>
+
+class ProfileStore;
+class QWidget;
+
+// Export, import and reset of single profiles, and the default profiles. None of these talk to
+// the device; import and reset change the live profile file and reload the store from it.
+// The dialogs block in their own event loop.
+class ProfileFiles {
+public:
+    // Returns the chosen path, or an empty text when the user cancelled.
+    using Chooser = std::function<QString(
+        QWidget* parent, const QString& caption, const QString& dir, const QString& filter)>;
+
+    ProfileFiles(ProfileStore& store, const QString& defaultsFile);
+
+    // The real file dialogs are used unless a test replaces them.
+    void setSaveChooser(Chooser chooser) { saveChooser = std::move(chooser); }
+    void setOpenChooser(Chooser chooser) { openChooser = std::move(chooser); }
+    void setDialogParent(QWidget* parent) { dialogParent = parent; }
+
+    // Copies the whole live file to a chosen "*.pf" file, marked with `profile`. The copy is
+    // written beside the target and then replaces it, so a failure leaves an existing target
+    // intact; the live file itself is refused as a target. Returns whether a file was written.
+    bool exportProfile(int profile);
+    // Takes the marked profile's four groups from a chosen file into `profile` (0..5) of the
+    // live file; reloads the store in every case, also when the dialog was cancelled.
+    void importProfile(int profile);
+    // Restores `profile` and profile 0 from the defaults, then reloads the store.
+    void resetProfile(int profile);
+    // The list under `key`/`profileId` of the default file, read afresh; empty when absent.
+    QVariantList defaultGroup(const QString& key, uchar profileId) const;
+
+    static const QStringList& groups();
+
+private:
+    ProfileStore& store;
+    QString defaultsFile;
+    QWidget* dialogParent = nullptr;
+    Chooser saveChooser;
+    Chooser openChooser;
+};

@@ -1,0 +1,74 @@
+// Reading all six profiles from the mouse.
+#include "store/profilestore.h"
+
+#include "device/ms_ht66fb560.h"
+
+#include <QDebug>
+
+namespace {
+QVariantList toList(const ProfileStore::Block& bytes)
+{
+    QVariantList out;
+    out.reserve(ProfileStore::kImageSize);
+    for (uchar b : bytes)
+        out.append(int(b));
+    return out;
+}
+
+void warnKept(const char* what, int profile)
+{
+    qWarning().nospace() << "refresh: reading " << what << " of profile " << profile
+                         << " failed, the stored values are kept";
+}
+} // namespace
+
+void ProfileStore::refresh(MS_HT66FB560* device)
+{
+    if (!connected || !device) {
+        loadProfiles();
+        return;
+    }
+    // A failed read falls back on what the store holds; before the first load that is the file.
+    if (!loaded)
+        loadProfiles();
+    uchar profile = current;
+    device->hid_82H_GetCurrentProfile(profile);
+    if (profile != current)
+        setCurProfile(profile);
+    for (int n = 0; n < kProfiles; ++n)
+        readProfile(*device, n);
+    saveProfiles();
+}
+
+void ProfileStore::readProfile(MS_HT66FB560& device, int n)
+{
+    const uchar id = uchar(n);
+    Block image = block(FwGroup::Profile, n);
+    Block matrix = block(FwGroup::Matrix, n);
+    Block other {};
+    other[0] = uchar(value(FwGroup::Other, n, 0));
+    other[1] = uchar(value(FwGroup::Other, n, 1));
+    if (n == 0)
+        other[2] = uchar(value(FwGroup::Other, 0, 2));
+
+    // Block reads copy whatever arrived even on failure, so they land in a scratch buffer.
+    Block scratch {};
+    if (device.hid_8CH_GetFwProfile(id, scratch.data()))
+        image = scratch;
+    else
+        warnKept("the profile image", n);
+    if (device.hid_8DH_GetKeyMatrix(id, scratch.data()))
+        matrix = scratch;
+    else
+        warnKept("the key matrix", n);
+    if (!device.hid_84H_GetDPIStage(other[0], id))
+        warnKept("the DPI stage", n);
+    if (!device.hid_83H_GetReportRate(other[1], id))
+        warnKept("the report rate", n);
+    if (n == 0 && !device.hid_89H_GetRGBLedTwinkle(other[2]))
+        warnKept("the lighting type", n);
+
+    profileFw[n] = toList(image);
+    matrixFw[n] = toList(matrix);
+    otherFw[n] = toList(other);
+}

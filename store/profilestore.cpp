@@ -1,0 +1,197 @@
+#include "store/profilestore.h"
+
+#include <QSettings>
+
+namespace {
+const QString kCurProfileKey = QStringLiteral("common/curProfile");
+
+QString imageKey(FwGroup group, int profile)
+{
+    return ProfileStore::groupName(group) + QLatin1Char('/') + QString::number(profile);
+}
+
+QString dirtyKey(FwGroup group)
+{
+    return ProfileStore::groupName(group) + QStringLiteral("/dirty");
+}
+
+QVariantList emptyList;
+} // namespace
+
+ProfileStore::ProfileStore(QSettings* file)
+    : profileFile(file)
+{
+    loadDirtyList(FwGroup::Profile);
+    loadDirtyList(FwGroup::Matrix);
+    loadDirtyList(FwGroup::Other);
+    readCurProfile();
+}
+
+ProfileStore::~ProfileStore()
+{
+    profileFile->sync();
+}
+
+// A damaged value would leave every page pointing at no profile; the first one is safe.
+void ProfileStore::readCurProfile()
+{
+    bool ok = false;
+    const uint stored = profileFile->value(kCurProfileKey, 0).toUInt(&ok);
+    current = ok && isProfile(int(stored)) ? quint8(stored) : 0;
+}
+
+QString ProfileStore::groupName(FwGroup group)
+{
+    switch (group) {
+    case FwGroup::Profile:
+        return QStringLiteral("profile_fw");
+    case FwGroup::Matrix:
+        return QStringLiteral("matrix_fw");
+    case FwGroup::Other:
+        break;
+    }
+    return QStringLiteral("other_fw");
+}
+
+void ProfileStore::loadDirtyList(FwGroup group)
+{
+    QVariantList flags = profileFile->value(dirtyKey(group)).toList();
+    if (flags.size() != kProfiles) {
+        while (flags.size() < kProfiles)
+            flags.append(false);
+        for (int n = 0; n < kProfiles; ++n)
+            flags[n] = false;
+    }
+    dirty(group) = flags;
+}
+
+void ProfileStore::setCurProfile(quint8 profile)
+{
+    current = profile;
+    profileFile->setValue(kCurProfileKey, profile);
+}
+
+std::array<QVariantList, ProfileStore::kProfiles>& ProfileStore::images(FwGroup group)
+{
+    switch (group) {
+    case FwGroup::Profile:
+        return profileFw;
+    case FwGroup::Matrix:
+        return matrixFw;
+    case FwGroup::Other:
+        break;
+    }
+    return otherFw;
+}
+
+const std::array<QVariantList, ProfileStore::kProfiles>& ProfileStore::images(FwGroup group) const
+{
+    return const_cast<ProfileStore*>(this)->images(group);
+}
+
+QVariantList& ProfileStore::dirty(FwGroup group)
+{
+    switch (group) {
+    case FwGroup::Profile:
+        return profileFwDirty;
+    case FwGroup::Matrix:
+        return matrixFwDirty;
+    case FwGroup::Other:
+        break;
+    }
+    return otherFwDirty;
+}
+
+QVariantList ProfileStore::image(FwGroup group, int profile) const
+{
+    if (!isProfile(profile))
+        return {};
+    return images(group)[profile];
+}
+
+uint ProfileStore::value(FwGroup group, int profile, int index) const
+{
+    if (!isProfile(profile))
+        return 0;
+    const QVariantList& img = images(group)[profile];
+    return index >= 0 && index < img.size() ? img.at(index).toUInt() : 0;
+}
+
+QVariantList ProfileStore::entries(FwGroup group, int profile, int first, int count) const
+{
+    const QVariantList img = image(group, profile);
+    QVariantList out;
+    for (int i = first; i < first + count; ++i)
+        out.append(i >= 0 && i < img.size() ? img.at(i) : QVariant(0));
+    return out;
+}
+
+void ProfileStore::setEntries(FwGroup group, int profile, int first, const QVariantList& values, int count)
+{
+    if (!isProfile(profile))
+        return;
+    QVariantList& img = images(group)[profile];
+    while (img.size() < kImageSize)
+        img.append(0);
+    const int n = qMin(count, int(values.size()));
+    for (int i = 0; i < n; ++i) {
+        const int at = first + i;
+        if (at >= 0 && at < kImageSize)
+            img[at] = values.at(i);
+    }
+}
+
+void ProfileStore::setEntry(FwGroup group, int profile, int index, const QVariant& value)
+{
+    setEntries(group, profile, index, QVariantList { value }, 1);
+}
+
+ProfileStore::Block ProfileStore::block(FwGroup group, int profile) const
+{
+    Block bytes {};
+    const QVariantList img = image(group, profile);
+    for (int i = 0; i < kImageSize && i < img.size(); ++i)
+        bytes[i] = uchar(img.at(i).toUInt() & 0xFF);
+    return bytes;
+}
+
+QVariantList ProfileStore::dirtyList(FwGroup group) const
+{
+    switch (group) {
+    case FwGroup::Profile:
+        return profileFwDirty;
+    case FwGroup::Matrix:
+        return matrixFwDirty;
+    case FwGroup::Other:
+        break;
+    }
+    return otherFwDirty;
+}
+
+void ProfileStore::markDirty(FwGroup group, int profile)
+{
+    if (connected || !isProfile(profile))
+        return;
+    QVariantList& flags = dirty(group);
+    flags[profile] = true;
+    profileFile->setValue(dirtyKey(group), flags);
+    profileFile->setValue(imageKey(group, profile), images(group)[profile]);
+}
+
+void ProfileStore::loadProfiles()
+{
+    readCurProfile();
+    for (int n = 0; n < kProfiles; ++n) {
+        for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+            images(group)[n] = profileFile->value(imageKey(group, n)).toList();
+    }
+    loaded = true;
+}
+
+void ProfileStore::saveProfiles()
+{
+    for (int n = 0; n < kProfiles; ++n) {
+        for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+            profileFile->setValue(imageKey(group, n), images(group)[n]);
+    }
+}

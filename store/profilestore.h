@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <array>
+
+class QSettings;
+class MS_HT66FB560;
+
+// The three firmware groups a profile carries, each a 128-entry image.
+enum class FwGroup { Profile, Matrix, Other };
+
+// The program's copy of the six on-board profiles, in memory and in the live profile file.
+// Only refresh() talks to the mouse (and blocks for it); everything else works on memory and
+// the file. A profile number outside 0..5 addresses no image: reads answer 0 or an empty list
+// and writes change nothing. Images read from the file hold text entries, images read from the
+// mouse numbers; readers convert with toUInt(), so both read alike.
+class ProfileStore {
+public:
+    static constexpr int kProfiles = 6;
+    static constexpr int kImageSize = 128;
+    using Block = std::array<uchar, kImageSize>;
+
+    // Does not take ownership of `file`, which must outlive the store. Runs the start-up
+    // loading (dirty lists and current profile); the images stay empty until refresh().
+    explicit ProfileStore(QSettings* file);
+    // Flushes the file: pending deferred writes would otherwise be lost at exit.
+    ~ProfileStore();
+    ProfileStore(const ProfileStore&) = delete;
+    ProfileStore& operator=(const ProfileStore&) = delete;
+
+    QSettings* file() const { return profileFile; }
+
+    bool isConnected() const { return connected; }
+    void setConnected(bool on) { connected = on; }
+
+    quint8 curProfile() const { return current; }
+    // Memory and file at once, device present or not, so the choice survives a restart.
+    void setCurProfile(quint8 profile);
+
+    // The stored list as it is (possibly shorter or longer than 128 entries).
+    QVariantList image(FwGroup group, int profile) const;
+    // The entry converted to an unsigned integer; 0 beyond the end of a short image.
+    uint value(FwGroup group, int profile, int index) const;
+    // `count` stored entries from `first`; positions beyond the end of a short image give 0.
+    QVariantList entries(FwGroup group, int profile, int first, int count) const;
+    // Stores up to `count` values of `values` from `first`, as given. A short image is first
+    // extended to 128 entries of 0; values that would land past entry 127 are dropped.
+    void setEntries(FwGroup group, int profile, int first, const QVariantList& values, int count);
+    void setEntry(FwGroup group, int profile, int index, const QVariant& value);
+    // The 128 bytes sent to the mouse: each entry's low 8 bits, missing entries 0.
+    Block block(FwGroup group, int profile) const;
+
+    QVariantList dirtyList(FwGroup group) const;
+    // Without the mouse: flags the group of `profile` dirty and writes the flags and the edited
+    // image to the file. With the mouse it does nothing (the mouse already has the change).
+    void markDirty(FwGroup group, int profile);
+
+    void loadProfiles(); // file -> memory, all six profiles and the current profile
+    void saveProfiles(); // memory -> file, all six profiles
+
+    // Without a mouse (or `device` null) loads the file. With it, re-reads all six profiles in
+    // 26 blocking exchanges and rewrites the file. A read that fails keeps what the store held
+    // for that block or value (the file's values before the first load), never zeros.
+    void refresh(MS_HT66FB560* device);
+
+    static QString groupName(FwGroup group);
+    static bool isProfile(int profile) { return profile >= 0 && profile < kProfiles; }
+
+private:
+    std::array<QVariantList, kProfiles>& images(FwGroup group);
+    const std::array<QVariantList, kProfiles>& images(FwGroup group) const;
+    QVariantList& dirty(FwGroup group);
+    void readCurProfile();
+    void loadDirtyList(FwGroup group);
+    void readProfile(MS_HT66FB560& device, int profile);
+
+    QSettings* profileFile;
+    bool connected = false;
+    bool loaded = false;
+    quint8 current = 0;
+    std::array<QVariantList, kProfiles> profileFw;
+    std::array<QVariantList, kProfiles> matrixFw;
+    std::array<QVariantList, kProfiles> otherFw;
+    QVariantList profileFwDirty;
+    QVariantList matrixFwDirty;
+    QVariantList otherFwDirty;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "firmware.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// Everything between the hidapi calls and the firmware: the nodes, the plug, the handles, the
+// wire record and the armed failures. One lock guards it all; readers wait on `changed`.
+struct Link {
+    static Link& instance();
+
+    std::mutex mutex;
+    std::condition_variable changed;
+
+    Firmware firmware;
+    std::vector<Node> nodes;
+    bool isPlugged = true;
+    unsigned generation = 1; // bumped by every unplug and reset; older handles are dead
+    unsigned epoch = 1; // bumped by every reset; older handles are not counted
+    std::deque<Bytes> vendorQueue;
+    std::vector<Report> record;
+    std::string code;
+
+    struct Armed {
+        Op op;
+        Role role;
+        int countdown;
+    };
+    std::vector<Armed> failures;
+    std::vector<Armed> unplugs;
+
+    int opens[3] = {};
+    int handles[3] = {};
+    int peaks[3] = {};
+
+    // Set from the environment for the preloaded library (README.md).
+    std::string stateFile;
+    std::string wireLogFile;
+    std::string controlFile;
+    size_t controlVendorLines = 0;
+
+    // All below expect the lock to be held.
+    void resetLocked();
+    bool takeFailure(Op op, Role role);
+    void completed(Op op, Role role);
+    void log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t length);
+    void unplugLocked();
+    void firmwareChanged();
+    void readControlFile();
+    const Node* nodeAt(const std::string& path) const;
+
+private:
+    Link();
+    void configureFromEnvironment();
+};
+
+inline int slot(Role role)
+{
+    return int(role);
+}
+
+} // namespace sim

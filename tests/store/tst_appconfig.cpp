@@ -1,0 +1,123 @@
+#include "store/appconfig.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_AppConfig : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<AppConfig> config;
+
+    QString live() const { return dir->filePath(QStringLiteral("apConfig.bin")); }
+    QString factory() const { return dir->filePath(QStringLiteral("apConfigD.bin")); }
+    void open()
+    {
+        config = std::make_unique<AppConfig>(new QSettings(live(), QSettings::IniFormat), factory());
+    }
+    void writeLive(const QByteArray& ini)
+    {
+        QFile f(live());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(ini);
+    }
+    static QVariantList texts(int count)
+    {
+        QVariantList out;
+        for (int i = 0; i < count; ++i)
+            out.append(QStringLiteral("e%1").arg(i));
+        return out;
+    }
+
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup()
+    {
+        config.reset();
+        dir.reset();
+    }
+
+    void shorterSaveKeepsOldEntries()
+    {
+        open();
+        config->save(texts(32));
+        config->save(texts(30));
+        config->settings()->sync();
+        const QSettings disk(live(), QSettings::IniFormat);
+        QCOMPARE(disk.value(QStringLiteral("common/total")).toInt(), 30);
+        QCOMPARE(disk.value(QStringLiteral("common/31")).toString(), QStringLiteral("e31"));
+        QCOMPARE(config->load(), texts(30));
+    }
+
+    void missingEntryReadsZero()
+    {
+        writeLive("[common]\ntotal=3\n0=a\n2=c\n");
+        open();
+        QCOMPARE(config->load(), (QVariantList { QStringLiteral("a"), 0, QStringLiteral("c") }));
+    }
+
+    void damagedTotal_data()
+    {
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("huge") << QByteArray("2000000000") << int(AppConfig::kMaxEntries);
+        QTest::newRow("past int") << QByteArray("99999999999999") << int(AppConfig::kMaxEntries);
+        QTest::newRow("negative") << QByteArray("-5") << 0;
+        QTest::newRow("text") << QByteArray("many") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+    }
+    void damagedTotal()
+    {
+        QFETCH(QByteArray, total);
+        QFETCH(int, entries);
+        writeLive("[common]\ntotal=" + total + "\n0=first\n");
+        open();
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(config->load().size(), entries);
+        QVERIFY2(clock.elapsed() < 2000, "reading a damaged count must stay quick");
+    }
+
+    void modelValue()
+    {
+        writeLive("[Z4]\ndpiBase=100\ndpiValue=100, 200\n");
+        open();
+        QCOMPARE(config->modelValue(QStringLiteral("dpiBase")).toString(), QStringLiteral("100"));
+        QCOMPARE(config->modelValue(QStringLiteral("dpiValue")).toStringList().size(), 2);
+        QCOMPARE(config->modelValue(QStringLiteral("effectEnable")), QVariant(0));
+    }
+
+    void resetRestoresFactoryWithoutPendingChanges()
+    {
+        {
+            QSettings f(factory(), QSettings::IniFormat);
+            f.setValue(QStringLiteral("common/total"), 1);
+            f.setValue(QStringLiteral("common/0"), QStringLiteral("factory"));
+        }
+        open();
+        config->save(texts(5)); // still pending in the old object
+        config->reset();
+        QCOMPARE(config->load(), QVariantList { QStringLiteral("factory") });
+        config.reset(); // whatever is destroyed now must not write the old entries back
+        const QSettings disk(live(), QSettings::IniFormat);
+        QCOMPARE(disk.value(QStringLiteral("common/total")).toInt(), 1);
+        QVERIFY(!disk.contains(QStringLiteral("common/4")));
+    }
+
+    void resetWithoutFactoryStartsEmpty()
+    {
+        open();
+        config->save(texts(3));
+        config->reset();
+        QVERIFY(config->load().isEmpty());
+        QVERIFY(!QFile::exists(live()));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_AppConfig)
+#include "tst_appconfig.moc"

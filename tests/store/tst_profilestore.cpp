@@ -1,0 +1,202 @@
+#include "store/profilestore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_ProfileStore : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<QSettings> file;
+
+    QString path() const { return dir->filePath(QStringLiteral("p_Z4.bin")); }
+    // What another program would find on disk.
+    QVariant onDisk(const QString& key)
+    {
+        file->sync();
+        return QSettings(path(), QSettings::IniFormat).value(key);
+    }
+    static QVariantList numbers(int count, int first = 0)
+    {
+        QVariantList out;
+        for (int i = 0; i < count; ++i)
+            out.append(first + i);
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        file = std::make_unique<QSettings>(path(), QSettings::IniFormat);
+    }
+    void cleanup()
+    {
+        file.reset();
+        dir.reset();
+    }
+
+    void startupDirtyLength_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QVariantList>("expected");
+        const QVariantList sixFalse { false, false, false, false, false, false };
+        QTest::newRow("absent") << QVariant() << sixFalse;
+        QTest::newRow("three entries overwritten") << QVariant(QVariantList { true, true, true }) << sixFalse;
+        QTest::newRow("eight keep eight, first six false")
+            << QVariant(QVariantList { true, true, true, true, true, true, true, true })
+            << QVariantList { false, false, false, false, false, false, true, true };
+        const QVariantList six { false, true, false, false, true, false };
+        QTest::newRow("six kept") << QVariant(six) << six;
+    }
+    void startupDirtyLength()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QVariantList, expected);
+        if (stored.isValid())
+            file->setValue(QStringLiteral("matrix_fw/dirty"), stored);
+        ProfileStore store(file.get());
+        QVariantList flags = store.dirtyList(FwGroup::Matrix);
+        QCOMPARE(flags.size(), expected.size());
+        for (int i = 0; i < flags.size(); ++i)
+            QCOMPARE(flags.at(i).toBool(), expected.at(i).toBool());
+        QCOMPARE(store.dirtyList(FwGroup::Profile).size(), ProfileStore::kProfiles);
+    }
+
+    void startupCurProfile_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("absent") << QVariant() << 0;
+        QTest::newRow("four") << QVariant(QStringLiteral("4")) << 4;
+        QTest::newRow("beyond the six") << QVariant(9) << 0;
+        QTest::newRow("negative") << QVariant(-1) << 0;
+        QTest::newRow("text") << QVariant(QStringLiteral("abc")) << 0;
+    }
+    void startupCurProfile()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(int, expected);
+        if (stored.isValid())
+            file->setValue(QStringLiteral("common/curProfile"), stored);
+        ProfileStore store(file.get());
+        QCOMPARE(int(store.curProfile()), expected);
+        QVERIFY(store.image(FwGroup::Profile, 0).isEmpty());
+    }
+
+    void setEntriesBounds_data()
+    {
+        QTest::addColumn<int>("imageSize");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("given");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("written"); // entries changed from `first`
+        QTest::newRow("empty image extended") << 0 << 104 << 24 << 24 << 24;
+        QTest::newRow("short image extended") << 50 << 84 << 16 << 16 << 16;
+        QTest::newRow("extra values ignored") << 128 << 16 << 12 << 8 << 8;
+        QTest::newRow("short value list") << 128 << 104 << 5 << 24 << 5;
+        QTest::newRow("past the end dropped") << 128 << 120 << 24 << 24 << 8;
+        QTest::newRow("long image kept long") << 140 << 0 << 64 << 64 << 64;
+    }
+    void setEntriesBounds()
+    {
+        QFETCH(int, imageSize);
+        QFETCH(int, first);
+        QFETCH(int, given);
+        QFETCH(int, count);
+        QFETCH(int, written);
+        file->setValue(QStringLiteral("profile_fw/2"), numbers(imageSize, 1000));
+        ProfileStore store(file.get());
+        store.loadProfiles();
+        store.setEntries(FwGroup::Profile, 2, first, numbers(given, 1), count);
+        const QVariantList img = store.image(FwGroup::Profile, 2);
+        QCOMPARE(img.size(), qMax(imageSize, ProfileStore::kImageSize));
+        for (int i = 0; i < img.size(); ++i) {
+            const bool changed = i >= first && i < first + written;
+            const uint before = i < imageSize ? uint(1000 + i) : 0u;
+            QCOMPARE(img.at(i).toUInt(), changed ? uint(i - first + 1) : before);
+        }
+    }
+
+    void readsNeverPastTheEnd()
+    {
+        file->setValue(QStringLiteral("profile_fw/1"), numbers(10, 1));
+        ProfileStore store(file.get());
+        store.loadProfiles();
+        QCOMPARE(store.entries(FwGroup::Profile, 1, 8, 4),
+            (QVariantList { QStringLiteral("9"), QStringLiteral("10"), 0, 0 }));
+        QCOMPARE(store.value(FwGroup::Profile, 1, 127), 0u);
+        QCOMPARE(store.value(FwGroup::Profile, 1, -1), 0u);
+        QCOMPARE(store.value(FwGroup::Other, 6, 0), 0u);
+        QCOMPARE(store.entries(FwGroup::Matrix, -1, 0, 4), (QVariantList { 0, 0, 0, 0 }));
+        store.setEntries(FwGroup::Profile, 6, 0, numbers(4), 4);
+        store.markDirty(FwGroup::Profile, 6);
+        QVERIFY(store.image(FwGroup::Profile, 6).isEmpty());
+        QCOMPARE(store.block(FwGroup::Profile, 1)[9], uchar(10));
+        QCOMPARE(store.block(FwGroup::Profile, 1)[10], uchar(0));
+    }
+
+    void blockKeepsLowBits()
+    {
+        ProfileStore store(file.get());
+        store.setEntries(
+            FwGroup::Profile, 0, 0, { 300, QStringLiteral("12"), 255.0, -1, QStringLiteral("x") }, 5);
+        const ProfileStore::Block bytes = store.block(FwGroup::Profile, 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()), 5),
+            QByteArray("\x2c\x0c\xff\xff\x00", 5));
+        QCOMPARE(store.image(FwGroup::Profile, 0).at(0), QVariant(300));
+    }
+
+    void markDirtyWithoutDevice()
+    {
+        ProfileStore store(file.get());
+        store.setEntries(FwGroup::Profile, 2, 104, numbers(24, 7), 24);
+        store.markDirty(FwGroup::Profile, 2);
+        const QVariantList flags = onDisk(QStringLiteral("profile_fw/dirty")).toList();
+        QCOMPARE(flags.size(), 6);
+        for (int n = 0; n < 6; ++n)
+            QCOMPARE(flags.at(n).toBool(), n == 2);
+        const QVariantList img = onDisk(QStringLiteral("profile_fw/2")).toList();
+        QCOMPARE(img.size(), 128);
+        QCOMPARE(img.at(104).toUInt(), 7u);
+        QVERIFY(!onDisk(QStringLiteral("matrix_fw/dirty")).isValid());
+    }
+
+    void markDirtyWithDeviceLeavesFile()
+    {
+        ProfileStore store(file.get());
+        store.setConnected(true);
+        store.setEntries(FwGroup::Other, 3, 1, { 8 }, 1);
+        store.markDirty(FwGroup::Other, 3);
+        QVERIFY(!onDisk(QStringLiteral("other_fw/dirty")).isValid());
+        QVERIFY(!onDisk(QStringLiteral("other_fw/3")).isValid());
+        QCOMPARE(store.dirtyList(FwGroup::Other).at(3).toBool(), false);
+    }
+
+    void saveThenLoadReadsTextAlike()
+    {
+        ProfileStore store(file.get());
+        for (int n = 0; n < 6; ++n)
+            store.setEntries(FwGroup::Matrix, n, 0, numbers(128, n), 128);
+        store.setCurProfile(3);
+        store.saveProfiles();
+        file->sync();
+        // A copy under another name is parsed from disk, as at the next start.
+        const QString copy = dir->filePath(QStringLiteral("copy.bin"));
+        QVERIFY(QFile::copy(path(), copy));
+        QSettings copied(copy, QSettings::IniFormat);
+        ProfileStore reloaded(&copied);
+        reloaded.loadProfiles();
+        QCOMPARE(int(reloaded.curProfile()), 3);
+        QCOMPARE(reloaded.image(FwGroup::Matrix, 5).at(0).typeId(), QMetaType::QString);
+        for (int n = 0; n < 6; ++n)
+            QCOMPARE(reloaded.block(FwGroup::Matrix, n), store.block(FwGroup::Matrix, n));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ProfileStore)
+#include "tst_profilestore.moc"
