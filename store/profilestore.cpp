@@ -14,8 +14,6 @@ QString dirtyKey(FwGroup group)
 {
     return ProfileStore::groupName(group) + QStringLiteral("/dirty");
 }
-
-QVariantList emptyList;
 } // namespace
 
 ProfileStore::ProfileStore(QSettings* file)
@@ -157,15 +155,7 @@ ProfileStore::Block ProfileStore::block(FwGroup group, int profile) const
 
 QVariantList ProfileStore::dirtyList(FwGroup group) const
 {
-    switch (group) {
-    case FwGroup::Profile:
-        return profileFwDirty;
-    case FwGroup::Matrix:
-        return matrixFwDirty;
-    case FwGroup::Other:
-        break;
-    }
-    return otherFwDirty;
+    return const_cast<ProfileStore*>(this)->dirty(group);
 }
 
 void ProfileStore::markDirty(FwGroup group, int profile)

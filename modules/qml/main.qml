@@ -1,4 +1,5 @@
 import QtQuick
+import "basic"
 
 // Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse() and
 // setProtectUI() by name, so their names and argument lists are a contract with C++.
@@ -44,6 +45,10 @@ Item {
         ui_View.setEnabled(false)
         protectTimer.interval = interval
         protectTimer.restart()
+    }
+
+    KeyCodeString {
+        id: _KeyCodeString
     }
 
     Timer {

@@ -395,6 +395,8 @@ private slots:
         QCOMPARE(view->connected(), found);
         QCOMPARE(commandCodes().size(), commands);
         QCOMPARE(sim::rejectedCommands(), 0);
+        if (layout == 2)
+            QCOMPARE(device->currentTask().device.commandPath, QStringLiteral("sim/hidraw2"));
         // With answers the store holds the mouse's image; without, the file's.
         const QSettings defaults(kSettingDir + "pD_Z4.bin", QSettings::IniFormat);
         const uint fromFile = defaults.value("profile_fw/3").toList().at(84).toUInt();

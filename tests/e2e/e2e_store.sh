@@ -8,6 +8,8 @@ preload=$2
 state=$sandbox/mouse.state
 wirelog=$sandbox/wire.log
 live=$prog/modules/setting/p_Z4.bin
+# In a sanitizer build the preloaded library comes before the sanitizer runtime; that is fine here.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 
 # Command codes of the commands that reached the mouse, in order.
 sent_codes() {

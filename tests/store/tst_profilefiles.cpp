@@ -172,12 +172,15 @@ private slots:
     {
         ProfileFiles real(*store, path("pD_Z4.bin"));
         bool seen = false;
-        QTimer::singleShot(200, [&seen] {
+        QTimer answerer; // keeps looking until the modal dialog is up, however slow the build
+        answerer.setInterval(50);
+        connect(&answerer, &QTimer::timeout, [&seen] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 seen = dialog->windowTitle() == QLatin1String("Save File");
                 dialog->reject();
             }
         });
+        answerer.start();
         QVERIFY(!real.exportProfile(2));
         QVERIFY(seen);
     }

@@ -1,6 +1,5 @@
 #include "store/profilestore.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,12 +13,6 @@ class tst_ProfileStore : public QObject {
     std::unique_ptr<QSettings> file;
 
     QString path() const { return dir->filePath(QStringLiteral("p_Z4.bin")); }
-    // What another program would find on disk.
-    QVariant onDisk(const QString& key)
-    {
-        file->sync();
-        return QSettings(path(), QSettings::IniFormat).value(key);
-    }
     static QVariantList numbers(int count, int first = 0)
     {
         QVariantList out;
@@ -149,52 +142,6 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()), 5),
             QByteArray("\x2c\x0c\xff\xff\x00", 5));
         QCOMPARE(store.image(FwGroup::Profile, 0).at(0), QVariant(300));
-    }
-
-    void markDirtyWithoutDevice()
-    {
-        ProfileStore store(file.get());
-        store.setEntries(FwGroup::Profile, 2, 104, numbers(24, 7), 24);
-        store.markDirty(FwGroup::Profile, 2);
-        const QVariantList flags = onDisk(QStringLiteral("profile_fw/dirty")).toList();
-        QCOMPARE(flags.size(), 6);
-        for (int n = 0; n < 6; ++n)
-            QCOMPARE(flags.at(n).toBool(), n == 2);
-        const QVariantList img = onDisk(QStringLiteral("profile_fw/2")).toList();
-        QCOMPARE(img.size(), 128);
-        QCOMPARE(img.at(104).toUInt(), 7u);
-        QVERIFY(!onDisk(QStringLiteral("matrix_fw/dirty")).isValid());
-    }
-
-    void markDirtyWithDeviceLeavesFile()
-    {
-        ProfileStore store(file.get());
-        store.setConnected(true);
-        store.setEntries(FwGroup::Other, 3, 1, { 8 }, 1);
-        store.markDirty(FwGroup::Other, 3);
-        QVERIFY(!onDisk(QStringLiteral("other_fw/dirty")).isValid());
-        QVERIFY(!onDisk(QStringLiteral("other_fw/3")).isValid());
-        QCOMPARE(store.dirtyList(FwGroup::Other).at(3).toBool(), false);
-    }
-
-    void saveThenLoadReadsTextAlike()
-    {
-        ProfileStore store(file.get());
-        for (int n = 0; n < 6; ++n)
-            store.setEntries(FwGroup::Matrix, n, 0, numbers(128, n), 128);
-        store.setCurProfile(3);
-        store.saveProfiles();
-        file->sync();
-        // A copy under another name is parsed from disk, as at the next start.
-        const QString copy = dir->filePath(QStringLiteral("copy.bin"));
-        QVERIFY(QFile::copy(path(), copy));
-        QSettings copied(copy, QSettings::IniFormat);
-        ProfileStore reloaded(&copied);
-        reloaded.loadProfiles();
-        QCOMPARE(int(reloaded.curProfile()), 3);
-        QCOMPARE(reloaded.image(FwGroup::Matrix, 5).at(0).typeId(), QMetaType::QString);
-        for (int n = 0; n < 6; ++n)
-            QCOMPARE(reloaded.block(FwGroup::Matrix, n), store.block(FwGroup::Matrix, n));
     }
 };
 
