@@ -19,8 +19,9 @@ struct CopyData {
 
 // System-wide capture of key and mouse-button transitions, reported as USB HID usage codes
 // whichever window has the focus; nothing is swallowed. One instance per process: the
-// system's procedures reach it without a context pointer. Lives on the GUI thread; the
-// callbacks run there, from the event loop, and must not block for long.
+// system's procedures reach it without a context pointer. Lives on the GUI thread and never
+// talks to the mouse. Key and mouse callbacks run inside the system's input path and must
+// return quickly (queue, don't act); the copy-data callback may block, its sender waits.
 class InputHook {
 public:
     using KeyCallback = void (*)(std::uint8_t usage, std::uint8_t isDown, void* user);
@@ -56,7 +57,8 @@ public:
 
     void setKeyCallback(KeyCallback fn, void* user);
     void setMouseCallback(MouseCallback fn, void* user);
-    // Starts the platform's receiver of copy-data messages for the application.
+    // Replaces the platform's receiver of copy-data messages: a native event filter on the
+    // application (Windows) or the per-user local socket (Linux).
     void setCopyDataCallback(CopyDataCallback fn, QCoreApplication* application, void* user);
 
     // The keyboard procedure without the system's call chain: translates the scan code and
