@@ -59,9 +59,7 @@ private slots:
     void serverHandsOverFrames_data();
     void serverHandsOverFrames();
     void frameInPieces();
-    void senderWaitsUntilHandled();
     void frameShowsWarning();
-    void mismatchedFrameShowsNothing();
 
 private:
     void send(const QByteArray& bytes);
@@ -192,17 +190,6 @@ void tst_CopyData::frameInPieces()
     QCOMPARE(spy.at(0).at(2).toByteArray(), QByteArray("hello"));
 }
 
-void tst_CopyData::senderWaitsUntilHandled()
-{
-    bool handled = false;
-    connect(server.get(), &CopyDataServer::received, this, [&handled] {
-        QTest::qWait(300); // a receiver that takes its time, like an open warning box
-        handled = true;
-    });
-    send(frame(0x250F, 1, "x"));
-    QVERIFY(handled);
-}
-
 void tst_CopyData::frameShowsWarning()
 {
     connect(server.get(), &CopyDataServer::received, this,
@@ -215,22 +202,6 @@ void tst_CopyData::frameShowsWarning()
     QVERIFY(seen.shown);
     QCOMPARE(seen.title, QStringLiteral("Window title"));
     QCOMPARE(seen.text, QStringLiteral("Battery is low"));
-}
-
-void tst_CopyData::mismatchedFrameShowsNothing()
-{
-    int calls = 0;
-    connect(server.get(), &CopyDataServer::received, this,
-        [&calls](quintptr tag, quint32 cbData, const QByteArray& bytes) {
-            ++calls;
-            showCopyDataWarning(CopyData { tag, cbData, bytes.constData() }, QString());
-        });
-    BoxCloser closer;
-    const ShownBox& seen = closer.seen;
-    send(frame(0x2510, 3, "abc"));
-    send(frame(0x250F, 4, QByteArray("abc\0", 4)));
-    QCOMPARE(calls, 2);
-    QVERIFY(!seen.shown);
 }
 
 QTEST_MAIN(tst_CopyData)

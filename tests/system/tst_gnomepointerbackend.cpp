@@ -4,10 +4,7 @@
 #include <gio/gio.h>
 
 #include "system/pointerbackend.h"
-#include "system/pointersettings.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -52,7 +49,6 @@ private slots:
     void doubleClickTime_data();
     void doubleClickTime();
     void scrollLinesAreNotAvailable();
-    void slotsApplyAndStore();
     void missingSchema();
 
 private:
@@ -124,26 +120,6 @@ void tst_GnomePointerBackend::doubleClickTime()
 void tst_GnomePointerBackend::scrollLinesAreNotAvailable()
 {
     QVERIFY(!backend->setWheelScrollLines(3));
-}
-
-void tst_GnomePointerBackend::slotsApplyAndStore()
-{
-    QTemporaryDir dir;
-    QSettings file(dir.filePath(QStringLiteral("p_Z4.bin")), QSettings::IniFormat);
-    file.setValue(QStringLiteral("profile_sw/1"), QVariantList { false, 5, 2, 5 });
-    PointerSettings settings(file, 1, *backend);
-
-    settings.setCursorSpeed(0);
-    settings.setDoubleClickSpeed(5);
-    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
-    settings.setVerticalScrollLines(9);
-    settings.setAcceleration(true);
-
-    QVERIFY(qAbs(Desktop().speed() + 0.9) < 1e-9);
-    QCOMPARE(Desktop().doubleClick(), 550);
-    QCOMPARE(Desktop().accelProfile(), QStringLiteral("adaptive"));
-    QCOMPARE(
-        file.value(QStringLiteral("profile_sw/1")).toStringList(), (QStringList { "true", "0", "9", "5" }));
 }
 
 // Run on its own with XDG_DATA_DIRS and GSETTINGS_SCHEMA_DIR pointing nowhere (see CMake).

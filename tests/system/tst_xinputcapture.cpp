@@ -3,18 +3,15 @@
 // bridge to a test scene's detectKeyboard and detectMouse.
 #include "app/widget.h"
 #include "bridge/myqquickview.h"
-#include "system/copydatamessage.h"
 #include "system/inputhook.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QProcess>
 #include <QQuickItem>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 const QByteArray testScene = R"(
@@ -46,8 +43,6 @@ private slots:
     void autoRepeatReportsOnce();
     void buttons_data();
     void buttons();
-    void copyDataWarningCarriesWindowTitle();
-    void nullHostIsIgnored();
 
 private:
     QString log() const { return widget->view()->rootObject()->property("log").toString(); }
@@ -162,37 +157,6 @@ void tst_XInputCapture::buttons()
     xdotool({ QStringLiteral("click"), button });
     const QString expected = QStringLiteral("d%1@123,45;u%1@123,45;").arg(code);
     QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
-}
-
-void tst_XInputCapture::copyDataWarningCarriesWindowTitle()
-{
-    widget->setWindowTitle(QStringLiteral("Z4 title"));
-    QString title;
-    QString text;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, this, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            title = box->windowTitle();
-            text = box->text();
-            box->accept();
-        }
-    });
-    poll.start(20);
-    const QByteArray message("abc");
-    const CopyData data { copyDataWarningTag, 3, message.constData() };
-    Widget::copyDataReport(&data, widget.get());
-    QCOMPARE(title, QStringLiteral("Z4 title"));
-    QCOMPARE(text, QStringLiteral("abc"));
-}
-
-void tst_XInputCapture::nullHostIsIgnored()
-{
-    Widget::keyReport(0x04, 1, nullptr);
-    Widget::mouseReport(0xF0, 1, 1, 1, nullptr);
-    const CopyData data { copyDataWarningTag, 0, "" };
-    Widget::copyDataReport(&data, nullptr);
-    QTest::qWait(50);
-    QCOMPARE(log(), QString());
 }
 
 QTEST_MAIN(tst_XInputCapture)
