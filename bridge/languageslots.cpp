@@ -1,15 +1,22 @@
-// Language packs. Placeholder bodies until the language subsystem lands.
+// Language packs: the language menu, the interface texts with the host's message texts, and
+// the key page's button names. Read-only; never talks to the device.
 #include "bridge/myqquickview.h"
 
-QStringList myQQuickView::z4_getProductLayoutStrings(QString)
+#include "i18n/languagepacks.h"
+
+QStringList myQQuickView::z4_getProductLayoutStrings(QString langCode)
 {
-    return {};
+    return LanguagePacks().read(langCode).buttonNames;
 }
+
 QVariantMap myQQuickView::chkLanguages()
 {
-    return {};
+    return LanguagePacks().available();
 }
-QStringList myQQuickView::getGlobalStrings(QString)
+
+QStringList myQQuickView::getGlobalStrings(QString langCode)
 {
-    return {};
+    LanguagePack pack = LanguagePacks().read(langCode);
+    msgStrings = pack.messages;
+    return pack.strings;
 }

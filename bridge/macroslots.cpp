@@ -1,41 +1,121 @@
-// Macro library, macro encoding and key definitions. Placeholder bodies until the macro
-// subsystem lands: they answer as with an empty library.
+// Macro library, macro encoding and key definitions. Library slots work on files only; the
+// macro upload (and saveMacroIni's re-send of a macro a button uses) blocks for the exchange.
 #include "bridge/myqquickview.h"
 
-void myQQuickView::z4_0FH_SetMacroKey(QVariant, QVariant) { }
-void myQQuickView::loadMacroIniFromFile(QVariant) { }
-void myQQuickView::saveMacroIniToFile(QVariant) { }
-void myQQuickView::renameMacroIniFile(QVariant, QVariant) { }
+#include "device/ms_ht66fb560.h"
+#include "macro/macroencoder.h"
+#include "macro/macrolibrary.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+MacroLibrary libraryOf(int modelId)
+{
+    return MacroLibrary(MacroLibrary::folderForModel(modelId));
+}
+
+QString macroDialogFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+} // namespace
+
+void myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
+{
+    const QString macro = name.toString();
+    const QList<uchar> stream = macroIncode(loadMacroIni(macro));
+    if (stream.size() > MacroEncoder::kBlockSize)
+        QMessageBox::warning(
+            nullptr, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."), QMessageBox::Ok);
+    MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, libraryOf(modelId).repeat(macro));
+    if (device)
+        device->hid_0FH_SetMacroKey(uchar(macroId.toLongLong()), block.data());
+}
+
+void myQQuickView::loadMacroIniFromFile(QVariant name)
+{
+    const QString picked
+        = QFileDialog::getOpenFileName(this, tr("Open File"), macroDialogFolder(), tr("Macro(*.mc)"));
+    if (!picked.isEmpty())
+        libraryOf(modelId).importFrom(name.toString(), picked);
+}
+
+void myQQuickView::saveMacroIniToFile(QVariant name)
+{
+    const MacroLibrary library = libraryOf(modelId);
+    if (!library.exists(name.toString()))
+        return;
+    const QString target
+        = QFileDialog::getSaveFileName(this, tr("Save File"), macroDialogFolder(), tr("Macro(*.mc)"));
+    if (!target.isEmpty())
+        library.exportTo(name.toString(), target);
+}
+
+void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
+{
+    libraryOf(modelId).rename(oldName.toString(), newName.toString());
+}
+
 QVariant myQQuickView::createMacroIni()
 {
-    return QString();
+    return libraryOf(modelId).create();
 }
-QVariant myQQuickView::deleteMacroIni(QVariant)
+
+QVariant myQQuickView::deleteMacroIni(QVariant name)
 {
-    return false;
+    return libraryOf(modelId).remove(name.toString());
 }
+
 QStringList myQQuickView::getMacroIniNames()
 {
-    return {};
+    return libraryOf(modelId).names();
 }
-QVariant myQQuickView::saveMacroIni(QVariant, QStringList)
+
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
 {
-    return false;
+    MacroLibrary library = libraryOf(modelId);
+    const QString macro = name.toString();
+    if (!library.saveLines(macro, macros))
+        return false;
+    // A button uses this macro: the mouse gets the new content without a new assignment.
+    const int index = library.index(macro);
+    if (index >= 0)
+        z4_0FH_SetMacroKey(qlonglong(index) + 1, macro);
+    return true;
 }
-QStringList myQQuickView::loadMacroIni(QVariant)
+
+QStringList myQQuickView::loadMacroIni(QVariant name)
 {
-    return {};
+    return libraryOf(modelId).lines(name.toString());
 }
-QVariantList myQQuickView::loadMacroIniConfig(QVariant)
+
+QVariantList myQQuickView::loadMacroIniConfig(QVariant name)
 {
-    return {};
+    return libraryOf(modelId).config(name.toString());
 }
-void myQQuickView::setMacroIniConfig(QVariant, QVariantList) { }
-QVariantList myQQuickView::getKeydefine(QVariant)
+
+void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 {
-    return {};
+    libraryOf(modelId).setConfig(name.toString(), config);
 }
-QList<uchar> myQQuickView::macroIncode(QStringList)
+
+QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    return {};
+    constexpr int kSlotBytes = 4;
+    const ProfileStore& profiles = profileStore();
+    const QVariantList matrix = profiles.image(FwGroup::Matrix, profiles.curProfile());
+    // A slot beyond the list (bad index, short or not yet loaded matrix) gives no definition.
+    const qlonglong slot = matrixId.toLongLong();
+    if (slot < 0 || slot >= matrix.size() / kSlotBytes)
+        return {};
+    return matrix.mid(slot * kSlotBytes, kSlotBytes);
+}
+
+QList<uchar> myQQuickView::macroIncode(QStringList macros)
+{
+    return MacroEncoder::encode(macros);
 }

@@ -1,5 +1,7 @@
 #include "bridge/myqquickview.h"
 
+#include "macro/keynamemap.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,14 +12,15 @@
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent)
 {
+    initKeyNameMap();
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
     modelId = 1;
     openStore();
 }
 
-// The settings objects live until the process ends, as the deferred writes of QSettings rely
-// on; only the lists go with the view.
+// The store and the configuration flush their settings files as they go, so nothing written
+// in the last moments before the window closed is lost.
 myQQuickView::~myQQuickView() = default;
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)

@@ -1,9 +1,9 @@
 #include "device/master.h"
 
+#include "device/hidopen.h"
 #include "device/scramble.h"
 
 #include <QDebug>
-#include <hidapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -23,17 +23,6 @@ bool fitsBuffers(const UsbTask& task)
         return false;
     const int reportLength = task.device.reportLength;
     return task.dataLength == 0 || (reportLength >= 1 && reportLength <= kMaxReportLength);
-}
-
-hid_device* openCommandInterface(const QString& path)
-{
-    const QByteArray nativePath = path.toLocal8Bit();
-    hid_device* handle = hid_open_path(nativePath.constData());
-    // Tell "absent" from "no permission" for a path that detection actually found.
-    if (!handle && !path.isEmpty())
-        qWarning().noquote() << "Cannot open HID device" << path << ":"
-                             << QString::fromWCharArray(hid_error(nullptr));
-    return handle;
 }
 
 bool sendCommand(hid_device* handle, UsbTask& task, uchar code)
@@ -95,10 +84,9 @@ bool Master::transfer(UsbTask& task)
     if (!fitsBuffers(task))
         return false;
     const uchar code = task.command[1];
-    hid_device* handle = openCommandInterface(task.device.commandPath);
+    hid_device* handle = openHidPath(task.device.commandPath, true);
     if (!handle)
         return false;
-    hid_set_nonblocking(handle, 0);
     bool ok = sendCommand(handle, task, code);
     if (ok) {
         QThread::msleep(ulong(std::max(0, task.commandDelay)));

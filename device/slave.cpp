@@ -1,7 +1,8 @@
 #include "device/slave.h"
 
+#include "device/hidopen.h"
+
 #include <QMutexLocker>
-#include <hidapi.h>
 
 #include <vector>
 
@@ -10,12 +11,13 @@ QMutex usbMutex;
 namespace {
 
 // A cycle: open the vendor interface, wait for one report, close. False when it cannot open.
-bool listenOnce(const QByteArray& path, std::vector<uchar>& buffer, int readLength, Slave* slave)
+// Only a first cycle's failure is worth a warning: later ones mean the mouse was removed.
+bool listenOnce(
+    const QString& path, bool firstCycle, std::vector<uchar>& buffer, int readLength, Slave* slave)
 {
-    hid_device* handle = hid_open_path(path.constData());
+    hid_device* handle = openHidPath(path, firstCycle);
     if (!handle)
         return false;
-    hid_set_nonblocking(handle, 0);
     buffer[0] = 0;
     const int got = hid_read_timeout(handle, buffer.data(), size_t(readLength), Slave::kReadTimeoutMs);
     if (got == readLength)
@@ -68,12 +70,14 @@ bool Slave::isRunningFlagSet()
 void Slave::run()
 {
     usbMutex.lock();
-    const QByteArray path = device.vendorPath.toLocal8Bit();
+    const QString path = device.vendorPath;
     const bool keepRunning = running;
     const int length = readLength;
     usbMutex.unlock();
     if (!keepRunning || length < 1 || length > kMaxReportLength)
         return;
     std::vector<uchar> buffer(size_t(length) + 1);
-    while (listenOnce(path, buffer, length, this) && isRunningFlagSet()) { }
+    bool firstCycle = true;
+    while (listenOnce(path, firstCycle, buffer, length, this) && isRunningFlagSet())
+        firstCycle = false;
 }

@@ -31,3 +31,4 @@ if [ -f "$root/tests/device/CMakeLists.txt" ]; then
     cmake --build "$root/build-tsan" -j "$jobs" --target tst_slave
     TSAN_OPTIONS=halt_on_error=1 run_ctest "$root/build-tsan" -L listener
 fi
+"$root/scripts/fuzz.sh"

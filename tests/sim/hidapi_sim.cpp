@@ -35,10 +35,17 @@ wchar_t* copyWide(const wchar_t* text)
     return copy;
 }
 
+char* copyText(const std::string& text)
+{
+    auto* copy = static_cast<char*>(std::calloc(text.size() + 1, 1));
+    std::memcpy(copy, text.c_str(), text.size());
+    return copy;
+}
+
 hid_device_info* infoFor(const sim::Node& node)
 {
     auto* info = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
-    info->path = strdup(node.path.c_str());
+    info->path = copyText(node.path);
     info->vendor_id = node.vid;
     info->product_id = node.pid;
     info->serial_number = copyWide(L"");

@@ -1,0 +1,103 @@
+#include "i18n/languagepacks.h"
+
+#include "i18n/qt4locale.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSimplifiedChina = 44;
+constexpr int kTraditionalTaiwan = 208;
+const QString kPrefix = QStringLiteral("lang_");
+const QString kSuffix = QStringLiteral(".ini");
+
+int numberOrZero(const QString& digits)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    return ok ? value : 0;
+}
+
+QString countrySuffix(int country)
+{
+    switch (country) {
+    case 0:
+        return QString();
+    case kSimplifiedChina:
+        return QStringLiteral(" (Simp)");
+    case kTraditionalTaiwan:
+        return QStringLiteral(" (Trad)");
+    default:
+        return QStringLiteral(" (") + Qt4Locale::territoryName(country).toUpper() + QLatin1Char(')');
+    }
+}
+
+// An unquoted text with a comma reads back as a list; give the text as it was written.
+QString textValue(const QSettings& pack, const QString& key)
+{
+    const QVariant value = pack.value(key);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+QStringList numberedTexts(const QSettings& pack, const QString& group, int first, int count)
+{
+    QStringList texts;
+    texts.reserve(count);
+    for (int i = first; i < first + count; ++i)
+        texts << textValue(pack, group + QLatin1Char('/') + QString::number(i));
+    return texts;
+}
+
+} // namespace
+
+LanguagePacks::LanguagePacks(const QString& folder)
+    : dir(folder)
+{
+}
+
+QVariantMap LanguagePacks::available() const
+{
+    QVariantMap map;
+    const QStringList files = QDir(dir).entryList({ kPrefix + QLatin1Char('*') + kSuffix },
+        QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& file : files) {
+        const QString code = file.mid(kPrefix.size(), 6);
+        map.insert(displayName(code), code);
+    }
+    return map;
+}
+
+QString LanguagePacks::displayName(const QString& code)
+{
+    const int language = numberOrZero(code.left(3));
+    const int country = numberOrZero(code.mid(3, 3));
+    return Qt4Locale::languageName(language).toUpper() + countrySuffix(country);
+}
+
+QString LanguagePacks::packPath(const QString& code) const
+{
+    if (code.contains(QLatin1Char('/')) || code.contains(QLatin1Char('\\')) || code.contains(QChar(0)))
+        return QString();
+    return dir + kPrefix + code + kSuffix;
+}
+
+LanguagePack LanguagePacks::read(const QString& code) const
+{
+    const QString path = packPath(code);
+    if (path.isEmpty())
+        return { QStringList(1), QStringList(kMessageCount), QStringList(kButtonNameCount) };
+    const QSettings pack(path, QSettings::IniFormat);
+    LanguagePack result;
+    bool ok = false;
+    const int total = std::clamp(pack.value(QStringLiteral("font/total")).toInt(&ok), 0, kMaxStrings);
+    result.strings << textValue(pack, QStringLiteral("font/family"));
+    result.strings << numberedTexts(pack, QStringLiteral("strings"), 1, ok ? total : 0);
+    result.messages = numberedTexts(pack, QStringLiteral("msg"), 0, kMessageCount);
+    result.buttonNames = numberedTexts(pack, QStringLiteral("Z4_4E2B9D1"), 0, kButtonNameCount);
+    return result;
+}

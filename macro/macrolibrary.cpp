@@ -1,0 +1,182 @@
+#include "macro/macrolibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const QString kIndexKey = QStringLiteral("config/index");
+const QString kTotalKey = QStringLiteral("config/total");
+const QString kRepeatKey = QStringLiteral("config/repeat");
+const QString kLinesGroup = QStringLiteral("macro");
+const QString kExtension = QStringLiteral(".bin");
+
+QString lineKey(int i)
+{
+    return kLinesGroup + QLatin1Char('/') + QString::number(i);
+}
+
+// A value that does not parse as a number counts as absent, not as 0 (slot 0 would be in use);
+// one beyond int saturates instead of wrapping around.
+int intValue(const QSettings& settings, const QString& key, int fallback)
+{
+    bool ok = false;
+    const qlonglong value = settings.value(key).toLongLong(&ok);
+    if (!ok)
+        return fallback;
+    return int(
+        std::clamp<qlonglong>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+bool copyCompletely(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(64 * 1024);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            target.cancelWriting();
+            break;
+        }
+    }
+    return target.commit();
+}
+
+} // namespace
+
+MacroLibrary::MacroLibrary(const QString& folder)
+    : dir(folder)
+{
+}
+
+QString MacroLibrary::folderForModel(int modelId)
+{
+    return QStringLiteral("./modules/macro/") + QString::number(modelId) + QLatin1Char('/');
+}
+
+bool MacroLibrary::isValidName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
+QString MacroLibrary::filePath(const QString& name) const
+{
+    return isValidName(name) ? dir + name + kExtension : QString();
+}
+
+bool MacroLibrary::exists(const QString& name) const
+{
+    return isValidName(name) && QFileInfo::exists(filePath(name));
+}
+
+QStringList MacroLibrary::names() const
+{
+    return QDir(dir).entryList({ QLatin1Char('*') + kExtension }, QDir::AllEntries | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::IgnoreCase);
+}
+
+QString MacroLibrary::create()
+{
+    QString name;
+    for (int n = 1; name.isEmpty() || QFileInfo::exists(filePath(name)); ++n)
+        name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
+    QDir().mkpath(dir);
+    QSettings settings(filePath(name), QSettings::IniFormat);
+    settings.setValue(kIndexKey, -1);
+    settings.setValue(kTotalKey, 0);
+    settings.setValue(kRepeatKey, 1);
+    settings.sync();
+    return settings.status() == QSettings::NoError ? name : QString();
+}
+
+bool MacroLibrary::remove(const QString& name)
+{
+    return exists(name) && QFile::remove(filePath(name));
+}
+
+bool MacroLibrary::rename(const QString& oldName, const QString& newName)
+{
+    if (!exists(oldName) || !isValidName(newName) || QFileInfo::exists(filePath(newName)))
+        return false;
+    return QFile::rename(filePath(oldName), filePath(newName));
+}
+
+QStringList MacroLibrary::lines(const QString& name) const
+{
+    if (!exists(name))
+        return {};
+    const QSettings settings(filePath(name), QSettings::IniFormat);
+    const int total = std::clamp(intValue(settings, kTotalKey, 0), 0, kMaxLines);
+    QStringList result;
+    result.reserve(total);
+    for (int i = 0; i < total; ++i)
+        result << settings.value(lineKey(i), QStringLiteral("0")).toString();
+    return result;
+}
+
+bool MacroLibrary::saveLines(const QString& name, const QStringList& lines)
+{
+    if (!exists(name))
+        return false;
+    QSettings settings(filePath(name), QSettings::IniFormat);
+    settings.remove(kLinesGroup);
+    settings.setValue(kTotalKey, lines.size());
+    for (int i = 0; i < lines.size(); ++i)
+        settings.setValue(lineKey(i), lines.at(i));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+int MacroLibrary::index(const QString& name) const
+{
+    if (!exists(name))
+        return -1;
+    return intValue(QSettings(filePath(name), QSettings::IniFormat), kIndexKey, -1);
+}
+
+int MacroLibrary::repeat(const QString& name) const
+{
+    if (!exists(name))
+        return 1;
+    return intValue(QSettings(filePath(name), QSettings::IniFormat), kRepeatKey, 1);
+}
+
+QVariantList MacroLibrary::config(const QString& name) const
+{
+    if (!exists(name))
+        return {};
+    return { index(name), repeat(name) };
+}
+
+bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
+{
+    if (!exists(name) || config.size() < 2)
+        return false;
+    QSettings settings(filePath(name), QSettings::IniFormat);
+    settings.setValue(kIndexKey, config.at(0).toInt());
+    settings.setValue(kRepeatKey, config.at(1).toInt());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)
+{
+    return exists(name) && !sourcePath.isEmpty() && copyCompletely(sourcePath, filePath(name));
+}
+
+bool MacroLibrary::exportTo(const QString& name, const QString& targetPath) const
+{
+    return exists(name) && !targetPath.isEmpty() && copyCompletely(filePath(name), targetPath);
+}

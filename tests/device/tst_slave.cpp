@@ -1,0 +1,201 @@
+#include "device/slave.h"
+#include "simfixture.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using Reports = QList<QByteArray>;
+using Lists = QList<QList<uchar>>;
+
+namespace {
+
+constexpr int kSlackMs = 250;
+
+UsbDevice vendorDevice()
+{
+    UsbDevice device = fixture::simDevice();
+    device.vendorPath = QStringLiteral("sim/hidraw1");
+    return device;
+}
+
+QList<uchar> list(const QByteArray& hex)
+{
+    const QByteArray raw = QByteArray::fromHex(hex);
+    return QList<uchar>(raw.begin(), raw.end());
+}
+
+} // namespace
+
+class tst_Slave : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void reports_data();
+    void reports();
+    void deliveredOnTheGuiThread();
+    void silentMouseIsReopenedEachCycle();
+    void restartNeverOverlaps();
+    void stopWaitsForTheThread();
+    void unplugEndsTheListener();
+    void failedOpenEndsTheListener();
+    void impossibleReadLength_data();
+    void impossibleReadLength();
+
+private:
+    std::unique_ptr<Slave> slave;
+};
+
+void tst_Slave::initTestCase()
+{
+    qRegisterMetaType<QList<uchar>>("QList<uchar>");
+}
+
+void tst_Slave::init()
+{
+    sim::reset();
+    slave = std::make_unique<Slave>();
+}
+
+void tst_Slave::cleanup()
+{
+    slave.reset();
+    QCOMPARE(sim::openHandles(sim::Role::Vendor), 0);
+}
+
+void tst_Slave::reports_data()
+{
+    QTest::addColumn<Reports>("sent");
+    QTest::addColumn<Lists>("received");
+    QTest::newRow("one report") << Reports { "01020304" } << Lists { list("01020304") };
+    QTest::newRow("in order") << Reports { "0a000000", "0b000000" }
+                              << Lists { list("0a000000"), list("0b000000") };
+    QTest::newRow("longer report keeps first four")
+        << Reports { "0102030405060708" } << Lists { list("01020304") };
+    QTest::newRow("short report dropped") << Reports { "0102", "05060708" } << Lists { list("05060708") };
+}
+
+void tst_Slave::reports()
+{
+    QFETCH(Reports, sent);
+    QFETCH(Lists, received);
+    QSignalSpy spy(slave.get(), &Slave::onVendor);
+    for (const QByteArray& report : sent) {
+        const QByteArray raw = QByteArray::fromHex(report);
+        sim::queueVendorReport(sim::Bytes(raw.begin(), raw.end()));
+    }
+    slave->startListening(vendorDevice(), 4);
+    QTRY_COMPARE(sim::pendingVendorReports(), 0);
+    QTRY_COMPARE(spy.count(), received.size());
+    for (int i = 0; i < received.size(); ++i)
+        QCOMPARE(spy.at(i).at(0).value<QList<uchar>>(), received.at(i));
+}
+
+void tst_Slave::deliveredOnTheGuiThread()
+{
+    QThread* deliveredOn = nullptr;
+    QList<uchar> delivered;
+    connect(slave.get(), &Slave::onVendor, this, [&](QList<uchar> vCmd) {
+        deliveredOn = QThread::currentThread();
+        delivered = vCmd;
+    });
+    sim::queueVendorReport({ 9, 8, 7, 6 });
+    slave->startListening(vendorDevice(), 4);
+    QTRY_COMPARE(delivered.size(), 4);
+    QCOMPARE(deliveredOn, QThread::currentThread());
+    QCOMPARE(delivered, list("09080706"));
+}
+
+void tst_Slave::silentMouseIsReopenedEachCycle()
+{
+    QSignalSpy spy(slave.get(), &Slave::onVendor);
+    slave->startListening(vendorDevice(), 4);
+    QTest::qWait(Slave::kReadTimeoutMs * 2 + kSlackMs / 2);
+    slave->stopListening();
+    QCOMPARE(spy.count(), 0);
+    QVERIFY2(sim::openCount(sim::Role::Vendor) >= 2, "one open per 500 ms read");
+    QVERIFY(sim::openCount(sim::Role::Vendor) <= 4);
+    QCOMPARE(sim::peakOpenHandles(sim::Role::Vendor), 1);
+}
+
+void tst_Slave::restartNeverOverlaps()
+{
+    for (int i = 0; i < 4; ++i) {
+        slave->startListening(vendorDevice(), 4);
+        QVERIFY(slave->isRunning());
+        QTRY_COMPARE(sim::openHandles(sim::Role::Vendor), 1);
+    }
+    QCOMPARE(sim::peakOpenHandles(sim::Role::Vendor), 1);
+    // A run that ended on its own still counts as running until the next start.
+    sim::unplug();
+    QTRY_VERIFY(slave->isFinished());
+    sim::plug();
+    slave->startListening(vendorDevice(), 4);
+    QTRY_COMPARE(sim::openHandles(sim::Role::Vendor), 1);
+}
+
+void tst_Slave::stopWaitsForTheThread()
+{
+    slave->startListening(vendorDevice(), 4);
+    QTRY_COMPARE(sim::openHandles(sim::Role::Vendor), 1);
+    QElapsedTimer timer;
+    timer.start();
+    slave->stopListening();
+    QVERIFY(slave->isFinished());
+    QCOMPARE(sim::openHandles(sim::Role::Vendor), 0);
+    QVERIFY(timer.elapsed() <= Slave::kReadTimeoutMs + kSlackMs);
+    slave->stopListening();
+}
+
+void tst_Slave::unplugEndsTheListener()
+{
+    QTest::failOnWarning(QRegularExpression("Cannot open"));
+    slave->startListening(vendorDevice(), 4);
+    QTRY_COMPARE(sim::openHandles(sim::Role::Vendor), 1);
+    QElapsedTimer timer;
+    timer.start();
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(slave->isFinished(), Slave::kReadTimeoutMs + kSlackMs);
+    QVERIFY(timer.elapsed() <= Slave::kReadTimeoutMs + kSlackMs);
+    const int opens = sim::openCount(sim::Role::Vendor);
+    sim::plug();
+    QTest::qWait(100);
+    QVERIFY2(slave->isFinished(), "re-plugging alone does not restart the listener");
+    QCOMPARE(sim::openCount(sim::Role::Vendor), opens);
+}
+
+void tst_Slave::failedOpenEndsTheListener()
+{
+    sim::failCall(sim::Op::Open, 1, sim::Role::Vendor);
+    QSignalSpy spy(slave.get(), &Slave::onVendor);
+    sim::queueVendorReport({ 1, 2, 3, 4 });
+    QTest::ignoreMessage(QtWarningMsg, "Cannot open HID device sim/hidraw1: Permission denied");
+    slave->startListening(vendorDevice(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(slave->isFinished(), kSlackMs);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(sim::openCount(sim::Role::Vendor), 0);
+}
+
+void tst_Slave::impossibleReadLength_data()
+{
+    QTest::addColumn<int>("readLength");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("negative") << -4;
+    QTest::newRow("beyond a report") << 513;
+}
+
+void tst_Slave::impossibleReadLength()
+{
+    QFETCH(int, readLength);
+    slave->startListening(vendorDevice(), readLength);
+    QTRY_VERIFY_WITH_TIMEOUT(slave->isFinished(), kSlackMs);
+    QCOMPARE(sim::openCount(sim::Role::Vendor), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_Slave)
+#include "tst_slave.moc"

@@ -1,0 +1,106 @@
+// The bridge's language slots in a temporary program folder; the message texts a pack gives
+// are checked where the host shows them, in the left-button question.
+#include "bridge/myqquickview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class tst_LanguageSlots : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void packFillsTextsAndMessages_data();
+    void packFillsTextsAndMessages();
+    void languagesOfProgramFolder();
+
+private:
+    void writePack(const QString& code, const QByteArray& content);
+    QString startDir;
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<myQQuickView> view;
+};
+
+void tst_LanguageSlots::init()
+{
+    startDir = QDir::currentPath();
+    tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(tmp->path()));
+    QDir().mkpath("modules/i18n");
+    QDir().mkpath("modules/setting");
+    view = std::make_unique<myQQuickView>();
+}
+
+void tst_LanguageSlots::cleanup()
+{
+    view.reset();
+    QDir::setCurrent(startDir);
+    tmp.reset();
+}
+
+void tst_LanguageSlots::writePack(const QString& code, const QByteArray& content)
+{
+    QFile file("modules/i18n/lang_" + code + ".ini");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void tst_LanguageSlots::packFillsTextsAndMessages_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("strings");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("lastButton");
+    QTest::newRow("pack") << "031000" << QStringList { "Sans", "OPTIONS" } << "LEFT BUTTON"
+                          << "Change it?"
+                          << "LAST";
+    QTest::newRow("missing pack") << "059000" << QStringList { "" } << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("code leaving the folder") << "../../031000" << QStringList { "" } << ""
+                                             << ""
+                                             << "";
+}
+
+void tst_LanguageSlots::packFillsTextsAndMessages()
+{
+    QFETCH(QString, code);
+    writePack("031000",
+        "[font]\nfamily=Sans\ntotal=1\n[strings]\n1=OPTIONS\n[msg]\n4=LEFT BUTTON\n5=Change it?\n"
+        "[Z4_4E2B9D1]\n15=LAST\n");
+    QTEST(view->getGlobalStrings(code), "strings");
+    const QStringList buttons = view->z4_getProductLayoutStrings(code);
+    QCOMPARE(buttons.size(), 16);
+    QTEST(buttons.last(), "lastButton");
+
+    QString title = "not shown", text;
+    QTimer::singleShot(50, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        box->reject();
+    });
+    QVERIFY(!view->getMsgAns_FoolProofing());
+    QTEST(title, "title");
+    QTEST(text, "text");
+}
+
+void tst_LanguageSlots::languagesOfProgramFolder()
+{
+    writePack("025044", "");
+    writePack("031000", "");
+    const QVariantMap map = view->chkLanguages();
+    QCOMPARE(map.keys(), QStringList({ "CHINESE (Simp)", "ENGLISH" }));
+    QDir("modules/i18n").removeRecursively();
+    QVERIFY(view->chkLanguages().isEmpty());
+}
+
+QTEST_MAIN(tst_LanguageSlots)
+#include "tst_languageslots.moc"
