@@ -1,6 +1,7 @@
 #include "app/singleinstance.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "system/inputhook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,13 @@ int main(int argc, char* argv[])
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
 
     Widget w;
+
+    // Without hooks the program still runs; the scene just never hears of keys or buttons.
+    InputHook hook;
+    hook.install();
+    hook.setKeyCallback(&Widget::keyReport, &w);
+    hook.setMouseCallback(&Widget::mouseReport, &w);
+    hook.setCopyDataCallback(&Widget::copyDataReport, &app, &w);
 #ifndef Q_OS_WIN
     UnixSignals stopSignals;
     QObject::connect(&stopSignals, &UnixSignals::stopRequested, w.controller(), &Ui_Controler::onMinimize);
@@ -32,5 +40,7 @@ int main(int argc, char* argv[])
     w.checkDevice();
     w.showNormal();
     w.startScene();
-    return app.exec();
+    const int status = app.exec();
+    hook.uninstall();
+    return status;
 }

@@ -4,6 +4,8 @@
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
 #include "device/devinfo.h"
+#include "system/copydatamessage.h"
+#include "system/inputhook.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -39,6 +41,25 @@ Widget::~Widget() = default;
 myQQuickView* Widget::view() const
 {
     return controler->view;
+}
+
+void Widget::keyReport(std::uint8_t usage, std::uint8_t isDown, void* host)
+{
+    if (host)
+        static_cast<Widget*>(host)->view()->forwardKeyboard(isDown, usage);
+}
+
+void Widget::mouseReport(std::uint8_t button, std::uint8_t isDown, std::int32_t x, std::int32_t y, void* host)
+{
+    // Screen coordinates travel as unsigned values, as the scene has always received them.
+    if (host)
+        static_cast<Widget*>(host)->view()->forwardMouse(isDown, button, uint(x), uint(y));
+}
+
+void Widget::copyDataReport(const CopyData* data, void* host)
+{
+    if (host && data)
+        showCopyDataWarning(*data, static_cast<Widget*>(host)->windowTitle());
 }
 
 void Widget::checkDevice()

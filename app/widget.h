@@ -4,10 +4,12 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 
 class Ui_Controler;
 class myQQuickView;
 class DeviceWatcher;
+struct CopyData;
 
 // The program's only top-level window. It owns the link to the mouse and re-runs detection
 // once a burst of device-change notifications has settled.
@@ -25,6 +27,12 @@ public:
     myQQuickView* view() const;
     Ui_Controler* controller() const { return controler; }
     const QTimer& deviceChangeTimer() const { return deviceTimer; }
+
+    // Input capture reports, registered with the host window as user pointer; a null host
+    // is ignored. The copy-data report blocks in a modal box until the user closes it.
+    static void keyReport(std::uint8_t usage, std::uint8_t isDown, void* host);
+    static void mouseReport(std::uint8_t button, std::uint8_t isDown, std::int32_t x, std::int32_t y, void* host);
+    static void copyDataReport(const CopyData* data, void* host);
 
 public slots:
     void checkDevice();

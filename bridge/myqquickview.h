@@ -14,6 +14,7 @@
 #include <memory>
 
 class MS_HT66FB560;
+class PointerSettings;
 class QSettings;
 
 // The scene's only way into the program (context property "ui_View"), and the owner of the
@@ -115,6 +116,8 @@ private:
 
     // Calls a function of the scene's root item; a root without it is silently skipped.
     void invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args = {});
+    // The current profile's pointer settings, applied through the system's backend.
+    PointerSettings pointerSettings() const;
 
     QSettings* apConfig = nullptr;
     QStringList msgStrings;

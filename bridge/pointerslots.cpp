@@ -1,23 +1,60 @@
-// Pointer settings of the current profile. Placeholder bodies until the system layer lands.
+// Pointer settings of the current profile: setters apply them to the system and record the
+// slider position in the profile file; getters read the file only.
 #include "bridge/myqquickview.h"
+#include "system/pointerbackend.h"
+#include "system/pointersettings.h"
 
-void myQQuickView::setAcceleration(bool) { }
-void myQQuickView::setCursorSpeed(uint) { }
-void myQQuickView::setVerticalScrollLines(uint) { }
-void myQQuickView::setDoubleClickSpeed(uint) { }
+#include <QSettings>
+
+namespace {
+PointerBackend& systemPointer()
+{
+    static const std::unique_ptr<PointerBackend> backend = createSystemPointerBackend();
+    return *backend;
+}
+} // namespace
+
+PointerSettings myQQuickView::pointerSettings() const
+{
+    return PointerSettings(*profileFile, store->curProfile(), systemPointer());
+}
+
+void myQQuickView::setAcceleration(bool acceleration)
+{
+    pointerSettings().setAcceleration(acceleration);
+}
+
+void myQQuickView::setCursorSpeed(uint cursorSpeed)
+{
+    pointerSettings().setCursorSpeed(cursorSpeed);
+}
+
+void myQQuickView::setVerticalScrollLines(uint lines)
+{
+    pointerSettings().setVerticalScrollLines(lines);
+}
+
+void myQQuickView::setDoubleClickSpeed(uint speed)
+{
+    pointerSettings().setDoubleClickSpeed(speed);
+}
+
 bool myQQuickView::getAcceleration()
 {
-    return false;
+    return pointerSettings().acceleration();
 }
+
 uint myQQuickView::getCursorSpeed()
 {
-    return 0;
+    return pointerSettings().cursorSpeed();
 }
+
 uint myQQuickView::getVerticalScrollLines()
 {
-    return 0;
+    return pointerSettings().verticalScrollLines();
 }
+
 uint myQQuickView::getDoubleClickSpeed()
 {
-    return 0;
+    return pointerSettings().doubleClickSpeed();
 }

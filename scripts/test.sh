@@ -14,6 +14,7 @@ run_ctest() { # build-folder [ctest args...]
         ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
 }
 
+"$root/scripts/check-windows.sh"
 echo "== normal build"
 cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON
 cmake --build "$root/build-test" -j "$jobs"

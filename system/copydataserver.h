@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocalServer>
+#include <QObject>
+
+class QLocalSocket;
+
+// Receives copy-data messages over a local socket that only this user may open. Each
+// connection carries one frame: dwData (uint32, little-endian), cbData (uint32,
+// little-endian), then cbData bytes. A frame longer than maxDataBytes, or one that does not
+// complete within frameTimeoutMs, is dropped. The connection is closed once the frame has
+// been handled, so a sender can wait for that as for the system's synchronous send.
+class CopyDataServer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint32 maxDataBytes = 64 * 1024;
+    static constexpr int frameTimeoutMs = 5000;
+
+    explicit CopyDataServer(QObject* parent = nullptr);
+    ~CopyDataServer() override;
+
+    // The per-user name the program listens on.
+    static QString defaultName();
+    // Takes the name over from a program that ended without removing it. False when the
+    // socket cannot be made; the program then simply receives no messages.
+    bool listen(const QString& name = defaultName());
+    QString fullServerName() const { return server.fullServerName(); }
+
+signals:
+    // Emitted once per complete frame; data points into a buffer valid only during the call.
+    void received(quintptr dwData, quint32 cbData, const QByteArray& data);
+
+private:
+    void accept();
+    void read(QLocalSocket* socket);
+
+    QLocalServer server;
+};

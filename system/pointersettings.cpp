@@ -1,0 +1,150 @@
+#include "system/pointersettings.h"
+
+#include "system/pointerbackend.h"
+
+#include <QDebug>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+constexpr unsigned maxPosition = 10;
+
+unsigned clamped(unsigned position)
+{
+    return std::min(position, maxPosition);
+}
+
+// An INI entry with a single value comes back as a text, which QVariant would otherwise turn
+// into a list of its characters.
+QVariantList asList(const QVariant& value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList:
+        return value.toList();
+    case QMetaType::UnknownType:
+        return {};
+    case QMetaType::QString:
+        if (value.toString().isEmpty())
+            return {};
+        break;
+    }
+    return { value };
+}
+} // namespace
+
+namespace PointerConversion {
+int mouseSpeed(unsigned position)
+{
+    const unsigned s = clamped(position);
+    return s == 0 ? 1 : int(2 * s);
+}
+
+unsigned wheelScrollLines(unsigned position)
+{
+    return clamped(position) + 1;
+}
+
+unsigned doubleClickTime(unsigned position)
+{
+    // Clamping keeps the time positive: positions above 12 would underflow.
+    return 900 - 70 * clamped(position);
+}
+} // namespace PointerConversion
+
+PointerSettings::PointerSettings(QSettings& file, int profile, PointerBackend& backend)
+    : file(file)
+    , profile(profile)
+    , backend(backend)
+{
+}
+
+void PointerSettings::setAcceleration(bool on)
+{
+    PointerBackend::MouseValues values;
+    const bool ok = backend.getMouse(values) && [&] {
+        values.acceleration = on ? 1 : 0;
+        return backend.setMouse(values);
+    }();
+    if (!ok)
+        qDebug("setAcceleration Failed");
+    store(Acceleration, on);
+}
+
+void PointerSettings::setCursorSpeed(unsigned position)
+{
+    if (!backend.setMouseSpeed(PointerConversion::mouseSpeed(position)))
+        qDebug("setCursorSpeed Failed");
+    store(CursorSpeed, position);
+}
+
+void PointerSettings::setVerticalScrollLines(unsigned position)
+{
+    if (!backend.setWheelScrollLines(PointerConversion::wheelScrollLines(position)))
+        qDebug("setVerticalScrollLines Failed");
+    store(ScrollLines, position);
+}
+
+void PointerSettings::setDoubleClickSpeed(unsigned position)
+{
+    if (!backend.setDoubleClickTime(PointerConversion::doubleClickTime(position)))
+        qDebug("setDoubleClickSpeed Failed");
+    store(DoubleClickSpeed, position);
+}
+
+bool PointerSettings::acceleration() const
+{
+    return value(Acceleration).toBool();
+}
+
+unsigned PointerSettings::cursorSpeed() const
+{
+    return value(CursorSpeed).toUInt();
+}
+
+unsigned PointerSettings::verticalScrollLines() const
+{
+    return value(ScrollLines).toUInt();
+}
+
+unsigned PointerSettings::doubleClickSpeed() const
+{
+    return value(DoubleClickSpeed).toUInt();
+}
+
+QVariant PointerSettings::defaultValue(Position position)
+{
+    // The system's usual values: acceleration on, 10 of 20, 3 lines, 550 ms.
+    switch (position) {
+    case Acceleration:
+        return true;
+    case CursorSpeed:
+    case DoubleClickSpeed:
+        return 5u;
+    case ScrollLines:
+        return 2u;
+    case Count:
+        break;
+    }
+    return {};
+}
+
+QString PointerSettings::key() const
+{
+    return QStringLiteral("profile_sw/%1").arg(profile);
+}
+
+QVariant PointerSettings::value(Position position) const
+{
+    const QVariantList list = asList(file.value(key()));
+    return position < list.size() ? list.at(position) : defaultValue(position);
+}
+
+void PointerSettings::store(Position position, const QVariant& value)
+{
+    QVariantList list = asList(file.value(key()));
+    for (int p = int(list.size()); p <= position; ++p)
+        list.append(defaultValue(Position(p)));
+    list[position] = value;
+    file.setValue(key(), list);
+}

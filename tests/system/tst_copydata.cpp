@@ -1,0 +1,208 @@
+#include "system/copydatamessage.h"
+#include "system/copydataserver.h"
+#include "system/inputhook.h"
+
+#include <QApplication>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+namespace {
+QByteArray frame(quint32 dwData, quint32 cbData, const QByteArray& payload)
+{
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(dwData, bytes.data());
+    qToLittleEndian(cbData, bytes.data() + 4);
+    return bytes + payload;
+}
+
+struct ShownBox {
+    QString title;
+    QString text;
+    bool shown = false;
+};
+
+// Watches for a warning box, closes it as the user would and remembers what it showed.
+class BoxCloser : public QObject {
+public:
+    ShownBox seen;
+
+    BoxCloser()
+    {
+        connect(&poll, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = { box->windowTitle(), box->text(), true };
+            box->accept();
+        });
+        poll.start(20);
+    }
+
+private:
+    QTimer poll;
+};
+} // namespace
+
+class tst_CopyData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void warningText_data();
+    void warningText();
+    void serverHandsOverFrames_data();
+    void serverHandsOverFrames();
+    void frameInPieces();
+    void frameShowsWarning();
+
+private:
+    void send(const QByteArray& bytes);
+
+    std::unique_ptr<CopyDataServer> server;
+    QString name;
+};
+
+void tst_CopyData::init()
+{
+    server = std::make_unique<CopyDataServer>();
+    name = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
+    QVERIFY(server->listen(name));
+}
+
+void tst_CopyData::cleanup()
+{
+    server.reset();
+}
+
+void tst_CopyData::send(const QByteArray& bytes)
+{
+    QLocalSocket client;
+    client.connectToServer(name);
+    QVERIFY(client.waitForConnected(2000));
+    client.write(bytes);
+    QVERIFY(client.waitForBytesWritten(2000));
+    // The server closes the connection once it has dealt with the frame (or refused it).
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 3000);
+}
+
+void tst_CopyData::warningText_data()
+{
+    QTest::addColumn<quint32>("tag");
+    QTest::addColumn<QByteArray>("buffer");
+    QTest::addColumn<quint32>("cbData");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("text");
+
+    const quint32 tag = copyDataWarningTag;
+    QTest::newRow("abc, 3 bytes") << tag << QByteArray("abc\0", 4) << 3u << true << "abc";
+    QTest::newRow("abc, NUL counted") << tag << QByteArray("abc\0", 4) << 4u << false << "";
+    QTest::newRow("wrong tag") << 0x2510u << QByteArray("abc") << 3u << false << "";
+    QTest::newRow("stops at cbData") << tag << QByteArray("abcdef") << 3u << true << "abc";
+    QTest::newRow("NUL inside") << tag << QByteArray("ab\0cd", 5) << 5u << false << "";
+    QTest::newRow("two-byte character")
+        << tag << QByteArray("\xc3\xbc") << 2u << true << QString(QChar(0xFC));
+    QTest::newRow("invalid UTF-8") << tag << QByteArray("a\xff") << 2u << false << "";
+    QTest::newRow("cut character") << tag << QByteArray("\xc3") << 1u << false << "";
+    QTest::newRow("empty") << tag << QByteArray() << 0u << true << "";
+}
+
+void tst_CopyData::warningText()
+{
+    QFETCH(quint32, tag);
+    QFETCH(QByteArray, buffer);
+    QFETCH(quint32, cbData);
+    QFETCH(bool, shown);
+    // A buffer exactly cbData long, so a read past it is caught by the address sanitizer.
+    const QByteArray exact = buffer.left(cbData);
+    std::unique_ptr<char[]> heap(new char[std::max<quint32>(cbData, 1)]);
+    std::copy(exact.cbegin(), exact.cend(), heap.get());
+    const std::optional<QString> text = copyDataWarningText(CopyData { tag, cbData, heap.get() });
+    QCOMPARE(text.has_value(), shown);
+    if (shown)
+        QTEST(*text, "text");
+}
+
+void tst_CopyData::serverHandsOverFrames_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<QByteArray>("payload");
+
+    QTest::newRow("frame") << frame(0x250F, 3, "abc") << 1 << QByteArray("abc");
+    QTest::newRow("empty text") << frame(0x250F, 0, {}) << 1 << QByteArray();
+    QTest::newRow("extra bytes ignored") << frame(7, 2, "hello") << 1 << QByteArray("he");
+    QTest::newRow("largest") << frame(
+        1, CopyDataServer::maxDataBytes, QByteArray(CopyDataServer::maxDataBytes, 'x'))
+                             << 1 << QByteArray(CopyDataServer::maxDataBytes, 'x');
+    QTest::newRow("oversized refused")
+        << frame(0x250F, CopyDataServer::maxDataBytes + 1, "abc") << 0 << QByteArray();
+    QTest::newRow("huge count refused") << frame(0x250F, 0xFFFFFFFFu, "abc") << 0 << QByteArray();
+    QTest::newRow("short header") << QByteArray("\x0f\x25\0", 3) << 0 << QByteArray();
+}
+
+void tst_CopyData::serverHandsOverFrames()
+{
+    QFETCH(QByteArray, bytes);
+    QSignalSpy spy(server.get(), &CopyDataServer::received);
+    {
+        QLocalSocket client;
+        client.connectToServer(name);
+        QVERIFY(client.waitForConnected(2000));
+        client.write(bytes);
+        QVERIFY(client.waitForBytesWritten(2000));
+        QFETCH(int, frames);
+        if (frames) {
+            QTRY_COMPARE(spy.size(), 1);
+            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
+        } else if (bytes.size() > 8) {
+            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState); // refused at once
+        }
+        client.disconnectFromServer();
+    }
+    QTest::qWait(50);
+    QFETCH(int, frames);
+    QCOMPARE(spy.size(), frames);
+    if (frames)
+        QTEST(spy.at(0).at(2).toByteArray(), "payload");
+}
+
+void tst_CopyData::frameInPieces()
+{
+    QSignalSpy spy(server.get(), &CopyDataServer::received);
+    QLocalSocket client;
+    client.connectToServer(name);
+    QVERIFY(client.waitForConnected(2000));
+    const QByteArray bytes = frame(0x250F, 5, "hello");
+    for (char byte : bytes) {
+        client.write(&byte, 1);
+        QVERIFY(client.waitForBytesWritten(2000));
+        QTest::qWait(1);
+    }
+    QTRY_COMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).value<quintptr>(), quintptr(0x250F));
+    QCOMPARE(spy.at(0).at(1).toUInt(), 5u);
+    QCOMPARE(spy.at(0).at(2).toByteArray(), QByteArray("hello"));
+}
+
+void tst_CopyData::frameShowsWarning()
+{
+    connect(server.get(), &CopyDataServer::received, this,
+        [](quintptr tag, quint32 cbData, const QByteArray& bytes) {
+            showCopyDataWarning(CopyData { tag, cbData, bytes.constData() }, QStringLiteral("Window title"));
+        });
+    BoxCloser closer;
+    const ShownBox& seen = closer.seen;
+    send(frame(0x250F, 14, "Battery is low"));
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("Window title"));
+    QCOMPARE(seen.text, QStringLiteral("Battery is low"));
+}
+
+QTEST_MAIN(tst_CopyData)
+#include "tst_copydata.moc"

@@ -1,0 +1,97 @@
+// The bridge's pointer slots: the current profile's list in the live profile file, and the
+// desktop's settings through in-memory GSettings.
+#include <gio/gio.h>
+
+#include "bridge/myqquickview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString liveFile = QStringLiteral("./modules/setting/p_Z4.bin");
+
+double desktopSpeed()
+{
+    GSettings* settings = g_settings_new("org.gnome.desktop.peripherals.mouse");
+    const double speed = g_settings_get_double(settings, "speed");
+    g_object_unref(settings);
+    return speed;
+}
+} // namespace
+
+class tst_PointerSlots : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void settersApplyAndStore();
+    void profileSwitchChangesTheGetters();
+
+private:
+    QString previousDir;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<myQQuickView> view;
+};
+
+void tst_PointerSlots::initTestCase()
+{
+    qputenv("GSETTINGS_BACKEND", "memory");
+    previousDir = QDir::currentPath();
+}
+
+void tst_PointerSlots::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("modules/setting")));
+    QDir::setCurrent(dir->path());
+    QFile ini(liveFile);
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[common]\ncurProfile=1\n[profile_sw]\n0=false, 1, 1, 1\n1=true, 4, 2, 6\n3=false, 9, 8, 7\n");
+    ini.close();
+    view = std::make_unique<myQQuickView>();
+}
+
+void tst_PointerSlots::cleanup()
+{
+    view.reset();
+    QDir::setCurrent(previousDir);
+    dir.reset();
+}
+
+void tst_PointerSlots::settersApplyAndStore()
+{
+    view->setCursorSpeed(0);
+    QVERIFY(qAbs(desktopSpeed() + 0.9) < 1e-9);
+    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed");
+    view->setVerticalScrollLines(10);
+    QCOMPARE(view->getCursorSpeed(), 0u);
+    QCOMPARE(view->getVerticalScrollLines(), 10u);
+    view.reset(); // the file reaches the disk when the store closes it
+    QSettings file(liveFile, QSettings::IniFormat);
+    QCOMPARE(
+        file.value(QStringLiteral("profile_sw/1")).toStringList(), (QStringList { "true", "0", "10", "6" }));
+    QCOMPARE(
+        file.value(QStringLiteral("profile_sw/0")).toStringList(), (QStringList { "false", "1", "1", "1" }));
+}
+
+void tst_PointerSlots::profileSwitchChangesTheGetters()
+{
+    QCOMPARE(view->getCursorSpeed(), 4u);
+    view->z4_02H_SetCurrentProfile(3);
+    QCOMPARE(view->getAcceleration(), false);
+    QCOMPARE(view->getCursorSpeed(), 9u);
+    QCOMPARE(view->getVerticalScrollLines(), 8u);
+    QCOMPARE(view->getDoubleClickSpeed(), 7u);
+    view->setDoubleClickSpeed(2);
+    view->z4_02H_SetCurrentProfile(1);
+    QCOMPARE(view->getDoubleClickSpeed(), 6u);
+}
+
+QTEST_MAIN(tst_PointerSlots)
+#include "tst_pointerslots.moc"

@@ -1,0 +1,163 @@
+// Under the virtual X server: real key presses and clicks, made with xdotool while another
+// client owns the input, travel through the X source, the host window's callbacks and the
+// bridge to a test scene's detectKeyboard and detectMouse.
+#include "app/widget.h"
+#include "bridge/myqquickview.h"
+#include "system/inputhook.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QQuickItem>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QByteArray testScene = R"(
+import QtQuick
+Item {
+    width: 10; height: 10
+    property string log: ""
+    function detectKeyboard(isDown, usbCode) { log += (isDown ? "d" : "u") + usbCode + ";" }
+    function detectMouse(isDown, code, x, y) { log += (isDown ? "d" : "u") + code + "@" + x + "," + y + ";" }
+}
+)";
+
+QString transition(bool down, int code)
+{
+    return QStringLiteral("%1%2;").arg(down ? QStringLiteral("d") : QStringLiteral("u")).arg(code);
+}
+} // namespace
+
+class tst_XInputCapture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void keys_data();
+    void keys();
+    void autoRepeatReportsOnce();
+    void buttons_data();
+    void buttons();
+
+private:
+    QString log() const { return widget->view()->rootObject()->property("log").toString(); }
+    void xdotool(const QStringList& arguments);
+
+    QTemporaryDir dir;
+    std::unique_ptr<Widget> widget;
+    std::unique_ptr<InputHook> hook;
+};
+
+void tst_XInputCapture::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed");
+    widget = std::make_unique<Widget>();
+    const QString scene = dir.filePath(QStringLiteral("capture.qml"));
+    QFile file(scene);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testScene);
+    file.close();
+    widget->view()->setSource(QUrl::fromLocalFile(scene));
+    QVERIFY(widget->view()->rootObject());
+
+    hook = std::make_unique<InputHook>();
+    QVERIFY2(hook->install(), "no X display with XInput 2.1");
+    hook->setKeyCallback(&Widget::keyReport, widget.get());
+    hook->setMouseCallback(&Widget::mouseReport, widget.get());
+}
+
+void tst_XInputCapture::init()
+{
+    widget->view()->rootObject()->setProperty("log", QString());
+}
+
+void tst_XInputCapture::cleanupTestCase()
+{
+    if (hook)
+        hook->uninstall();
+    hook.reset();
+    widget.reset();
+}
+
+void tst_XInputCapture::xdotool(const QStringList& arguments)
+{
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), arguments), 0);
+}
+
+void tst_XInputCapture::keys_data()
+{
+    QTest::addColumn<QString>("keysym");
+    QTest::addColumn<int>("usage");
+    QTest::addColumn<int>("alongside"); // a modifier xdotool itself holds around the key, or 0
+
+    QTest::newRow("a") << "a" << 0x04 << 0;
+    QTest::newRow("z") << "z" << 0x1D << 0;
+    QTest::newRow("1") << "1" << 0x1E << 0;
+    QTest::newRow("0") << "0" << 0x27 << 0;
+    QTest::newRow("F1") << "F1" << 0x3A << 0;
+    QTest::newRow("F12") << "F12" << 0x45 << 0;
+    QTest::newRow("Up") << "Up" << 0x52 << 0;
+    QTest::newRow("Left") << "Left" << 0x50 << 0;
+    QTest::newRow("Delete") << "Delete" << 0x4C << 0;
+    QTest::newRow("Return") << "Return" << 0x28 << 0;
+    QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
+    QTest::newRow("keypad plus") << "KP_Add" << 0x57 << 0;
+    QTest::newRow("keypad divide") << "KP_Divide" << 0x54 << 0;
+    QTest::newRow("left Ctrl") << "Control_L" << 0xE0 << 0;
+    QTest::newRow("right Ctrl") << "Control_R" << 0xE4 << 0xE0;
+    QTest::newRow("left Shift") << "Shift_L" << 0xE1 << 0;
+    QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
+    QTest::newRow("left Alt") << "Alt_L" << 0xE2 << 0;
+    QTest::newRow("backslash") << "backslash" << 0x31 << 0;
+    QTest::newRow("space") << "space" << 0x2C << 0;
+}
+
+void tst_XInputCapture::keys()
+{
+    QFETCH(QString, keysym);
+    QFETCH(int, usage);
+    QFETCH(int, alongside);
+    xdotool({ QStringLiteral("key"), keysym });
+    const QString expected = alongside ? transition(true, alongside) + transition(true, usage)
+            + transition(false, alongside) + transition(false, usage)
+                                       : transition(true, usage) + transition(false, usage);
+    QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
+}
+
+void tst_XInputCapture::autoRepeatReportsOnce()
+{
+    xdotool({ QStringLiteral("keydown"), QStringLiteral("b") });
+    xdotool({ QStringLiteral("keydown"), QStringLiteral("b") });
+    xdotool({ QStringLiteral("keyup"), QStringLiteral("b") });
+    QTRY_COMPARE_WITH_TIMEOUT(log(), transition(true, 0x05) + transition(false, 0x05), 3000);
+}
+
+void tst_XInputCapture::buttons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("left") << "1" << 0xF0;
+    QTest::newRow("middle") << "2" << 0xF2;
+    QTest::newRow("right") << "3" << 0xF1;
+}
+
+void tst_XInputCapture::buttons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, code);
+    xdotool({ QStringLiteral("mousemove"), QStringLiteral("123"), QStringLiteral("45") });
+    xdotool({ QStringLiteral("click"), QStringLiteral("4") }); // the wheel is never reported
+    xdotool({ QStringLiteral("click"), button });
+    const QString expected = QStringLiteral("d%1@123,45;u%1@123,45;").arg(code);
+    QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
+}
+
+QTEST_MAIN(tst_XInputCapture)
+#include "tst_xinputcapture.moc"
