@@ -1,6 +1,7 @@
 #include "store/profilefiles.h"
 
 #include "store/profilestore.h"
+#include "store/inilist.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -114,9 +115,9 @@ void ProfileFiles::resetProfile(int profile)
     const QSettings defaults(defaultsFile, QSettings::IniFormat);
     QSettings* live = store.file();
     for (const QString& group : groups()) {
-        live->setValue(key(group, 0), defaults.value(key(group, 0)).toList());
+        live->setValue(key(group, 0), iniList(defaults.value(key(group, 0))));
         if (ProfileStore::isProfile(profile))
-            live->setValue(key(group, profile), defaults.value(key(group, profile)).toList());
+            live->setValue(key(group, profile), iniList(defaults.value(key(group, profile))));
     }
     live->sync();
     store.loadProfiles();
@@ -125,5 +126,5 @@ void ProfileFiles::resetProfile(int profile)
 QVariantList ProfileFiles::defaultGroup(const QString& group, uchar profileId) const
 {
     const QSettings defaults(defaultsFile, QSettings::IniFormat);
-    return defaults.value(key(group, profileId)).toList();
+    return iniList(defaults.value(key(group, profileId)));
 }

@@ -1,5 +1,7 @@
 #include "store/profilestore.h"
 
+#include "store/inilist.h"
+
 #include <QSettings>
 
 namespace {
@@ -53,7 +55,7 @@ QString ProfileStore::groupName(FwGroup group)
 
 void ProfileStore::loadDirtyList(FwGroup group)
 {
-    QVariantList flags = profileFile->value(dirtyKey(group)).toList();
+    QVariantList flags = iniList(profileFile->value(dirtyKey(group)));
     if (flags.size() != kProfiles) {
         while (flags.size() < kProfiles)
             flags.append(false);
@@ -173,7 +175,7 @@ void ProfileStore::loadProfiles()
     readCurProfile();
     for (int n = 0; n < kProfiles; ++n) {
         for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
-            images(group)[n] = profileFile->value(imageKey(group, n)).toList();
+            images(group)[n] = iniList(profileFile->value(imageKey(group, n)));
     }
     loaded = true;
 }

@@ -1,5 +1,6 @@
 #include "system/pointersettings.h"
 
+#include "store/inilist.h"
 #include "system/pointerbackend.h"
 
 #include <QDebug>
@@ -14,23 +15,6 @@ unsigned clamped(unsigned position)
     return std::min(position, maxPosition);
 }
 
-// An INI entry with a single value comes back as a text, which QVariant would otherwise turn
-// into a list of its characters.
-QVariantList asList(const QVariant& value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::QVariantList:
-    case QMetaType::QStringList:
-        return value.toList();
-    case QMetaType::UnknownType:
-        return {};
-    case QMetaType::QString:
-        if (value.toString().isEmpty())
-            return {};
-        break;
-    }
-    return { value };
-}
 } // namespace
 
 namespace PointerConversion {
@@ -136,13 +120,13 @@ QString PointerSettings::key() const
 
 QVariant PointerSettings::value(Position position) const
 {
-    const QVariantList list = asList(file.value(key()));
+    const QVariantList list = iniList(file.value(key()));
     return position < list.size() ? list.at(position) : defaultValue(position);
 }
 
 void PointerSettings::store(Position position, const QVariant& value)
 {
-    QVariantList list = asList(file.value(key()));
+    QVariantList list = iniList(file.value(key()));
     for (int p = int(list.size()); p <= position; ++p)
         list.append(defaultValue(Position(p)));
     list[position] = value;

@@ -1,5 +1,6 @@
 #include "store/profilestore.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +132,23 @@ private slots:
         QVERIFY(store.image(FwGroup::Profile, 6).isEmpty());
         QCOMPARE(store.block(FwGroup::Profile, 1)[9], uchar(10));
         QCOMPARE(store.block(FwGroup::Profile, 1)[10], uchar(0));
+    }
+
+    // A hand-edited file may hold one value where a list belongs; it must count as one entry,
+    // not as the list of its characters.
+    void handEditedSingleValueIsOneEntry()
+    {
+        file.reset();
+        QFile raw(path());
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[profile_fw]\n2=255\n[matrix_fw]\ndirty=true\n");
+        raw.close();
+        file = std::make_unique<QSettings>(path(), QSettings::IniFormat);
+        ProfileStore store(file.get());
+        store.loadProfiles();
+        QCOMPARE(store.image(FwGroup::Profile, 2).size(), 1);
+        QCOMPARE(store.value(FwGroup::Profile, 2, 0), 255u);
+        QCOMPARE(store.dirtyList(FwGroup::Matrix).size(), ProfileStore::kProfiles);
     }
 
     void blockKeepsLowBits()
