@@ -6,7 +6,7 @@
 function(z4_add_test name)
     cmake_parse_arguments(T "X11" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test z4_warnings ${T_LIBS})
+    target_link_libraries(${name} PRIVATE Qt6::Test z4_warnings z4_testsupport ${T_LIBS})
     add_test(NAME ${name} COMMAND ${name})
     set(env "QT_QUICK_BACKEND=software" "QT_LOGGING_RULES=qt.qpa.*=false")
     if(T_X11)

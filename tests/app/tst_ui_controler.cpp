@@ -8,6 +8,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+
+#include "testsupport.h"
 #include <QWidget>
 
 class tst_Ui_Controler : public QObject {
@@ -36,18 +40,14 @@ private:
     void writeConfig(const QByteArray& content);
     void showRunningScene();
 
-    QTemporaryDir dir;
-    QString previousDir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     QWidget* host = nullptr;
     Ui_Controler* controller = nullptr;
 };
 
 void tst_Ui_Controler::writeConfig(const QByteArray& content)
 {
-    QDir().mkpath(QStringLiteral("modules/setting"));
-    QFile file(QStringLiteral("modules/setting/apConfig.bin"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    QVERIFY(dir->write(QStringLiteral("modules/setting/apConfig.bin"), content));
 }
 
 // The root stays invisible, and so deaf to the mouse, until its start-up animation runs.
@@ -61,8 +61,7 @@ void tst_Ui_Controler::showRunningScene()
 
 void tst_Ui_Controler::init()
 {
-    previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
+    dir = std::make_unique<testsupport::WorkDir>();
     writeConfig("[common]\nname=Test Title\n");
     host = new QWidget;
     controller = new Ui_Controler;
@@ -73,7 +72,7 @@ void tst_Ui_Controler::cleanup()
 {
     delete host;
     delete controller;
-    QDir::setCurrent(previousDir);
+    dir.reset();
 }
 
 void tst_Ui_Controler::objectName_data()

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
+#include "testsupport.h"
+
 class tst_Widget : public QObject {
     Q_OBJECT
 private slots:
@@ -24,15 +28,13 @@ private slots:
     void bridgeHoldsTheDevice();
 
 private:
-    QTemporaryDir dir;
-    QString previousDir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     Widget* widget = nullptr;
 };
 
 void tst_Widget::init()
 {
-    previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
+    dir = std::make_unique<testsupport::WorkDir>();
     // Without a mouse a detection is quick, so the timer's own period is what the tests see.
     sim::reset();
     sim::unplug();
@@ -42,7 +44,7 @@ void tst_Widget::init()
 void tst_Widget::cleanup()
 {
     delete widget;
-    QDir::setCurrent(previousDir);
+    dir.reset();
 }
 
 void tst_Widget::deviceTimerSettlesAfter2048ms()

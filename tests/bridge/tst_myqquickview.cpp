@@ -12,40 +12,18 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
+#include <memory>
+
+#include "testsupport.h"
+
+using testsupport::ModalAnswerer;
 
 namespace {
-// Answers the next modal dialog once it is up; modal dialogs run their own event loop.
-void whenModal(std::function<void(QWidget*)> answer)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        }
-    });
-    poll->start();
-}
-
 void pressButton(QWidget* modal, QMessageBox::StandardButton which)
 {
     auto* box = qobject_cast<QMessageBox*>(modal);
     QVERIFY(box);
     box->button(which)->click();
-}
-
-void chooseFile(QWidget* modal, const QString& path)
-{
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    QVERIFY(dialog);
-    // Typed into the name field, as a person would: the dialog's own model fills in lazily.
-    auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(nameField);
-    nameField->setText(path);
-    QMetaObject::invokeMethod(dialog, "accept");
 }
 } // namespace
 
@@ -65,22 +43,20 @@ private slots:
     void missingSceneLeavesAnEmptyView();
 
 private:
-    QTemporaryDir dir;
-    QString previousDir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     myQQuickView* view = nullptr;
 };
 
 void tst_myQQuickView::init()
 {
-    previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
+    dir = std::make_unique<testsupport::WorkDir>();
     view = new myQQuickView;
 }
 
 void tst_myQQuickView::cleanup()
 {
     delete view;
-    QDir::setCurrent(previousDir);
+    dir.reset();
 }
 
 void tst_myQQuickView::slotTable()
@@ -171,7 +147,7 @@ void tst_myQQuickView::foolProofing()
 {
     QFETCH(int, button);
     QFETCH(bool, answer);
-    whenModal([button](QWidget* modal) {
+    ModalAnswerer answerer([button](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
@@ -187,18 +163,15 @@ void tst_myQQuickView::foolProofing()
 
 void tst_myQQuickView::customFilePathCancelled()
 {
-    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    ModalAnswerer answerer([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     QCOMPARE(view->getCustomFilePath(), QString());
 }
 
 void tst_myQQuickView::customFilePathReadable()
 {
-    const QString picture = dir.filePath(QStringLiteral("picture.png"));
-    QFile file(picture);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("png");
-    file.close();
-    whenModal([picture](QWidget* modal) { chooseFile(modal, picture); });
+    const QString picture = dir->filePath(QStringLiteral("picture.png"));
+    QVERIFY(dir->write(QStringLiteral("picture.png"), "png"));
+    ModalAnswerer answerer([picture](QWidget* modal) { QVERIFY(testsupport::typeFileName(modal, picture)); });
     QCOMPARE(view->getCustomFilePath(), picture);
 }
 
@@ -206,19 +179,20 @@ void tst_myQQuickView::customFilePathUnreadableWarnsOnce()
 {
     // A socket exists but cannot be opened as a file, even by root.
     QLocalServer socket;
-    const QString picture = dir.filePath(QStringLiteral("socket.png"));
+    const QString picture = dir->filePath(QStringLiteral("socket.png"));
     QVERIFY(socket.listen(picture));
-    int warnings = 0;
-    whenModal([&warnings, picture](QWidget* modal) {
-        chooseFile(modal, picture);
-        whenModal([&warnings](QWidget* box) {
-            ++warnings;
+    // The warning comes up only after the file dialog has gone, so its answerer starts then.
+    std::unique_ptr<ModalAnswerer> warning;
+    ModalAnswerer chooser([&warning, picture](QWidget* modal) {
+        warning = std::make_unique<ModalAnswerer>([](QWidget* box) {
             QCOMPARE(qobject_cast<QMessageBox*>(box)->standardButtons(), QMessageBox::Ok);
             pressButton(box, QMessageBox::Ok);
         });
+        QVERIFY(testsupport::typeFileName(modal, picture));
     });
     QCOMPARE(view->getCustomFilePath(), QString());
-    QCOMPARE(warnings, 1);
+    QVERIFY(warning);
+    QCOMPARE(warning->answered, 1);
 }
 
 void tst_myQQuickView::startCallsAreQueued()

@@ -1,0 +1,90 @@
+#pragma once
+
+// Fixtures shared by the tests: a private working folder and the answering of modal dialogs,
+// which run their own event loop and so must be answered from a timer.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace testsupport {
+
+// A fresh temporary folder made the current directory for the fixture's life, so that the
+// program's "./modules/..." paths land in it; the previous directory comes back afterwards.
+class WorkDir {
+public:
+    WorkDir()
+        : previous(QDir::currentPath())
+    {
+        QDir::setCurrent(dir.path());
+    }
+    ~WorkDir() { QDir::setCurrent(previous); }
+    WorkDir(const WorkDir&) = delete;
+    WorkDir& operator=(const WorkDir&) = delete;
+
+    QString path() const { return dir.path(); }
+    QString filePath(const QString& name) const { return dir.filePath(name); }
+
+    // Writes a file below the folder, creating its parent folders.
+    bool write(const QString& name, const QByteArray& content) const
+    {
+        const QString target = dir.filePath(name);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile file(target);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    }
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+};
+
+// Runs the action on the next modal dialog once it is up. Should a failed check inside the
+// action leave the dialog open, it is rejected so that the test does not hang on it.
+class ModalAnswerer {
+public:
+    explicit ModalAnswerer(std::function<void(QWidget*)> action)
+        : answer(std::move(action))
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            poll.stop();
+            ++answered;
+            answer(modal);
+            if (QApplication::activeModalWidget() == modal)
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+        });
+        poll.start(20);
+    }
+
+    int answered = 0;
+
+private:
+    std::function<void(QWidget*)> answer;
+    QTimer poll;
+};
+
+// Types a path into a file dialog's name field and accepts it, as a person would; selecting
+// the file instead races with the dialog's lazy listing of the folder.
+inline bool typeFileName(QWidget* modal, const QString& path)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    auto* nameField = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+    if (!nameField)
+        return false;
+    nameField->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+    return true;
+}
+
+} // namespace testsupport
