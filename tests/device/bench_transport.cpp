@@ -3,7 +3,7 @@
 // Usage: bench_transport [N]   (default 20 of each)
 
 #include "device/ms_ht66fb560.h"
-#include "simmouse.h"
+#include "simfixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,14 +38,7 @@ int main(int argc, char** argv)
     const int n = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 20;
     sim::reset();
     MS_HT66FB560 device;
-    DevInfo entry;
-    entry.vid = sim::kVendorId;
-    entry.pid = sim::kProductId;
-    entry.usagePage = entry.usage = 0xFF00;
-    entry.usagePage2 = 0xFF01;
-    entry.usage2 = 0x0001;
-    entry.reportLength = 64;
-    if (!device.findDevice(1, entry)) {
+    if (!device.findDevice(1, fixture::mouseEntry())) {
         std::fprintf(stderr, "simulated mouse not found\n");
         return 1;
     }

@@ -3,6 +3,7 @@
 // Helpers shared by the device tests: the simulated mouse's standard device and readable
 // views of its wire record.
 
+#include "device/devinfo.h"
 #include "device/usbtask.h"
 #include "simmouse.h"
 
@@ -20,6 +21,21 @@ inline UsbDevice simDevice()
     device.commandPath = QStringLiteral("sim/hidraw0");
     device.reportLength = 64;
     return device;
+}
+
+// The catalogue entry that leads to the simulated mouse.
+inline DevInfo mouseEntry(const QString& code = QString())
+{
+    DevInfo entry;
+    entry.vid = sim::kVendorId;
+    entry.pid = sim::kProductId;
+    entry.usagePage = entry.usage = 0xFF00;
+    entry.usagePage2 = 0xFF01;
+    entry.usage2 = 0x0001;
+    entry.productName = QStringLiteral("Z4");
+    entry.reportLength = 64;
+    entry.sCode = code;
+    return entry;
 }
 
 inline QByteArray hex(const sim::Bytes& bytes)

@@ -16,21 +16,6 @@ using namespace fixture;
 
 namespace {
 
-DevInfo mouseEntry(const QString& code = QString())
-{
-    DevInfo entry;
-    entry.vid = sim::kVendorId;
-    entry.pid = sim::kProductId;
-    entry.usagePage = 0xFF00;
-    entry.usage = 0xFF00;
-    entry.usagePage2 = 0xFF01;
-    entry.usage2 = 0x0001;
-    entry.productName = QStringLiteral("Z4");
-    entry.reportLength = 64;
-    entry.sCode = code;
-    return entry;
-}
-
 int setupCommandsOnWire()
 {
     int count = 0;
@@ -53,7 +38,6 @@ private slots:
     void detection();
     void codes_data();
     void codes();
-    void sendsSetupOnceWithTheMouse();
     void shortCatalogueDropsTheOldDevice();
     void destructionWaitsForTheListener();
 
@@ -78,35 +62,34 @@ void tst_MS_HT66FB560::slotTable_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QByteArray>("signature");
     QTest::addColumn<QByteArray>("returnType");
-    QTest::addColumn<QByteArray>("names");
-    const char* rows[][3] = {
-        { "onVendor(QList<uchar>)", "void", "vCmd" },
-        { "hid_Cs(uchar*)", "void", "src9" },
-        { "hid_SetCmd(uchar*)", "void", "src9" },
-        { "hid_SetDataCmd(uchar*,uchar*,int)", "void", "src9,data,length" },
-        { "hid_GetCmd(uchar*)", "bool", "src9" },
-        { "hid_GetDataCmd(uchar*,uchar*,int)", "bool", "src9,data,length" },
-        { "hid_01H_SetFunctionOption(uchar)", "void", "option" },
-        { "hid_02H_SetCurrentProfile(uchar)", "void", "profileId" },
-        { "hid_03H_SetReportRate(uchar,uchar)", "void", "rate,profileId" },
-        { "hid_04H_SetDPIStage(uchar,uchar)", "void", "stage,profileId" },
-        { "hid_08H_SetStopMacroSending()", "void", "" },
-        { "hid_0CH_SetFwProfile(uchar,uchar*)", "void", "profileId,src128" },
-        { "hid_0DH_SetKeyMatrix(uchar,uchar*)", "void", "profileId,src128" },
-        { "hid_0FH_SetMacroKey(uchar,uchar*)", "void", "macroId,src128" },
-        { "hid_80H_GetFWVersion(QString&)", "bool", "version" },
-        { "hid_81H_GetFunctionOption(uchar&)", "bool", "option" },
-        { "hid_82H_GetCurrentProfile(uchar&)", "bool", "profileId" },
-        { "hid_83H_GetReportRate(uchar&,uchar)", "bool", "rate,profileId" },
-        { "hid_84H_GetDPIStage(uchar&,uchar)", "bool", "stage,profileId" },
-        { "hid_89H_GetRGBLedTwinkle(uchar&)", "bool", "type" },
-        { "hid_8CH_GetFwProfile(uchar,uchar*)", "bool", "profileId,src128" },
-        { "hid_8DH_GetKeyMatrix(uchar,uchar*)", "bool", "profileId,src128" },
-        { "hid_8FH_GetMacroKey(uchar,uchar*)", "bool", "macroId,src128" },
+    const char* rows[][2] = {
+        { "onVendor(QList<uchar>)", "void" },
+        { "hid_Cs(uchar*)", "void" },
+        { "hid_SetCmd(uchar*)", "void" },
+        { "hid_SetDataCmd(uchar*,uchar*,int)", "void" },
+        { "hid_GetCmd(uchar*)", "bool" },
+        { "hid_GetDataCmd(uchar*,uchar*,int)", "bool" },
+        { "hid_01H_SetFunctionOption(uchar)", "void" },
+        { "hid_02H_SetCurrentProfile(uchar)", "void" },
+        { "hid_03H_SetReportRate(uchar,uchar)", "void" },
+        { "hid_04H_SetDPIStage(uchar,uchar)", "void" },
+        { "hid_08H_SetStopMacroSending()", "void" },
+        { "hid_0CH_SetFwProfile(uchar,uchar*)", "void" },
+        { "hid_0DH_SetKeyMatrix(uchar,uchar*)", "void" },
+        { "hid_0FH_SetMacroKey(uchar,uchar*)", "void" },
+        { "hid_80H_GetFWVersion(QString&)", "bool" },
+        { "hid_81H_GetFunctionOption(uchar&)", "bool" },
+        { "hid_82H_GetCurrentProfile(uchar&)", "bool" },
+        { "hid_83H_GetReportRate(uchar&,uchar)", "bool" },
+        { "hid_84H_GetDPIStage(uchar&,uchar)", "bool" },
+        { "hid_89H_GetRGBLedTwinkle(uchar&)", "bool" },
+        { "hid_8CH_GetFwProfile(uchar,uchar*)", "bool" },
+        { "hid_8DH_GetKeyMatrix(uchar,uchar*)", "bool" },
+        { "hid_8FH_GetMacroKey(uchar,uchar*)", "bool" },
     };
     int index = 0;
     for (const auto& row : rows)
-        QTest::newRow(row[0]) << index++ << QByteArray(row[0]) << QByteArray(row[1]) << QByteArray(row[2]);
+        QTest::newRow(row[0]) << index++ << QByteArray(row[0]) << QByteArray(row[1]);
 }
 
 // Slots are reached by index through the meta-object, so their order is part of the interface.
@@ -115,7 +98,6 @@ void tst_MS_HT66FB560::slotTable()
     QFETCH(int, index);
     QFETCH(QByteArray, signature);
     QFETCH(QByteArray, returnType);
-    QFETCH(QByteArray, names);
     const QMetaObject& meta = MS_HT66FB560::staticMetaObject;
     QCOMPARE(meta.className(), "MS_HT66FB560");
     QCOMPARE(meta.methodCount() - meta.methodOffset(), 23);
@@ -124,7 +106,6 @@ void tst_MS_HT66FB560::slotTable()
     QCOMPARE(method.methodType(), QMetaMethod::Slot);
     QCOMPARE(method.access(), QMetaMethod::Public);
     QCOMPARE(QByteArray(method.typeName()), returnType);
-    QCOMPARE(method.parameterNames().join(','), names);
 }
 
 void tst_MS_HT66FB560::detection_data()
@@ -176,6 +157,11 @@ void tst_MS_HT66FB560::detection()
     QCOMPARE(current.reportLength, 64);
     QCOMPARE(device->currentTask().dataLength, 0);
     QCOMPARE(setupCommandsOnWire(), found ? 1 : 0);
+    if (found) {
+        QCOMPARE(hex(sim::wire().front().bytes), QByteArray("0001080000000000f6"));
+        QCOMPARE(sim::functionOption(), 8);
+        QTRY_COMPARE(sim::openHandles(sim::Role::Vendor), 1);
+    }
 }
 
 void tst_MS_HT66FB560::codes_data()
@@ -207,17 +193,6 @@ void tst_MS_HT66FB560::codes()
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(current.codeBytes.data()), 8).toHex(), codeBytes);
     if (blocked)
         QCOMPARE(setupCommandsOnWire(), 0);
-}
-
-void tst_MS_HT66FB560::sendsSetupOnceWithTheMouse()
-{
-    QVERIFY(device->findDevice(1, mouseEntry()));
-    const auto wire = sim::wire();
-    QCOMPARE(shape(wire), QStringLiteral("F>"));
-    QCOMPARE(hex(wire.front().bytes), QByteArray("0001080000000000f6"));
-    QCOMPARE(sim::functionOption(), 8);
-    QTRY_VERIFY(sim::openCount(sim::Role::Vendor) >= 1);
-    QVERIFY(device->slave()->isRunning());
 }
 
 void tst_MS_HT66FB560::shortCatalogueDropsTheOldDevice()

@@ -34,8 +34,7 @@ class tst_Scramble : public QObject {
 private slots:
     void knownAnswers_data();
     void knownAnswers();
-    void inverseOnRandomPackets();
-    void agreesWithTheMousesUnscrambling();
+    void undoneByBothSidesOnRandomPackets();
 };
 
 // Vectors worked out independently from the algorithm's description.
@@ -69,40 +68,26 @@ void tst_Scramble::knownAnswers()
     QCOMPARE(p, plain);
 }
 
-void tst_Scramble::inverseOnRandomPackets()
+// The simulated firmware has its own unscrambling; the two must meet on the wire, and ours
+// must undo any packet under any code.
+void tst_Scramble::undoneByBothSidesOnRandomPackets()
 {
     QRandomGenerator random(20261206);
     for (int round = 0; round < 20000; ++round) {
-        Eight plain {};
-        Eight key {};
-        for (uchar& b : plain)
-            b = uchar(random.bounded(256));
-        for (uchar& b : key)
-            b = uchar(random.bounded(256));
-        Eight p = plain;
-        scramble(p.data(), key.data());
-        unscramble(p.data(), key.data());
-        if (p != plain)
-            QFAIL(qPrintable(QStringLiteral("round %1 did not come back").arg(round)));
-    }
-}
-
-// The simulated firmware has its own implementation; the two must meet on the wire.
-void tst_Scramble::agreesWithTheMousesUnscrambling()
-{
-    QRandomGenerator random(7);
-    for (int round = 0; round < 2000; ++round) {
         std::string code(6, '\0');
         for (char& c : code)
-            c = char(random.bounded(0x20, 0x7f));
+            c = char(random.bounded(256));
         Eight plain {};
         for (uchar& b : plain)
             b = uchar(random.bounded(256));
         const Eight key = codeBytes(QByteArray::fromStdString(code));
-        Eight p = plain;
-        scramble(p.data(), key.data());
-        sim::unscramblePacket(p.data(), code);
-        QCOMPARE(p, plain);
+        Eight ours = plain;
+        scramble(ours.data(), key.data());
+        Eight mouse = ours;
+        unscramble(ours.data(), key.data());
+        sim::unscramblePacket(mouse.data(), code);
+        if (ours != plain || mouse != plain)
+            QFAIL(qPrintable(QStringLiteral("round %1 did not come back").arg(round)));
     }
 }
 

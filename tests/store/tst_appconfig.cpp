@@ -1,9 +1,9 @@
 #include "store/appconfig.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -11,7 +11,7 @@
 class tst_AppConfig : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     std::unique_ptr<AppConfig> config;
 
     QString live() const { return dir->filePath(QStringLiteral("apConfig.bin")); }
@@ -20,11 +20,10 @@ class tst_AppConfig : public QObject {
     {
         config = std::make_unique<AppConfig>(new QSettings(live(), QSettings::IniFormat), factory());
     }
-    void writeLive(const QByteArray& ini)
+    void openWith(const QByteArray& ini)
     {
-        QFile f(live());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(ini);
+        QVERIFY(dir->write(QStringLiteral("apConfig.bin"), ini));
+        open();
     }
     static QVariantList texts(int count)
     {
@@ -35,7 +34,7 @@ class tst_AppConfig : public QObject {
     }
 
 private slots:
-    void init() { dir = std::make_unique<QTemporaryDir>(); }
+    void init() { dir = std::make_unique<testsupport::WorkDir>(); }
     void cleanup()
     {
         config.reset();
@@ -56,8 +55,7 @@ private slots:
 
     void missingEntryReadsZero()
     {
-        writeLive("[common]\ntotal=3\n0=a\n2=c\n");
-        open();
+        openWith("[common]\ntotal=3\n0=a\n2=c\n");
         QCOMPARE(config->load(), (QVariantList { QStringLiteral("a"), 0, QStringLiteral("c") }));
     }
 
@@ -75,30 +73,16 @@ private slots:
     {
         QFETCH(QByteArray, total);
         QFETCH(int, entries);
-        writeLive("[common]\ntotal=" + total + "\n0=first\n");
-        open();
+        openWith("[common]\ntotal=" + total + "\n0=first\n");
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(config->load().size(), entries);
         QVERIFY2(clock.elapsed() < 2000, "reading a damaged count must stay quick");
     }
 
-    void modelValue()
-    {
-        writeLive("[Z4]\ndpiBase=100\ndpiValue=100, 200\n");
-        open();
-        QCOMPARE(config->modelValue(QStringLiteral("dpiBase")).toString(), QStringLiteral("100"));
-        QCOMPARE(config->modelValue(QStringLiteral("dpiValue")).toStringList().size(), 2);
-        QCOMPARE(config->modelValue(QStringLiteral("effectEnable")), QVariant(0));
-    }
-
     void resetRestoresFactoryWithoutPendingChanges()
     {
-        {
-            QSettings f(factory(), QSettings::IniFormat);
-            f.setValue(QStringLiteral("common/total"), 1);
-            f.setValue(QStringLiteral("common/0"), QStringLiteral("factory"));
-        }
+        QVERIFY(dir->write(QStringLiteral("apConfigD.bin"), "[common]\ntotal=1\n0=factory\n"));
         open();
         config->save(texts(5)); // still pending in the old object
         config->reset();

@@ -1,20 +1,17 @@
 #include "store/profilefiles.h"
 #include "store/profilestore.h"
+#include "testsupport.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 class tst_ProfileFiles : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     std::unique_ptr<QSettings> liveFile;
     std::unique_ptr<ProfileStore> store;
     std::unique_ptr<ProfileFiles> files;
@@ -49,7 +46,7 @@ class tst_ProfileFiles : public QObject {
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
+        dir = std::make_unique<testsupport::WorkDir>();
         {
             QSettings defaults(path("pD_Z4.bin"), QSettings::IniFormat);
             fill(defaults, 9);
@@ -87,32 +84,31 @@ private slots:
         QCOMPARE(store->value(FwGroup::Matrix, 5, 0), 1002u);
     }
 
-    void importWithoutMarkerTakesProfileZero()
+    void import_data()
     {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("firstValue"); // of profile 3 afterwards; -1: emptied
+        // Files from before the marker existed hold the profile under 0.
+        QTest::newRow("no marker takes profile 0") << "old.pf" << 7000;
+        QTest::newRow("unreadable file empties the profile") << "missing.pf" << -1;
+        QTest::newRow("cancelled dialog still reloads") << QString() << 1003;
+    }
+    void import()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(int, firstValue);
         {
             QSettings foreign(path("old.pf"), QSettings::IniFormat);
             fill(foreign, 7);
         }
-        chosen = path("old.pf");
+        store->setEntries(FwGroup::Profile, 3, 0, { 55 }, 1); // unsaved, so a reload shows
+        this->chosen = chosen.isEmpty() ? chosen : dir->filePath(chosen);
         files->importProfile(3);
-        QCOMPARE(store->value(FwGroup::Profile, 3, 0), 7000u);
-        QCOMPARE(store->value(FwGroup::Other, 3, 0), 7000u);
-    }
-
-    void importOfUnreadableFileEmptiesTheProfile()
-    {
-        chosen = path("missing.pf");
-        files->importProfile(1);
-        QVERIFY(store->image(FwGroup::Profile, 1).isEmpty());
+        if (firstValue < 0)
+            QVERIFY(store->image(FwGroup::Profile, 3).isEmpty());
+        else
+            QCOMPARE(store->value(FwGroup::Profile, 3, 0), uint(firstValue));
         QCOMPARE(store->value(FwGroup::Profile, 2, 0), 1002u);
-    }
-
-    void cancelledImportStillReloads()
-    {
-        store->setEntries(FwGroup::Profile, 4, 0, { 55 }, 1);
-        chosen.clear();
-        files->importProfile(4);
-        QCOMPARE(store->value(FwGroup::Profile, 4, 0), 1004u);
     }
 
     void reset_data()
@@ -143,10 +139,7 @@ private slots:
     void exportReplacesExistingTarget()
     {
         chosen = path("same.pf");
-        QFile old(chosen);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("[common]\nimportProfile=4\nstale=1\n");
-        old.close();
+        QVERIFY(dir->write("same.pf", "[common]\nimportProfile=4\nstale=1\n"));
         QVERIFY(files->exportProfile(1));
         const QSettings exported(chosen, QSettings::IniFormat);
         QCOMPARE(exported.value("common/importProfile").toInt(), 1);
@@ -171,18 +164,11 @@ private slots:
     void realDialogCancelled()
     {
         ProfileFiles real(*store, path("pD_Z4.bin"));
-        bool seen = false;
-        QTimer answerer; // keeps looking until the modal dialog is up, however slow the build
-        answerer.setInterval(50);
-        connect(&answerer, &QTimer::timeout, [&seen] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                seen = dialog->windowTitle() == QLatin1String("Save File");
-                dialog->reject();
-            }
-        });
-        answerer.start();
+        QString title;
+        testsupport::ModalAnswerer answerer([&title](QWidget* modal) { title = modal->windowTitle(); });
         QVERIFY(!real.exportProfile(2));
-        QVERIFY(seen);
+        QCOMPARE(answerer.answered, 1);
+        QCOMPARE(title, QStringLiteral("Save File"));
     }
 };
 

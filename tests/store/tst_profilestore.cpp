@@ -1,8 +1,7 @@
 #include "store/profilestore.h"
+#include "testsupport.h"
 
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -10,7 +9,7 @@
 class tst_ProfileStore : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<testsupport::WorkDir> dir;
     std::unique_ptr<QSettings> file;
 
     QString path() const { return dir->filePath(QStringLiteral("p_Z4.bin")); }
@@ -25,7 +24,7 @@ class tst_ProfileStore : public QObject {
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
+        dir = std::make_unique<testsupport::WorkDir>();
         file = std::make_unique<QSettings>(path(), QSettings::IniFormat);
     }
     void cleanup()
@@ -139,10 +138,7 @@ private slots:
     void handEditedSingleValueIsOneEntry()
     {
         file.reset();
-        QFile raw(path());
-        QVERIFY(raw.open(QIODevice::WriteOnly));
-        raw.write("[profile_fw]\n2=255\n[matrix_fw]\ndirty=true\n");
-        raw.close();
+        QVERIFY(dir->write(QStringLiteral("p_Z4.bin"), "[profile_fw]\n2=255\n[matrix_fw]\ndirty=true\n"));
         file = std::make_unique<QSettings>(path(), QSettings::IniFormat);
         ProfileStore store(file.get());
         store.loadProfiles();
