@@ -1,7 +1,7 @@
 #include "device/devinfo.h"
+#include "testsupport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_DevInfo : public QObject {
@@ -16,18 +16,18 @@ private slots:
     void productNames();
 
 private:
-    QString write(const QByteArray& ini);
-    QTemporaryDir dir;
+    QList<DevInfo> load(const QByteArray& ini);
+    testsupport::WorkDir dir;
 };
 
-QString tst_DevInfo::write(const QByteArray& ini)
+QList<DevInfo> tst_DevInfo::load(const QByteArray& ini)
 {
+    // A new name each time: the settings cache might not notice a rewrite within a millisecond.
     static int serial = 0;
-    const QString path = dir.filePath(QStringLiteral("cat%1.ini").arg(++serial));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    const QString name = QStringLiteral("cat%1.ini").arg(++serial);
+    if (!dir.write(name, ini))
+        qFatal("cannot write the catalogue");
+    return loadCatalogue(dir.filePath(name), {});
 }
 
 void tst_DevInfo::shippedCatalogueIsExact()
@@ -83,8 +83,7 @@ void tst_DevInfo::damagedValues()
     QFETCH(int, usagePage);
     QFETCH(uint, reportLength);
     QFETCH(QString, sCode);
-    const QString path = write("[common]\ntotal=2\n[1]\n" + lines);
-    const QList<DevInfo> entries = loadCatalogue(path, {});
+    const QList<DevInfo> entries = load("[common]\ntotal=2\n[1]\n" + lines);
     QCOMPARE(entries.size(), 2);
     QCOMPARE(int(entries.at(1).pid), pid);
     QCOMPARE(int(entries.at(1).usagePage), usagePage);
@@ -107,8 +106,7 @@ void tst_DevInfo::entryCount()
 {
     QFETCH(QByteArray, total);
     QFETCH(int, entries);
-    const QString path = write("[common]\n" + total + "\n[0]\nvid=04d9\n");
-    QCOMPARE(loadCatalogue(path, {}).size(), entries);
+    QCOMPARE(load("[common]\n" + total + "\n[0]\nvid=04d9\n").size(), entries);
 }
 
 void tst_DevInfo::productNames()

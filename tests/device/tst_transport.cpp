@@ -321,7 +321,6 @@ void tst_Transport::blockedDeviceSendsNothing()
     device->master()->blocked = true;
     const int opensBefore = sim::openCount(sim::Role::Command);
     uchar value = 9;
-    QString version;
     for (int i = 0; i < 4; ++i)
         QTest::ignoreMessage(QtDebugMsg, "true");
     device->hid_02H_SetCurrentProfile(1);
@@ -392,6 +391,5 @@ void tst_Transport::impossibleSizesFailAtOnce()
     QVERIFY2(allBytes(data, 0, 0x11), "the caller's buffer was touched");
 }
 
-// Whole chunks of 300 bytes would reach past the 512-byte buffer for 400 bytes of data.
 QTEST_GUILESS_MAIN(tst_Transport)
 #include "tst_transport.moc"
