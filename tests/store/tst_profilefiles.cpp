@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(store->value(FwGroup::Matrix, 5, 0), 1002u);
     }
 
-    void import_data()
+    void importReplacesOrReloadsTheProfile_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<int>("firstValue"); // of profile 3 afterwards; -1: emptied
@@ -93,7 +93,7 @@ private slots:
         QTest::newRow("unreadable file empties the profile") << "missing.pf" << -1;
         QTest::newRow("cancelled dialog still reloads") << QString() << 1003;
     }
-    void import()
+    void importReplacesOrReloadsTheProfile()
     {
         QFETCH(QString, chosen);
         QFETCH(int, firstValue);
