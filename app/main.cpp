@@ -11,6 +11,19 @@
 #include "app/unixsignals.h"
 #endif
 
+#ifndef Q_OS_WIN
+namespace {
+// Ends the program as the close button does. A modal box runs an event loop of its own that
+// would outlive the window, so open boxes are dismissed first.
+void endProgram(Widget& w)
+{
+    for (int i = 0; i < 16 && QApplication::activeModalWidget(); ++i)
+        QApplication::activeModalWidget()->close();
+    w.controller()->onMinimize();
+}
+} // namespace
+#endif
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -34,7 +47,7 @@ int main(int argc, char* argv[])
     hook.setCopyDataCallback(&Widget::copyDataReport, &app, &w);
 #ifndef Q_OS_WIN
     UnixSignals stopSignals;
-    QObject::connect(&stopSignals, &UnixSignals::stopRequested, w.controller(), &Ui_Controler::onMinimize);
+    QObject::connect(&stopSignals, &UnixSignals::stopRequested, &w, [&w] { endProgram(w); });
 #endif
 
     w.checkDevice();
