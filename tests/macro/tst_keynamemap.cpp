@@ -9,7 +9,6 @@ private slots:
     void lookup_data();
     void lookup();
     void holdsEveryNameOnce();
-    void refillGivesSameContent();
 };
 
 void tst_KeyNameMap::lookup_data()
@@ -22,17 +21,13 @@ void tst_KeyNameMap::lookup_data()
     QTest::newRow("zero after nine") << "0" << 0x27;
     QTest::newRow("backslash") << "\\ |" << 0x31;
     QTest::newRow("semicolon after the gap") << "; :" << 0x33;
-    QTest::newRow("apostrophe") << "' \"" << 0x34;
-    QTest::newRow("grave") << "` ~" << 0x35;
     QTest::newRow("F12") << "F12" << 0x45;
     QTest::newRow("right arrow") << QString(QChar(0x25BA)) << 0x4F;
-    QTest::newRow("up arrow") << QString(QChar(0x25B2)) << 0x52;
     QTest::newRow("KP 7 with blank") << "KP 7 " << 0x5F;
     QTest::newRow("KP 7 without blank") << "KP 7" << 0;
     QTest::newRow("KP 8 with blank") << "KP 8 " << 0;
     QTest::newRow("KP .") << "KP ." << 0x63;
     QTest::newRow("F13") << "F13" << 0x68;
-    QTest::newRow("F24") << "F24" << 0x73;
     QTest::newRow("Keypad") << "Keypad" << 0x85;
     QTest::newRow("Intl'2") << "Intl'2" << 0x88;
     QTest::newRow("Int'l 2") << "Int'l 2" << 0x89;
@@ -61,13 +56,6 @@ void tst_KeyNameMap::holdsEveryNameOnce()
     QVERIFY2(std::adjacent_find(codes.begin(), codes.end()) == codes.end(), "two names share a code");
     QVERIFY(!codes.contains(uchar(0x32)));
     QVERIFY(!codes.contains(uchar(0)));
-}
-
-void tst_KeyNameMap::refillGivesSameContent()
-{
-    const KeyNameMap before = keyNameMap();
-    initKeyNameMap();
-    QCOMPARE(keyNameMap(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_KeyNameMap)
