@@ -238,7 +238,7 @@ void tst_InputHook::mouseMessages()
     QCOMPARE(reports, expected);
 }
 
-// Linux key codes that differ from the scan code set the keyboard procedure reads.
+// Linux key codes: the direct range's ends and the codes that differ from the scan code set.
 void tst_InputHook::evdevTranslation_data()
 {
     QTest::addColumn<uint>("evdev");
@@ -247,12 +247,14 @@ void tst_InputHook::evdevTranslation_data()
         const char* name;
         uint evdev;
         int usage;
-    } rows[] = { { "right Shift", 54, 0xE5 }, { "Num Lock", 69, 0x53 }, { "keypad Enter", 96, 0x58 },
+    } rows[] = { { "Esc, first direct code", 1, 0x29 }, { "F12, last direct code", 88, 0x45 },
+        { "right Shift", 54, 0xE5 }, { "Num Lock", 69, 0x53 }, { "keypad Enter", 96, 0x58 },
         { "right Ctrl", 97, 0xE4 }, { "keypad slash", 98, 0x54 }, { "Print Screen", 99, 0x46 },
-        { "right Alt", 100, 0xE6 }, { "Home", 102, 0x4A }, { "Up", 103, 0x52 }, { "Delete", 111, 0x4C },
-        { "Pause", 119, 0x48 }, { "left Windows", 125, 0xE3 }, { "right Windows", 126, noReport },
-        { "Application", 127, 0x65 }, { "F13", 183, noReport }, { "F23", 193, 0x72 },
-        { "F24", 194, noReport }, { "unknown", 600, noReport }, { "zero", 0, noReport } };
+        { "right Alt", 100, 0xE6 }, { "Home", 102, 0x4A }, { "Up", 103, 0x52 }, { "Left", 105, 0x50 },
+        { "Delete", 111, 0x4C }, { "Pause", 119, 0x48 }, { "left Windows", 125, 0xE3 },
+        { "right Windows", 126, noReport }, { "Application", 127, 0x65 }, { "F13", 183, noReport },
+        { "F23", 193, 0x72 }, { "F24", 194, noReport }, { "unknown", 600, noReport },
+        { "zero", 0, noReport } };
     for (const auto& row : rows)
         QTest::newRow(row.name) << row.evdev << row.usage;
 }

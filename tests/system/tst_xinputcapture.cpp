@@ -99,16 +99,12 @@ void tst_XInputCapture::keys_data()
     QTest::newRow("0") << "0" << 0x27 << 0;
     QTest::newRow("F12") << "F12" << 0x45 << 0;
     QTest::newRow("Up") << "Up" << 0x52 << 0;
-    QTest::newRow("Delete") << "Delete" << 0x4C << 0;
     QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
-    QTest::newRow("keypad plus") << "KP_Add" << 0x57 << 0;
     QTest::newRow("keypad divide") << "KP_Divide" << 0x54 << 0;
     QTest::newRow("left Ctrl") << "Control_L" << 0xE0 << 0;
     QTest::newRow("right Ctrl") << "Control_R" << 0xE4 << 0xE0;
-    QTest::newRow("left Shift") << "Shift_L" << 0xE1 << 0;
     QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
     QTest::newRow("left Alt") << "Alt_L" << 0xE2 << 0;
-    QTest::newRow("backslash") << "backslash" << 0x31 << 0;
 }
 
 void tst_XInputCapture::keys()
