@@ -1,14 +1,10 @@
 // The bridge's language slots in a temporary program folder; the message texts a pack gives
 // are checked where the host shows them, in the left-button question.
 #include "bridge/myqquickview.h"
+#include "testsupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 class tst_LanguageSlots : public QObject {
     Q_OBJECT
@@ -20,18 +16,17 @@ private slots:
     void languagesOfProgramFolder();
 
 private:
-    void writePack(const QString& code, const QByteArray& content);
-    QString startDir;
-    std::unique_ptr<QTemporaryDir> tmp;
+    void writePack(const QString& code, const QByteArray& content)
+    {
+        QVERIFY(work->write("modules/i18n/lang_" + code + ".ini", content));
+    }
+    std::unique_ptr<testsupport::WorkDir> work;
     std::unique_ptr<myQQuickView> view;
 };
 
 void tst_LanguageSlots::init()
 {
-    startDir = QDir::currentPath();
-    tmp = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir::setCurrent(tmp->path()));
-    QDir().mkpath("modules/i18n");
+    work = std::make_unique<testsupport::WorkDir>();
     QDir().mkpath("modules/setting");
     view = std::make_unique<myQQuickView>();
 }
@@ -39,15 +34,7 @@ void tst_LanguageSlots::init()
 void tst_LanguageSlots::cleanup()
 {
     view.reset();
-    QDir::setCurrent(startDir);
-    tmp.reset();
-}
-
-void tst_LanguageSlots::writePack(const QString& code, const QByteArray& content)
-{
-    QFile file("modules/i18n/lang_" + code + ".ini");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    work.reset();
 }
 
 void tst_LanguageSlots::packFillsTextsAndMessages_data()
@@ -80,8 +67,8 @@ void tst_LanguageSlots::packFillsTextsAndMessages()
     QTEST(buttons.last(), "lastButton");
 
     QString title = "not shown", text;
-    QTimer::singleShot(50, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    testsupport::ModalAnswerer answerer([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         title = box->windowTitle();
         text = box->text();
@@ -96,8 +83,7 @@ void tst_LanguageSlots::languagesOfProgramFolder()
 {
     writePack("025044", "");
     writePack("031000", "");
-    const QVariantMap map = view->chkLanguages();
-    QCOMPARE(map.keys(), QStringList({ "CHINESE (Simp)", "ENGLISH" }));
+    QCOMPARE(view->chkLanguages().keys(), QStringList({ "CHINESE (Simp)", "ENGLISH" }));
     QDir("modules/i18n").removeRecursively();
     QVERIFY(view->chkLanguages().isEmpty());
 }

@@ -9,26 +9,9 @@ using Bytes = QList<uchar>;
 
 namespace {
 
-QString down(const QString& key)
-{
-    return key + MacroEncoder::kDownTag;
-}
-QString up(const QString& key)
-{
-    return key + MacroEncoder::kUpTag;
-}
-QString delay(qint64 ms)
-{
-    return QString::number(ms) + MacroEncoder::kDelayTag;
-}
-
-Bytes bytes(std::initializer_list<int> values)
-{
-    Bytes out;
-    for (int v : values)
-        out << uchar(v);
-    return out;
-}
+const auto down = [](const QString& key) { return key + MacroEncoder::kDownTag; };
+const auto up = [](const QString& key) { return key + MacroEncoder::kUpTag; };
+const auto delay = [](qint64 ms) { return QString::number(ms) + MacroEncoder::kDelayTag; };
 
 QString randomLine(QRandomGenerator& rng, const QStringList& names)
 {
@@ -60,8 +43,6 @@ private slots:
     void initTestCase() { initKeyNameMap(); }
     void encode_data();
     void encode();
-    void deviceBlock_data();
-    void deviceBlock();
     void randomScriptsGiveReadableStreams();
 };
 
@@ -69,61 +50,61 @@ void tst_MacroEncoder::encode_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<Bytes>("expected");
-    QTest::newRow("no lines") << QStringList() << bytes({ 0, 1, 0, 0 });
+    QTest::newRow("no lines") << QStringList() << Bytes({ 0, 1, 0, 0 });
     QTest::newRow("press and release")
-        << QStringList { down("A"), up("A") } << bytes({ 0, 1, 0x01, 0x04, 0x81, 0x04, 0, 0 });
+        << QStringList { down("A"), up("A") } << Bytes({ 0, 1, 0x01, 0x04, 0x81, 0x04, 0, 0 });
     QTest::newRow("pause merged into press")
-        << QStringList { down("A"), delay(100), up("A") } << bytes({ 0, 1, 0x0A, 0x04, 0x81, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(100), up("A") } << Bytes({ 0, 1, 0x0A, 0x04, 0x81, 0x04, 0, 0 });
     QTest::newRow("pause merged into release keeps release bit")
-        << QStringList { up("A"), delay(100) } << bytes({ 0, 1, 0x8A, 0x04, 0, 0 });
+        << QStringList { up("A"), delay(100) } << Bytes({ 0, 1, 0x8A, 0x04, 0, 0 });
     QTest::newRow("delay first is a long record")
-        << QStringList { delay(100) } << bytes({ 0, 1, 0, 1, 0, 5, 0, 0 });
+        << QStringList { delay(100) } << Bytes({ 0, 1, 0, 1, 0, 5, 0, 0 });
     QTest::newRow("5 ms raised to one unit")
-        << QStringList { down("A"), delay(5) } << bytes({ 0, 1, 0x01, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(5) } << Bytes({ 0, 1, 0x01, 0x04, 0, 0 });
     QTest::newRow("15 ms rounds half up")
-        << QStringList { down("A"), delay(15) } << bytes({ 0, 1, 0x02, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(15) } << Bytes({ 0, 1, 0x02, 0x04, 0, 0 });
     QTest::newRow("1270 ms still merges")
-        << QStringList { down("A"), delay(1270) } << bytes({ 0, 1, 0x7F, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(1270) } << Bytes({ 0, 1, 0x7F, 0x04, 0, 0 });
     QTest::newRow("1271 ms is a short record")
-        << QStringList { down("A"), delay(1271) } << bytes({ 0, 1, 0x01, 0x04, 0x40, 0x01, 0, 0 });
+        << QStringList { down("A"), delay(1271) } << Bytes({ 0, 1, 0x01, 0x04, 0x40, 0x01, 0, 0 });
     QTest::newRow("5100 ms short record")
-        << QStringList { down("A"), delay(5100) } << bytes({ 0, 1, 0x01, 0x04, 0xFF, 0x01, 0, 0 });
+        << QStringList { down("A"), delay(5100) } << Bytes({ 0, 1, 0x01, 0x04, 0xFF, 0x01, 0, 0 });
     QTest::newRow("5101 ms long record")
-        << QStringList { down("A"), delay(5101) } << bytes({ 0, 1, 0x01, 0x04, 0, 1, 0, 0xFF, 0, 0 });
+        << QStringList { down("A"), delay(5101) } << Bytes({ 0, 1, 0x01, 0x04, 0, 1, 0, 0xFF, 0, 0 });
     QTest::newRow("second delay in a row is a record") << QStringList { down("A"), delay(100), delay(200) }
-                                                       << bytes({ 0, 1, 0x0A, 0x04, 0, 1, 0, 0x0A, 0, 0 });
+                                                       << Bytes({ 0, 1, 0x0A, 0x04, 0, 1, 0, 0x0A, 0, 0 });
     QTest::newRow("mouse button") << QStringList { down("MS-L"), up("MS-L") }
-                                  << bytes({ 0, 1, 0x01, 0xF0, 0x81, 0xF0, 0, 0 });
-    QTest::newRow("lower-case name dropped") << QStringList { down("q") } << bytes({ 0, 1, 0, 0 });
+                                  << Bytes({ 0, 1, 0x01, 0xF0, 0x81, 0xF0, 0, 0 });
+    QTest::newRow("lower-case name dropped") << QStringList { down("q") } << Bytes({ 0, 1, 0, 0 });
     QTest::newRow("keypad 7 with its blank")
-        << QStringList { down("KP 7 ") } << bytes({ 0, 1, 0x01, 0x5F, 0, 0 });
+        << QStringList { down("KP 7 ") } << Bytes({ 0, 1, 0x01, 0x5F, 0, 0 });
     QTest::newRow("zero delay dropped")
-        << QStringList { down("A"), delay(0) } << bytes({ 0, 1, 0x01, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(0) } << Bytes({ 0, 1, 0x01, 0x04, 0, 0 });
     QTest::newRow("delay that is not a number dropped")
-        << QStringList { down("A"), "abc" + MacroEncoder::kDelayTag } << bytes({ 0, 1, 0x01, 0x04, 0, 0 });
+        << QStringList { down("A"), "abc" + MacroEncoder::kDelayTag } << Bytes({ 0, 1, 0x01, 0x04, 0, 0 });
     QTest::newRow("dropped delay still blocks the merge") << QStringList { down("A"),
-        "abc" + MacroEncoder::kDelayTag, delay(100) } << bytes({ 0, 1, 0x01, 0x04, 0, 1, 0, 5, 0, 0 });
-    QTest::newRow("unknown tag dropped") << QStringList { "A    [Hold]" } << bytes({ 0, 1, 0, 0 });
-    QTest::newRow("line shorter than a tag") << QStringList { "[Down]" } << bytes({ 0, 1, 0, 0 });
+        "abc" + MacroEncoder::kDelayTag, delay(100) } << Bytes({ 0, 1, 0x01, 0x04, 0, 1, 0, 5, 0, 0 });
+    QTest::newRow("unknown tag dropped") << QStringList { "A    [Hold]" } << Bytes({ 0, 1, 0, 0 });
+    QTest::newRow("line shorter than a tag") << QStringList { "[Down]" } << Bytes({ 0, 1, 0, 0 });
     QTest::newRow("merge after an unknown line into the key record")
-        << QStringList { down("A"), "junk", delay(100) } << bytes({ 0, 1, 0x0A, 0x04, 0, 0 });
+        << QStringList { down("A"), "junk", delay(100) } << Bytes({ 0, 1, 0x0A, 0x04, 0, 0 });
     QTest::newRow("merge after a dropped key into the key record")
-        << QStringList { down("A"), down("q"), delay(100) } << bytes({ 0, 1, 0x0A, 0x04, 0, 0 });
+        << QStringList { down("A"), down("q"), delay(100) } << Bytes({ 0, 1, 0x0A, 0x04, 0, 0 });
     // The merge only rewrites a key record: the header and a short delay's count stay intact.
     QTest::newRow("dropped first key does not merge into the header")
-        << QStringList { down("q"), delay(100) } << bytes({ 0, 1, 0, 1, 0, 5, 0, 0 });
+        << QStringList { down("q"), delay(100) } << Bytes({ 0, 1, 0, 1, 0, 5, 0, 0 });
     QTest::newRow("dropped key does not merge into a short delay") << QStringList { down("A"), delay(2000),
-        down("q"), delay(100) } << bytes({ 0, 1, 0x01, 0x04, 0x64, 0x01, 0, 1, 0, 5, 0, 0 });
+        down("q"), delay(100) } << Bytes({ 0, 1, 0x01, 0x04, 0x64, 0x01, 0, 1, 0, 5, 0, 0 });
     QTest::newRow("unknown line does not merge into a long delay")
-        << QStringList { delay(100), "junk", delay(300) } << bytes({ 0, 1, 0, 1, 0, 5, 0, 1, 0, 15, 0, 0 });
+        << QStringList { delay(100), "junk", delay(300) } << Bytes({ 0, 1, 0, 1, 0, 5, 0, 1, 0, 15, 0, 0 });
     QTest::newRow("long delay keeps the low 16 bits of its count")
-        << QStringList { delay(2000000) } << bytes({ 0, 1, 0, 1, 0x86, 0xA0, 0, 0 });
+        << QStringList { delay(2000000) } << Bytes({ 0, 1, 0, 1, 0x86, 0xA0, 0, 0 });
     QTest::newRow("largest delay does not overflow")
-        << QStringList { delay(2147483647) } << bytes({ 0, 1, 0, 1, 0x66, 0x66, 0, 0 });
+        << QStringList { delay(2147483647) } << Bytes({ 0, 1, 0, 1, 0x66, 0x66, 0, 0 });
     QTest::newRow("negative delay after a key is one unit")
-        << QStringList { down("A"), delay(-50) } << bytes({ 0, 1, 0x01, 0x04, 0, 0 });
+        << QStringList { down("A"), delay(-50) } << Bytes({ 0, 1, 0x01, 0x04, 0, 0 });
     QTest::newRow("negative delay on its own is one unit")
-        << QStringList { delay(-50) } << bytes({ 0, 1, 0, 1, 0, 1, 0, 0 });
+        << QStringList { delay(-50) } << Bytes({ 0, 1, 0, 1, 0, 1, 0, 0 });
 }
 
 void tst_MacroEncoder::encode()
@@ -131,29 +112,6 @@ void tst_MacroEncoder::encode()
     QFETCH(QStringList, lines);
     QFETCH(Bytes, expected);
     QCOMPARE(MacroEncoder::encode(lines), expected);
-}
-
-void tst_MacroEncoder::deviceBlock_data()
-{
-    QTest::addColumn<Bytes>("stream");
-    QTest::addColumn<int>("repeat");
-    QTest::addColumn<Bytes>("head");
-    QTest::newRow("repeat 300") << bytes({ 0, 1, 0x01, 0x04, 0, 0 }) << 300
-                                << bytes({ 0x01, 0x2C, 0x01, 0x04, 0, 0 });
-    QTest::newRow("repeat 0") << bytes({ 0, 1, 0, 0 }) << 0 << bytes({ 0, 0, 0, 0 });
-    QTest::newRow("repeat keeps low 16 bits")
-        << bytes({ 0, 1, 0, 0 }) << 0x11170 << bytes({ 0x11, 0x70, 0, 0 });
-    QTest::newRow("empty stream") << Bytes() << 1 << bytes({ 0, 1, 0, 0 });
-}
-
-void tst_MacroEncoder::deviceBlock()
-{
-    QFETCH(Bytes, stream);
-    QFETCH(int, repeat);
-    QFETCH(Bytes, head);
-    const MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
-    for (qsizetype i = 0; i < MacroEncoder::kBlockSize; ++i)
-        QCOMPARE(block[i], head.value(i, 0));
 }
 
 void tst_MacroEncoder::randomScriptsGiveReadableStreams()

@@ -23,13 +23,12 @@ public:
     }
     bool setMouse(const MouseValues& values) override
     {
-        calls << QStringLiteral("setMouse %1 %2 %3")
-                     .arg(values.threshold1)
-                     .arg(values.threshold2)
-                     .arg(values.acceleration);
         if (!refuseWrite)
             mouse = values;
-        return !refuseWrite;
+        return record(QStringLiteral("setMouse %1 %2 %3")
+                          .arg(values.threshold1)
+                          .arg(values.threshold2)
+                          .arg(values.acceleration));
     }
     bool setMouseSpeed(int speed) override { return record(QStringLiteral("speed %1").arg(speed)); }
     bool setWheelScrollLines(unsigned lines) override

@@ -1,13 +1,12 @@
 #include "system/copydatamessage.h"
 #include "system/copydataserver.h"
 #include "system/inputhook.h"
+#include "testsupport.h"
 
-#include <QApplication>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -19,32 +18,6 @@ QByteArray frame(quint32 dwData, quint32 cbData, const QByteArray& payload)
     return bytes + payload;
 }
 
-struct ShownBox {
-    QString title;
-    QString text;
-    bool shown = false;
-};
-
-// Watches for a warning box, closes it as the user would and remembers what it showed.
-class BoxCloser : public QObject {
-public:
-    ShownBox seen;
-
-    BoxCloser()
-    {
-        connect(&poll, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            seen = { box->windowTitle(), box->text(), true };
-            box->accept();
-        });
-        poll.start(20);
-    }
-
-private:
-    QTimer poll;
-};
 } // namespace
 
 class tst_CopyData : public QObject {
@@ -58,12 +31,9 @@ private slots:
     void warningText();
     void serverHandsOverFrames_data();
     void serverHandsOverFrames();
-    void frameInPieces();
     void frameShowsWarning();
 
 private:
-    void send(const QByteArray& bytes);
-
     std::unique_ptr<CopyDataServer> server;
     QString name;
 };
@@ -78,17 +48,6 @@ void tst_CopyData::init()
 void tst_CopyData::cleanup()
 {
     server.reset();
-}
-
-void tst_CopyData::send(const QByteArray& bytes)
-{
-    QLocalSocket client;
-    client.connectToServer(name);
-    QVERIFY(client.waitForConnected(2000));
-    client.write(bytes);
-    QVERIFY(client.waitForBytesWritten(2000));
-    // The server closes the connection once it has dealt with the frame (or refused it).
-    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 3000);
 }
 
 void tst_CopyData::warningText_data()
@@ -133,61 +92,51 @@ void tst_CopyData::serverHandsOverFrames_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("frames");
     QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<bool>("inPieces");
 
-    QTest::newRow("frame") << frame(0x250F, 3, "abc") << 1 << QByteArray("abc");
-    QTest::newRow("empty text") << frame(0x250F, 0, {}) << 1 << QByteArray();
-    QTest::newRow("extra bytes ignored") << frame(7, 2, "hello") << 1 << QByteArray("he");
+    QTest::newRow("frame") << frame(0x250F, 3, "abc") << 1 << QByteArray("abc") << false;
+    QTest::newRow("frame sent a byte at a time")
+        << frame(0x250F, 5, "hello") << 1 << QByteArray("hello") << true;
+    QTest::newRow("empty text") << frame(0x250F, 0, {}) << 1 << QByteArray() << false;
+    QTest::newRow("extra bytes ignored") << frame(7, 2, "hello") << 1 << QByteArray("he") << false;
     QTest::newRow("largest") << frame(
         1, CopyDataServer::maxDataBytes, QByteArray(CopyDataServer::maxDataBytes, 'x'))
-                             << 1 << QByteArray(CopyDataServer::maxDataBytes, 'x');
+                             << 1 << QByteArray(CopyDataServer::maxDataBytes, 'x') << false;
     QTest::newRow("oversized refused")
-        << frame(0x250F, CopyDataServer::maxDataBytes + 1, "abc") << 0 << QByteArray();
-    QTest::newRow("huge count refused") << frame(0x250F, 0xFFFFFFFFu, "abc") << 0 << QByteArray();
-    QTest::newRow("short header") << QByteArray("\x0f\x25\0", 3) << 0 << QByteArray();
+        << frame(0x250F, CopyDataServer::maxDataBytes + 1, "abc") << 0 << QByteArray() << false;
+    QTest::newRow("huge count refused") << frame(0x250F, 0xFFFFFFFFu, "abc") << 0 << QByteArray() << false;
+    QTest::newRow("short header") << QByteArray("\x0f\x25\0", 3) << 0 << QByteArray() << false;
 }
 
 void tst_CopyData::serverHandsOverFrames()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(int, frames);
+    QFETCH(bool, inPieces);
     QSignalSpy spy(server.get(), &CopyDataServer::received);
     {
         QLocalSocket client;
         client.connectToServer(name);
         QVERIFY(client.waitForConnected(2000));
-        client.write(bytes);
-        QVERIFY(client.waitForBytesWritten(2000));
-        QFETCH(int, frames);
-        if (frames) {
-            QTRY_COMPARE(spy.size(), 1);
-            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
-        } else if (bytes.size() > 8) {
-            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState); // refused at once
+        for (qsizetype at = 0; at < bytes.size(); at += inPieces ? 1 : bytes.size()) {
+            client.write(bytes.mid(at, inPieces ? 1 : -1));
+            QVERIFY(client.waitForBytesWritten(2000));
+            if (inPieces)
+                QTest::qWait(1); // lets the server read each piece on its own
         }
+        // The server closes the connection once it has handed the frame over or refused it.
+        if (frames || bytes.size() > 8)
+            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
         client.disconnectFromServer();
     }
     QTest::qWait(50);
-    QFETCH(int, frames);
     QCOMPARE(spy.size(), frames);
-    if (frames)
-        QTEST(spy.at(0).at(2).toByteArray(), "payload");
-}
-
-void tst_CopyData::frameInPieces()
-{
-    QSignalSpy spy(server.get(), &CopyDataServer::received);
-    QLocalSocket client;
-    client.connectToServer(name);
-    QVERIFY(client.waitForConnected(2000));
-    const QByteArray bytes = frame(0x250F, 5, "hello");
-    for (char byte : bytes) {
-        client.write(&byte, 1);
-        QVERIFY(client.waitForBytesWritten(2000));
-        QTest::qWait(1);
-    }
-    QTRY_COMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).value<quintptr>(), quintptr(0x250F));
-    QCOMPARE(spy.at(0).at(1).toUInt(), 5u);
-    QCOMPARE(spy.at(0).at(2).toByteArray(), QByteArray("hello"));
+    if (!frames)
+        return;
+    QCOMPARE(spy.at(0).at(0).value<quintptr>(), quintptr(qFromLittleEndian<quint32>(bytes.constData())));
+    QFETCH(QByteArray, payload);
+    QCOMPARE(spy.at(0).at(1).toUInt(), uint(payload.size()));
+    QCOMPARE(spy.at(0).at(2).toByteArray(), payload);
 }
 
 void tst_CopyData::frameShowsWarning()
@@ -196,12 +145,22 @@ void tst_CopyData::frameShowsWarning()
         [](quintptr tag, quint32 cbData, const QByteArray& bytes) {
             showCopyDataWarning(CopyData { tag, cbData, bytes.constData() }, QStringLiteral("Window title"));
         });
-    BoxCloser closer;
-    const ShownBox& seen = closer.seen;
-    send(frame(0x250F, 14, "Battery is low"));
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.title, QStringLiteral("Window title"));
-    QCOMPARE(seen.text, QStringLiteral("Battery is low"));
+    QString title, text;
+    testsupport::ModalAnswerer answerer([&](QWidget* modal) {
+        title = modal->windowTitle();
+        text = qobject_cast<QMessageBox*>(modal)->text();
+        qobject_cast<QMessageBox*>(modal)->accept();
+    });
+    QLocalSocket client;
+    client.connectToServer(name);
+    QVERIFY(client.waitForConnected(2000));
+    client.write(frame(0x250F, 14, "Battery is low"));
+    QVERIFY(client.waitForBytesWritten(2000));
+    // The server closes the connection once the box is closed.
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 3000);
+    QCOMPARE(answerer.answered, 1);
+    QCOMPARE(title, QStringLiteral("Window title"));
+    QCOMPARE(text, QStringLiteral("Battery is low"));
 }
 
 QTEST_MAIN(tst_CopyData)

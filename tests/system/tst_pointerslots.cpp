@@ -3,15 +3,13 @@
 #include <gio/gio.h>
 
 #include "bridge/myqquickview.h"
+#include "testsupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString liveFile = QStringLiteral("./modules/setting/p_Z4.bin");
+const QString liveFile = QStringLiteral("modules/setting/p_Z4.bin");
 
 double desktopSpeed()
 {
@@ -34,34 +32,27 @@ private slots:
     void profileSwitchChangesTheGetters();
 
 private:
-    QString previousDir;
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<testsupport::WorkDir> work;
     std::unique_ptr<myQQuickView> view;
 };
 
 void tst_PointerSlots::initTestCase()
 {
     qputenv("GSETTINGS_BACKEND", "memory");
-    previousDir = QDir::currentPath();
 }
 
 void tst_PointerSlots::init()
 {
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("modules/setting")));
-    QDir::setCurrent(dir->path());
-    QFile ini(liveFile);
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[common]\ncurProfile=1\n[profile_sw]\n0=false, 1, 1, 1\n1=true, 4, 2, 6\n3=false, 9, 8, 7\n");
-    ini.close();
+    work = std::make_unique<testsupport::WorkDir>();
+    QVERIFY(work->write(liveFile,
+        "[common]\ncurProfile=1\n[profile_sw]\n0=false, 1, 1, 1\n1=true, 4, 2, 6\n3=false, 9, 8, 7\n"));
     view = std::make_unique<myQQuickView>();
 }
 
 void tst_PointerSlots::cleanup()
 {
     view.reset();
-    QDir::setCurrent(previousDir);
-    dir.reset();
+    work.reset();
 }
 
 void tst_PointerSlots::settersApplyAndStore()

@@ -40,7 +40,6 @@ private slots:
 
     void keys_data();
     void keys();
-    void autoRepeatReportsOnce();
     void buttons_data();
     void buttons();
 
@@ -97,25 +96,15 @@ void tst_XInputCapture::keys_data()
     QTest::addColumn<int>("alongside"); // a modifier xdotool itself holds around the key, or 0
 
     QTest::newRow("a") << "a" << 0x04 << 0;
-    QTest::newRow("z") << "z" << 0x1D << 0;
-    QTest::newRow("1") << "1" << 0x1E << 0;
     QTest::newRow("0") << "0" << 0x27 << 0;
-    QTest::newRow("F1") << "F1" << 0x3A << 0;
     QTest::newRow("F12") << "F12" << 0x45 << 0;
     QTest::newRow("Up") << "Up" << 0x52 << 0;
-    QTest::newRow("Left") << "Left" << 0x50 << 0;
-    QTest::newRow("Delete") << "Delete" << 0x4C << 0;
-    QTest::newRow("Return") << "Return" << 0x28 << 0;
     QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
-    QTest::newRow("keypad plus") << "KP_Add" << 0x57 << 0;
     QTest::newRow("keypad divide") << "KP_Divide" << 0x54 << 0;
     QTest::newRow("left Ctrl") << "Control_L" << 0xE0 << 0;
     QTest::newRow("right Ctrl") << "Control_R" << 0xE4 << 0xE0;
-    QTest::newRow("left Shift") << "Shift_L" << 0xE1 << 0;
     QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
     QTest::newRow("left Alt") << "Alt_L" << 0xE2 << 0;
-    QTest::newRow("backslash") << "backslash" << 0x31 << 0;
-    QTest::newRow("space") << "space" << 0x2C << 0;
 }
 
 void tst_XInputCapture::keys()
@@ -128,14 +117,6 @@ void tst_XInputCapture::keys()
             + transition(false, alongside) + transition(false, usage)
                                        : transition(true, usage) + transition(false, usage);
     QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
-}
-
-void tst_XInputCapture::autoRepeatReportsOnce()
-{
-    xdotool({ QStringLiteral("keydown"), QStringLiteral("b") });
-    xdotool({ QStringLiteral("keydown"), QStringLiteral("b") });
-    xdotool({ QStringLiteral("keyup"), QStringLiteral("b") });
-    QTRY_COMPARE_WITH_TIMEOUT(log(), transition(true, 0x05) + transition(false, 0x05), 3000);
 }
 
 void tst_XInputCapture::buttons_data()
