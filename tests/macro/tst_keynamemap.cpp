@@ -5,7 +5,7 @@
 class tst_KeyNameMap : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initKeyNameMap(); }
+    // No explicit fill first: an encoder may run before the bridge that fills the table exists.
     void lookup_data();
     void lookup();
     void holdsEveryNameOnce();
@@ -52,6 +52,8 @@ void tst_KeyNameMap::lookup()
 
 void tst_KeyNameMap::holdsEveryNameOnce()
 {
+    QCOMPARE(keyNameMap().size(), 132);
+    initKeyNameMap();
     QCOMPARE(keyNameMap().size(), 132);
     QList<uchar> codes = keyNameMap().values();
     std::sort(codes.begin(), codes.end());
