@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs all tests: a normal build, then the same tests built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the listener tests with
-# ThreadSanitizer. Window, input and end-to-end tests run on a virtual X server.
+# ThreadSanitizer, then the fuzz targets. Window, input and end-to-end tests each start a
+# virtual X server of their own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -10,8 +11,7 @@ jobs=$(nproc)
 run_ctest() { # build-folder [ctest args...]
     local dir=$1
     shift
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" "$@"
 }
 
 "$root/scripts/check-windows.sh"

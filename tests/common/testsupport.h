@@ -4,6 +4,7 @@
 // which run their own event loop and so must be answered from a timer.
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -32,13 +33,20 @@ public:
     QString path() const { return dir.path(); }
     QString filePath(const QString& name) const { return dir.filePath(name); }
 
-    // Writes a file below the folder, creating its parent folders.
+    // Writes a file below the folder, creating its parent folders. A rewrite always gets a later
+    // modification time: QSettings serves its cached copy of a file while size and time look
+    // unchanged, and two writes can fall into the same millisecond.
     bool write(const QString& name, const QByteArray& content) const
     {
         const QString target = dir.filePath(name);
         QDir().mkpath(QFileInfo(target).path());
+        const QDateTime before = QFileInfo(target).lastModified();
         QFile file(target);
-        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.flush())
+            return false;
+        if (before.isValid() && QFileInfo(target).lastModified() <= before)
+            return file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+        return true;
     }
 
 private:

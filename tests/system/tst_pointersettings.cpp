@@ -61,11 +61,15 @@ void tst_PointerSettings::cleanup()
     settings.reset();
 }
 
+// Each content goes to a new file: QSettings caches a file by name, size and modification time,
+// and a rewrite within the same millisecond would be served from that cache.
 void tst_PointerSettings::writeIni(const QByteArray& text)
 {
+    static int generation = 0;
+    const QString name = QStringLiteral("p_Z4_%1.bin").arg(++generation);
     settings.reset();
-    QVERIFY(work.write("p_Z4.bin", text));
-    settings = std::make_unique<QSettings>(work.filePath("p_Z4.bin"), QSettings::IniFormat);
+    QVERIFY(work.write(name, text));
+    settings = std::make_unique<QSettings>(work.filePath(name), QSettings::IniFormat);
 }
 
 void tst_PointerSettings::conversion_data()
