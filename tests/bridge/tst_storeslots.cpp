@@ -20,11 +20,11 @@ namespace {
 const QString kSettingDir = QStringLiteral(Z4_SETTING_DIR "/");
 const QString kLive = QStringLiteral("./modules/setting/p_Z4.bin");
 
-sim::Bytes pattern(int seed)
+sim::Bytes pattern(int base)
 {
     sim::Bytes b(128);
     for (int i = 0; i < 128; ++i)
-        b[i] = uchar(seed * 7 + i);
+        b[i] = uchar(base * 7 + i);
     return b;
 }
 

@@ -43,11 +43,11 @@ inline QByteArray hex(const sim::Bytes& bytes)
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())).toHex();
 }
 
-inline sim::Bytes pattern(int length, int seed)
+inline sim::Bytes pattern(int length, int first)
 {
     sim::Bytes bytes(size_t(length), 0);
     for (int i = 0; i < length; ++i)
-        bytes[size_t(i)] = uchar(seed + 7 * i);
+        bytes[size_t(i)] = uchar(first + 7 * i);
     return bytes;
 }
 
