@@ -10,12 +10,9 @@ pid=$!
 window_of "$pid" 30 >/dev/null || fail "no window within 30 s"
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 before=$(windows)
+box_shown() { [ "$(windows)" -gt "$before" ]; }
 "$send" "$TMPDIR/z4config-copydata-$(id -u)" 0x250F "Battery low" &
-deadline=$((SECONDS + 10))
-until [ "$(windows)" -gt "$before" ]; do
-    [ $SECONDS -lt $deadline ] || fail "no message box within 10 s"
-    sleep 0.1
-done
+wait_until 10 "message box" box_shown
 
 kill -TERM "$pid"
 wait_exit "$pid" 2

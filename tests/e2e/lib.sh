@@ -47,3 +47,15 @@ wait_exit() {
     exit_status=0
     wait "$1" || exit_status=$?
 }
+
+# wait_until <timeout s> <what> <command...>: runs the command every 0.1 s until it succeeds,
+# or fails the test naming what it waited for.
+wait_until() {
+    local timeout=$1 what=$2
+    local deadline=$((SECONDS + timeout))
+    shift 2
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || fail "no $what within $timeout s"
+        sleep 0.1
+    done
+}

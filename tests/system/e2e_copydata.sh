@@ -17,14 +17,11 @@ socket="$TMPDIR/z4config-copydata-$(id -u)"
 
 boxes() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 before=$(boxes)
+box_shown() { [ "$(boxes)" -gt "$before" ]; }
 
 "$send" "$socket" 0x250F "Battery low" &
 sender=$!
-deadline=$((SECONDS + 10))
-until [ "$(boxes)" -gt "$before" ]; do
-    [ $SECONDS -lt $deadline ] || fail "no warning box within 10 s"
-    sleep 0.1
-done
+wait_until 10 "warning box" box_shown
 box=$(xdotool search --onlyvisible --pid "$pid" | while read -r w; do
     [ "$(xdotool getwindowgeometry "$w" | awk '/Geometry/ { print $2 }')" != 1000x600 ] && echo "$w"
 done | head -n1)
