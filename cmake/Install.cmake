@@ -20,12 +20,14 @@ install(FILES ${pkg}/z4config.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hic
 install(FILES ${pkg}/io.github.z4config.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${pkg}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# Debian wants the changelog compressed without a time stamp.
+# Debian wants the changelog and the manual page compressed without a time stamp.
 find_program(Z4_GZIP gzip)
 if(Z4_GZIP)
-    set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
-    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog OUTPUT_FILE ${changelog})
-    install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog
+        OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4config.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4config.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # cpack -G DEB: a package for Debian 12 whose library dependencies come from the binary.
@@ -34,7 +36,7 @@ set(CPACK_PACKAGE_VENDOR "z4config developers")
 set(CPACK_PACKAGE_CONTACT "z4config developers <maintainers@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility for a USB gaming mouse")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Edits the six on-board profiles of an HT66FB560-based gaming mouse: DPI stages and\n their colours, report rate, the function of ten buttons, macros and lighting, plus\n per-profile pointer settings of the desktop, and writes them to the mouse over HID.")
+    "Edits the six on-board profiles of an HT66FB560-based gaming mouse:\nDPI stages and their colours, report rate, the function of ten buttons,\nmacros and lighting, plus per-profile pointer settings of the desktop,\nand writes them to the mouse over HID.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
