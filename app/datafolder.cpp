@@ -17,8 +17,8 @@ bool isPortable(const QString& programDir)
 }
 
 // A link follows the installation, so a newer package's pictures, language packs and factory
-// profiles take effect at once. Where links cannot be made (some Windows set-ups), a copy
-// made once stands in.
+// profiles take effect at once. Windows has no transparent links for programs (QFile::link
+// makes a shortcut there), so a copy made once stands in.
 bool linkOrCopy(const QString& target, const QString& link)
 {
     const QFileInfo existing(link);
@@ -29,8 +29,10 @@ bool linkOrCopy(const QString& target, const QString& link)
     } else if (existing.exists()) {
         return true;
     }
+#ifndef Q_OS_WIN
     if (QFile::link(target, link))
         return true;
+#endif
     if (QFileInfo(target).isFile())
         return QFile::copy(target, link);
     QDir().mkpath(link);
