@@ -1,3 +1,4 @@
+#include "app/datafolder.h"
 #include "app/singleinstance.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QList>
+#include <QStandardPaths>
 
 #ifndef Q_OS_WIN
 #include "app/unixsignals.h"
@@ -31,9 +33,10 @@ int main(int argc, char* argv[])
     if (instance.isRunning())
         return 1;
 
-    // Every data path is relative ("./modules/..."), so work from the program's own folder.
-    const QString exePath = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(exePath.left(exePath.lastIndexOf(QLatin1Char('/'))));
+    // Every data path is relative ("./modules/..."): work from the program's own folder, or
+    // from the user's data folder when the program is installed read-only.
+    QDir::setCurrent(datafolder::choose(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
 

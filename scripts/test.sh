@@ -19,6 +19,7 @@ echo "== normal build"
 cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON
 cmake --build "$root/build-test" -j "$jobs"
 run_ctest "$root/build-test"
+"$root/scripts/check-package.sh" "$root/build-test"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=address,undefined

@@ -1,0 +1,52 @@
+# Installed layout: the executable in bin/, the read-only run-time data under
+# share/z4config/modules. An installed program cannot write beside itself, so on first start
+# it prepares the user's data folder from this data (app/datafolder.cpp).
+include(GNUInstallDirs)
+set(Z4_DATA_DIR ${CMAKE_INSTALL_DATADIR}/z4config/modules)
+
+install(TARGETS z4config RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The live configuration and profile file of the source tree are the first-run templates; the
+# build folder's copies may already hold a developer's changes.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/modules/setting DESTINATION ${Z4_DATA_DIR})
+# Everything else is installed as the build put it beside the executable (rendered pictures).
+install(DIRECTORY ${Z4_RUNTIME_DIR}/modules/ DESTINATION ${Z4_DATA_DIR}
+    PATTERN "setting" EXCLUDE
+    PATTERN "macro" EXCLUDE)
+
+set(pkg ${PROJECT_SOURCE_DIR}/packaging)
+install(FILES ${pkg}/70-z4config.rules DESTINATION lib/udev/rules.d)
+install(FILES ${pkg}/z4config.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${pkg}/z4config.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${pkg}/io.github.z4config.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${pkg}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Debian wants the changelog and the manual page compressed without a time stamp.
+find_program(Z4_GZIP gzip)
+if(Z4_GZIP)
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog
+        OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4config.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4config.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+# cpack -G DEB: a package for Debian 12 whose library dependencies come from the binary.
+set(CPACK_PACKAGE_NAME z4config)
+set(CPACK_PACKAGE_VENDOR "z4config developers")
+set(CPACK_PACKAGE_CONTACT "z4config developers <maintainers@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility for a USB gaming mouse")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Edits the six on-board profiles of an HT66FB560-based gaming mouse:\nDPI stages and their colours, report rate, the function of ten buttons,\nmacros and lighting, plus per-profile pointer settings of the desktop,\nand writes them to the mouse over HID.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The scene needs QML modules that no linked library pulls in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${pkg}/debian/postinst ${pkg}/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_GENERATOR DEB)
+include(CPack)

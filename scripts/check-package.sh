@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Checks the desktop entry and the AppStream metadata, then packs the given build folder
+# (default build-test) as a Debian package and lets lintian judge it: errors fail.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build-test}
+desktop-file-validate "$root/packaging/z4config.desktop"
+appstreamcli validate --no-net "$root/packaging/io.github.z4config.metainfo.xml"
+rm -rf "$build/package"
+(cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
+deb=$(ls "$build"/package/z4config_*.deb)
+lintian --fail-on error "$deb"
+echo "package: $(basename "$deb") passes lintian"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The installed program, started by an unprivileged user with a fresh home: it keeps its
+# files in that user's data folder, leaves the installation untouched, and a second start
+# keeps what the user changed.
+# Arguments: the program folder (unused), the build folder, the simulated mouse's preload library.
+source "$(dirname "$0")/lib.sh"
+build=$2
+preload=$3
+[ "$(id -u)" = 0 ] && command -v setpriv >/dev/null || { echo "needs root and setpriv"; exit 77; }
+
+sandbox=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+chmod 755 "$sandbox"
+stage=$sandbox/stage
+cmake --install "$build" --prefix "$stage" >/dev/null || fail "install into $stage failed"
+mkdir -p "$sandbox/home" "$sandbox/tmp" "$sandbox/run"
+chown nobody:nogroup "$sandbox/home" "$sandbox/tmp" "$sandbox/run"
+chmod 700 "$sandbox/run"
+installed() { (cd "$stage" && find . -printf '%p %s %m\n' | sort && find . -type f -exec md5sum {} + | sort); }
+before=$(installed)
+xhost +si:localuser:nobody >/dev/null || fail "cannot let the user nobody reach the X server"
+
+data=$sandbox/home/.local/share/z4config/modules
+start_as_nobody() {
+    setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env -i DISPLAY="$DISPLAY" HOME="$sandbox/home" TMPDIR="$sandbox/tmp" \
+        XDG_RUNTIME_DIR="$sandbox/run" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
+        LD_PRELOAD="$preload" Z4SIM_STATE="$sandbox/tmp/mouse.state" "$stage/bin/z4config" &
+    pid=$!
+    window_of "$pid" 30 >/dev/null || fail "the installed program showed no window"
+}
+stop() {
+    kill -TERM "$pid"
+    wait_exit "$pid" 5
+    [ "$exit_status" = 0 ] || fail "exit status $exit_status after SIGTERM"
+}
+
+start_as_nobody
+wait_until 10 "profile file in the user's data folder" test -s "$data/setting/p_Z4.bin"
+stop
+[ -d "$data/macro" ] || fail "no macro folder in the user's data folder"
+[ "$(stat -c %U "$data/setting/apConfig.bin")" = nobody ] || fail "configuration not owned by the user"
+[ "$(installed)" = "$before" ] || fail "the installation changed"
+
+printf '\n[userEdit]\nkept=yes\n' >>"$data/setting/apConfig.bin"
+start_as_nobody
+stop
+[ "$(config_value "$data/setting/apConfig.bin" userEdit kept)" = yes ] ||
+    fail "the second start replaced the user's configuration"
+[ "$(installed)" = "$before" ] || fail "the installation changed on the second start"
+echo "e2e_install: data in the user's folder, installation unchanged, user's edit kept"
