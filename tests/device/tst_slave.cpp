@@ -1,3 +1,4 @@
+#include "device/ms_ht66fb560.h"
 #include "device/slave.h"
 #include "simfixture.h"
 
@@ -43,6 +44,7 @@ private slots:
     void unplugEndsTheListener();
     void listenerEndsAtOnce_data();
     void listenerEndsAtOnce();
+    void detectionTakesTurnsWithTheListener();
 
 private:
     std::unique_ptr<Slave> slave;
@@ -141,11 +143,6 @@ void tst_Slave::unplugEndsTheListener()
     sim::unplug();
     QTRY_VERIFY_WITH_TIMEOUT(slave->isFinished(), Slave::kReadTimeoutMs + kSlackMs);
     QVERIFY(timer.elapsed() <= Slave::kReadTimeoutMs + kSlackMs);
-    const int opens = sim::openCount(sim::Role::Vendor);
-    sim::plug();
-    QTest::qWait(100);
-    QVERIFY2(slave->isFinished(), "re-plugging alone does not restart the listener");
-    QCOMPARE(sim::openCount(sim::Role::Vendor), opens);
 }
 
 void tst_Slave::listenerEndsAtOnce_data()
@@ -172,6 +169,19 @@ void tst_Slave::listenerEndsAtOnce()
     QTRY_VERIFY_WITH_TIMEOUT(slave->isFinished(), kSlackMs);
     QCOMPARE(sim::openCount(sim::Role::Vendor), 0);
     QCOMPARE(spy.count(), 0);
+}
+
+// hidapi frees and replaces one global error text on every enumeration and every open by path.
+// Detection enumerates on this thread while the listener, kept busy here by a stream of
+// reports, reopens the vendor interface on its own.
+void tst_Slave::detectionTakesTurnsWithTheListener()
+{
+    MS_HT66FB560 device;
+    for (int i = 0; i < 20000; ++i)
+        sim::queueVendorReport({ 1, 2, 3, 4 });
+    for (int round = 0; round < 5; ++round)
+        QVERIFY(device.findDevice(1, fixture::mouseEntry()));
+    QCOMPARE(sim::globalErrorOverlaps(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Slave)

@@ -274,6 +274,11 @@ int openHandles(Role iface)
     return link().handles[slot(iface)];
 }
 
+int globalErrorOverlaps()
+{
+    return link().globalErrorOverlaps;
+}
+
 int peakOpenHandles(Role iface)
 {
     auto lock = locked();

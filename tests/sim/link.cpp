@@ -105,6 +105,7 @@ void Link::resetLocked()
     unplugs.clear();
     for (int i = 0; i < 3; ++i)
         opens[i] = handles[i] = peaks[i] = 0;
+    globalErrorOverlaps = 0;
     changed.notify_all();
 }
 

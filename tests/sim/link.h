@@ -2,6 +2,7 @@
 
 #include "firmware.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -37,6 +38,7 @@ struct Link {
     int opens[3] = {};
     int handles[3] = {};
     int peaks[3] = {};
+    std::atomic<int> globalErrorOverlaps { 0 };
 
     // Set from the environment for the preloaded library (README.md).
     std::string stateFile;

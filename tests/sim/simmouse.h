@@ -103,6 +103,9 @@ int rejectedCommands(); // bad checksum, unknown code, bad profile/macro ID or b
 int openCount(Role iface); // successful opens since reset
 int openHandles(Role iface); // handles open right now
 int peakOpenHandles(Role iface); // most handles open at the same time since reset
+// Calls sharing hidapi's global error text (init, enumerate, open by path, hid_error without a
+// handle) that overlapped another such call since reset.
+int globalErrorOverlaps();
 
 // Persistence in a small text file (see README.md).
 bool saveState(const std::string& path);
