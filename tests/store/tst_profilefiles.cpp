@@ -155,6 +155,23 @@ private slots:
         QCOMPARE(first(QSettings(chosen, QSettings::IniFormat), "profile_fw", 3), 1003u);
     }
 
+    // A live file that takes no writes keeps its old marker; a copy of it would name the
+    // wrong profile.
+    void exportFailsWhenTheMarkerIsNotWritten()
+    {
+        static const QSettings::Format unwritable = QSettings::registerFormat(
+            QStringLiteral("ini"), [](QIODevice&, QSettings::SettingsMap&) { return true; },
+            [](QIODevice&, const QSettings::SettingsMap&) { return false; });
+        QVERIFY(dir->write("old.bin", "[common]\nimportProfile=4\n"));
+        QSettings live(path("old.bin"), unwritable);
+        ProfileStore oldStore(&live);
+        ProfileFiles exporter(oldStore, path("pD_Z4.bin"));
+        exporter.setSaveChooser(answer());
+        chosen = path("x.pf");
+        QVERIFY(!exporter.exportProfile(2));
+        QVERIFY(!QFile::exists(chosen));
+    }
+
     void exportToUnwritablePlaceFails()
     {
         chosen = path("no/such/folder/x.pf");
