@@ -11,7 +11,7 @@ window_of "$pid" 30 >/dev/null || fail "no window within 30 s"
 windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 before=$(windows)
 box_shown() { [ "$(windows)" -gt "$before" ]; }
-"$send" "$TMPDIR/z4config-copydata-$(id -u)" 0x250F "Battery low" &
+"$send" "$XDG_RUNTIME_DIR/z4config-copydata-$(id -u)" 0x250F "Battery low" &
 wait_until 10 "message box" box_shown
 
 kill -TERM "$pid"

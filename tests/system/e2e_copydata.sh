@@ -12,7 +12,7 @@ title=$(config_value "$prog/modules/setting/apConfig.bin" common name)
 "$prog/z4config" &
 pid=$!
 window_of "$pid" 30 >/dev/null || fail "no window within 30 s"
-socket="$TMPDIR/z4config-copydata-$(id -u)"
+socket="$XDG_RUNTIME_DIR/z4config-copydata-$(id -u)"
 [ -S "$socket" ] || fail "no socket at $socket"
 
 boxes() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
