@@ -67,7 +67,6 @@ private slots:
         QTest::newRow("absent") << QVariant() << 0;
         QTest::newRow("four") << QVariant(QStringLiteral("4")) << 4;
         QTest::newRow("beyond the six") << QVariant(9) << 0;
-        QTest::newRow("negative") << QVariant(-1) << 0;
         QTest::newRow("text") << QVariant(QStringLiteral("abc")) << 0;
     }
     void startupCurProfile()
@@ -79,6 +78,36 @@ private slots:
         ProfileStore store(file.get());
         QCOMPARE(int(store.curProfile()), expected);
         QVERIFY(store.image(FwGroup::Profile, 0).isEmpty());
+    }
+
+    // One rule wherever a number comes from (the file, the scene, the mouse's answer): outside
+    // 0..5 it is refused and the current profile stays.
+    void curProfileStaysInRange_data()
+    {
+        QTest::addColumn<bool>("fromFile"); // else through the setter the scene and refresh use
+        QTest::addColumn<int>("value");
+        for (bool fromFile : { true, false }) {
+            const char* path = fromFile ? "file" : "setter";
+            QTest::addRow("%s: 9", path) << fromFile << 9;
+            QTest::addRow("%s: 6", path) << fromFile << 6;
+            QTest::addRow("%s: -1", path) << fromFile << -1;
+        }
+    }
+    void curProfileStaysInRange()
+    {
+        QFETCH(bool, fromFile);
+        QFETCH(int, value);
+        const QString key = QStringLiteral("common/curProfile");
+        file->setValue(key, 3);
+        ProfileStore store(file.get());
+        if (fromFile) {
+            file->setValue(key, value);
+            store.loadProfiles();
+        } else {
+            store.setCurProfile(quint8(value));
+        }
+        QCOMPARE(int(store.curProfile()), 3);
+        QCOMPARE(file->value(key).toInt(), fromFile ? value : 3);
     }
 
     void setEntriesBounds_data()
