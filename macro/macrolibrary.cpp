@@ -7,7 +7,6 @@
 #include <QSettings>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -22,16 +21,14 @@ QString lineKey(int i)
     return kLinesGroup + QLatin1Char('/') + QString::number(i);
 }
 
-// A value that does not parse as a number counts as absent, not as 0 (slot 0 would be in use);
-// one beyond int saturates instead of wrapping around.
+// A value that does not parse as a number counts as absent, not as 0 (slot 0 would be in use).
+// A number beyond int does not parse either, as QString's conversion has it (QVariant's would
+// cut it down): a damaged file must not become 65,536 lines, a repeat of FF FF or slot 0.
 int intValue(const QSettings& settings, const QString& key, int fallback)
 {
     bool ok = false;
-    const qlonglong value = settings.value(key).toLongLong(&ok);
-    if (!ok)
-        return fallback;
-    return int(
-        std::clamp<qlonglong>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    const int value = settings.value(key).toString().toInt(&ok);
+    return ok ? value : fallback;
 }
 
 bool copyCompletely(const QString& from, const QString& to)

@@ -10,7 +10,8 @@
 // acts as a missing file, so it never reaches the file system.
 class MacroLibrary {
 public:
-    // config/total is clamped to 0..kMaxLines so a damaged file cannot exhaust memory.
+    // config/total is clamped to 0..kMaxLines so a damaged file cannot exhaust memory. Numbers
+    // beyond int read as unparsable, as with Qt's own conversion.
     static constexpr int kMaxLines = 65536;
 
     explicit MacroLibrary(const QString& folder);
