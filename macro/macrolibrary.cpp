@@ -61,9 +61,10 @@ QString MacroLibrary::folderForModel(int modelId)
     return QStringLiteral("./modules/macro/") + QString::number(modelId) + QLatin1Char('/');
 }
 
+// A leading dot would make a hidden file that the listing no longer shows.
 bool MacroLibrary::isValidName(const QString& name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
@@ -78,10 +79,19 @@ bool MacroLibrary::exists(const QString& name) const
     return isValidName(name) && QFileInfo::exists(filePath(name));
 }
 
+// Matched with the file system's own case rule, so "X.BIN" is listed only where "X.bin" opens
+// it; names that the calls refuse are left out.
 QStringList MacroLibrary::names() const
 {
-    return QDir(dir).entryList({ QLatin1Char('*') + kExtension }, QDir::AllEntries | QDir::NoDotAndDotDot,
-        QDir::Name | QDir::IgnoreCase);
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    const QDir::Filters caseRule {};
+#else
+    const QDir::Filters caseRule = QDir::CaseSensitive;
+#endif
+    QStringList entries = QDir(dir).entryList({ QLatin1Char('*') + kExtension },
+        QDir::AllEntries | QDir::NoDotAndDotDot | caseRule, QDir::Name | QDir::IgnoreCase);
+    entries.removeIf([](const QString& entry) { return !isValidName(entry.chopped(kExtension.size())); });
+    return entries;
 }
 
 QString MacroLibrary::create()

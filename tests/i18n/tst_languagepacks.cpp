@@ -13,6 +13,7 @@ private slots:
     void displayName();
     void available_data();
     void available();
+    void listedPacksOpen();
     void strings_data();
     void strings();
     void messagesAndButtonNamesAlwaysFullLength();
@@ -98,6 +99,18 @@ void tst_LanguagePacks::available()
         chosen << code.toString();
     QTEST(chosen, "chosen");
     QVERIFY2(LanguagePacks(work->filePath("none") + '/').available().isEmpty(), "a missing folder has packs");
+}
+
+// Every code offered must open its pack: no other case, no name too short for a code.
+void tst_LanguagePacks::listedPacksOpen()
+{
+    writePack("031000", "[font]\nfamily=Arial\n");
+    QVERIFY(work->write("i18n/LANG_042206.INI", "[font]\nfamily=Arial\n"));
+    QVERIFY(work->write("i18n/lang_1.ini", "[font]\nfamily=Arial\n"));
+    const QVariantMap map = packs->available();
+    for (const QVariant& code : map)
+        QVERIFY2(QFile::exists(packs->packPath(code.toString())), qPrintable(code.toString()));
+    QVERIFY(map.contains("ENGLISH"));
 }
 
 void tst_LanguagePacks::strings_data()
