@@ -1,8 +1,6 @@
 // The control interface of simmouse.h over the link.
 #include "link.h"
 
-#include <fstream>
-
 namespace sim {
 
 namespace {
@@ -92,12 +90,6 @@ void plug()
     link().isPlugged = true;
 }
 
-bool plugged()
-{
-    auto lock = locked();
-    return link().isPlugged;
-}
-
 void unplugAfter(Op op, int nth, Role iface)
 {
     auto lock = locked();
@@ -154,12 +146,6 @@ void setProfileImage(int profile, const Bytes& image)
         link().firmware.images[size_t(profile)] = sized(image);
 }
 
-Bytes keyMatrix(int profile)
-{
-    auto lock = locked();
-    return validProfile(profile) ? link().firmware.matrices[size_t(profile)] : Bytes();
-}
-
 void setKeyMatrix(int profile, const Bytes& matrix)
 {
     auto lock = locked();
@@ -171,13 +157,6 @@ Bytes macro(int macroId)
 {
     auto lock = locked();
     return macroId >= 1 && macroId <= kMacroSlots ? link().firmware.macros[size_t(macroId) - 1] : Bytes();
-}
-
-void setMacro(int macroId, const Bytes& block)
-{
-    auto lock = locked();
-    if (macroId >= 1 && macroId <= kMacroSlots)
-        link().firmware.macros[size_t(macroId) - 1] = sized(block);
 }
 
 int reportRate(int profile)
@@ -193,23 +172,11 @@ void setReportRate(int profile, int rate)
         link().firmware.rates[size_t(profile)] = rate;
 }
 
-int dpiStage(int profile)
-{
-    auto lock = locked();
-    return validProfile(profile) ? link().firmware.stages[size_t(profile)] : 0;
-}
-
 void setDpiStage(int profile, int stage)
 {
     auto lock = locked();
     if (validProfile(profile))
         link().firmware.stages[size_t(profile)] = stage;
-}
-
-int currentProfile()
-{
-    auto lock = locked();
-    return link().firmware.current;
 }
 
 void setCurrentProfile(int profile)
@@ -219,22 +186,10 @@ void setCurrentProfile(int profile)
         link().firmware.current = profile;
 }
 
-int lightingType()
-{
-    auto lock = locked();
-    return link().firmware.lighting;
-}
-
 void setLightingType(int type)
 {
     auto lock = locked();
     link().firmware.lighting = type;
-}
-
-int functionOption()
-{
-    auto lock = locked();
-    return link().firmware.option;
 }
 
 void setFunctionOption(int option)
@@ -248,12 +203,6 @@ void setFirmwareVersion(int major, int minor)
     auto lock = locked();
     link().firmware.versionMajor = major;
     link().firmware.versionMinor = minor;
-}
-
-int stopMacroCount()
-{
-    auto lock = locked();
-    return link().firmware.stopMacro;
 }
 
 int rejectedCommands()
@@ -283,21 +232,6 @@ int peakOpenHandles(Role iface)
 {
     auto lock = locked();
     return link().peaks[slot(iface)];
-}
-
-bool saveState(const std::string& path)
-{
-    auto lock = locked();
-    std::ofstream out(path, std::ios::trunc);
-    link().firmware.save(out);
-    return bool(out);
-}
-
-bool loadState(const std::string& path)
-{
-    auto lock = locked();
-    std::ifstream in(path);
-    return in && link().firmware.load(in);
 }
 
 } // namespace sim

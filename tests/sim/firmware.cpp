@@ -168,7 +168,6 @@ bool Firmware::apply(const unsigned char* p)
     case 0x08:
         if (p[2] != 0xAA || p[3] != 0xCC || p[4] != 0xEE)
             break;
-        ++stopMacro;
         return false;
     case 0x0C:
     case 0x0D:

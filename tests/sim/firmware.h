@@ -36,7 +36,6 @@ public:
     int option = 0;
     int versionMajor = 1;
     int versionMinor = 5;
-    int stopMacro = 0;
     int rejected = 0;
     bool withholdBlocks = false;
 

@@ -116,7 +116,6 @@ hid_device* openLocked(const char* path, const wchar_t*& failure)
 {
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.readControlFile();
     const sim::Node* node = path ? link.nodeAt(path) : nullptr;
     if (!node || !link.isPlugged) {
         failure = L"No such file or directory";
@@ -163,7 +162,6 @@ hid_device_info HID_API_EXPORT* hid_enumerate(unsigned short vendor_id, unsigned
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.readControlFile();
     if (!link.isPlugged)
         return nullptr;
     hid_device_info* head = nullptr;

@@ -4,22 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace sim {
 
 namespace {
-
-std::vector<Node> layoutNamed(const std::string& name)
-{
-    if (name == "command-only")
-        return commandOnlyNodes();
-    if (name == "two-mice")
-        return twoMiceNodes();
-    if (name == "none")
-        return {};
-    return standardNodes();
-}
 
 const char* text(Dir dir)
 {
@@ -34,22 +22,6 @@ const char* text(Kind kind)
 const char* text(Role role)
 {
     return role == Role::Command ? "command" : role == Role::Vendor ? "vendor" : "other";
-}
-
-bool decodeHex(const std::string& hex, Bytes& out)
-{
-    if (hex.empty() || hex.size() % 2)
-        return false;
-    out.clear();
-    for (size_t i = 0; i < hex.size(); i += 2) {
-        char* end = nullptr;
-        const std::string pair = hex.substr(i, 2);
-        const long value = std::strtol(pair.c_str(), &end, 16);
-        if (*end)
-            return false;
-        out.push_back((unsigned char)value);
-    }
-    return true;
 }
 
 const char* environment(const char* name)
@@ -75,14 +47,9 @@ Link::Link()
 
 void Link::configureFromEnvironment()
 {
-    if (*environment("Z4SIM_LAYOUT"))
-        nodes = layoutNamed(environment("Z4SIM_LAYOUT"));
-    code = environment("Z4SIM_CODE");
-    firmware.setCode(code);
     isPlugged = std::string(environment("Z4SIM_PLUGGED")) != "0";
     stateFile = environment("Z4SIM_STATE");
     wireLogFile = environment("Z4SIM_WIRELOG");
-    controlFile = environment("Z4SIM_CONTROL");
     if (!stateFile.empty()) {
         std::ifstream in(stateFile);
         if (in)
@@ -168,33 +135,6 @@ void Link::firmwareChanged()
             return;
     }
     std::rename(temporary.c_str(), stateFile.c_str());
-}
-
-// Lines "plugged 0|1", "layout NAME" and "vendor HEX"; each vendor line is queued once.
-void Link::readControlFile()
-{
-    if (controlFile.empty())
-        return;
-    std::ifstream in(controlFile);
-    std::string line;
-    size_t vendorLines = 0;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string what;
-        std::string value;
-        words >> what >> value;
-        Bytes report;
-        if (what == "plugged" && value == "0" && isPlugged)
-            unplugLocked();
-        else if (what == "plugged" && value == "1")
-            isPlugged = true;
-        else if (what == "layout")
-            nodes = layoutNamed(value);
-        else if (what == "vendor" && ++vendorLines > controlVendorLines && decodeHex(value, report))
-            vendorQueue.push_back(report);
-    }
-    controlVendorLines = std::max(controlVendorLines, vendorLines);
-    changed.notify_all();
 }
 
 const Node* Link::nodeAt(const std::string& path) const

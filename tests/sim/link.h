@@ -43,8 +43,6 @@ struct Link {
     // Set from the environment for the preloaded library (README.md).
     std::string stateFile;
     std::string wireLogFile;
-    std::string controlFile;
-    size_t controlVendorLines = 0;
 
     // All below expect the lock to be held.
     void resetLocked();
@@ -53,7 +51,6 @@ struct Link {
     void log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t length);
     void unplugLocked();
     void firmwareChanged();
-    void readControlFile();
     const Node* nodeAt(const std::string& path) const;
 
 private:

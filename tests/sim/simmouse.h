@@ -60,7 +60,6 @@ void setCode(const std::string& code);
 
 void unplug(); // every open handle fails from now on; enumeration and opening find nothing
 void plug();
-bool plugged();
 // Unplugs right after the nth next successful call of op on the given interface.
 void unplugAfter(Op op, int nth, Role iface = Role::Command);
 // Makes the nth next call of op on the given interface fail (returns -1, or no handle).
@@ -81,22 +80,15 @@ int pendingVendorReports();
 // Firmware state. Out-of-range profiles or macro IDs read as empty and are ignored on write.
 Bytes profileImage(int profile);
 void setProfileImage(int profile, const Bytes& image);
-Bytes keyMatrix(int profile);
 void setKeyMatrix(int profile, const Bytes& matrix);
 Bytes macro(int macroId);
-void setMacro(int macroId, const Bytes& block);
 int reportRate(int profile);
 void setReportRate(int profile, int rate);
-int dpiStage(int profile);
 void setDpiStage(int profile, int stage);
-int currentProfile();
 void setCurrentProfile(int profile);
-int lightingType();
 void setLightingType(int type);
-int functionOption();
 void setFunctionOption(int option);
 void setFirmwareVersion(int major, int minor);
-int stopMacroCount(); // 08H commands received
 int rejectedCommands(); // bad checksum, unknown code, bad profile/macro ID or block length
 
 // Handle bookkeeping, per interface.
@@ -107,11 +99,7 @@ int peakOpenHandles(Role iface); // most handles open at the same time since res
 // handle) that overlapped another such call since reset.
 int globalErrorOverlaps();
 
-// Persistence in a small text file (see README.md).
-bool saveState(const std::string& path);
-bool loadState(const std::string& path);
-
-// The checksum and the unscrambling the firmware applies, for tests that read the wire.
+// The checksum and the unscrambling the firmware applies.
 unsigned char checksum(const unsigned char* packet9);
 void unscramblePacket(unsigned char* bytes8, const std::string& code);
 
