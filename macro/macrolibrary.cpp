@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -29,6 +30,44 @@ int intValue(const QSettings& settings, const QString& key, int fallback)
     bool ok = false;
     const int value = settings.value(key).toString().toInt(&ok);
     return ok ? value : fallback;
+}
+
+// Macro files keep the form of Qt's INI writer without a codec: each UTF-16 unit outside ASCII
+// as "\x" and its hex digits, and a hex digit right after such an escape escaped as well, so that
+// it is not read as part of the number. Qt 6 writes UTF-8 instead; keys and section names it
+// writes in ASCII, so every non-ASCII character here belongs to a value.
+QByteArray escapeNonAscii(const QByteArray& utf8)
+{
+    QByteArray out;
+    bool afterEscape = false;
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        const char16_t unit = c.unicode();
+        const bool hexDigit = unit < 0x80 && std::isxdigit(static_cast<unsigned char>(unit));
+        afterEscape = unit >= 0x80 || (afterEscape && hexDigit);
+        if (afterEscape)
+            out += "\\x" + QByteArray::number(unit, 16);
+        else
+            out += char(unit);
+    }
+    return out;
+}
+
+// Writes the pending changes, then turns the file's non-ASCII characters into escapes.
+bool syncEscaped(QSettings& settings)
+{
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return false;
+    QFile written(settings.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = written.readAll();
+    written.close();
+    if (std::all_of(content.begin(), content.end(), [](char b) { return uchar(b) < 0x80; }))
+        return true;
+    QSaveFile escaped(settings.fileName());
+    const QByteArray text = escapeNonAscii(content);
+    return escaped.open(QIODevice::WriteOnly) && escaped.write(text) == text.size() && escaped.commit();
 }
 
 bool copyCompletely(const QString& from, const QString& to)
@@ -142,8 +181,7 @@ bool MacroLibrary::saveLines(const QString& name, const QStringList& lines)
     settings.setValue(kTotalKey, lines.size());
     for (int i = 0; i < lines.size(); ++i)
         settings.setValue(lineKey(i), lines.at(i));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return syncEscaped(settings);
 }
 
 int MacroLibrary::index(const QString& name) const
@@ -174,8 +212,7 @@ bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
     QSettings settings(filePath(name), QSettings::IniFormat);
     settings.setValue(kIndexKey, config.at(0).toInt());
     settings.setValue(kRepeatKey, config.at(1).toInt());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return syncEscaped(settings);
 }
 
 bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <algorithm>
 #include <numeric>
 
 class tst_MacroLibrary : public QObject {
@@ -16,6 +17,7 @@ private slots:
     void namesListsBinEntriesSortedWithoutCase();
     void saveReplacesEveryLine_data();
     void saveReplacesEveryLine();
+    void nonAsciiWrittenAsEscapes();
     void saveToUnwritableFileFails();
     void handWrittenFileReads_data();
     void handWrittenFileReads();
@@ -85,8 +87,16 @@ void tst_MacroLibrary::namesListsBinEntriesSortedWithoutCase()
     put("beta.bin", "");
     put("Alpha.bin", "");
     put("notes.txt", "");
+    put(".hidden.bin", "");
+    put("upper.BIN", ""); // reachable as "upper" only where file names ignore case
     QDir().mkpath(lib->folder() + "folder.bin");
-    QCOMPARE(lib->names(), QStringList({ "Alpha.bin", "beta.bin", "folder.bin" }));
+    const QStringList names = lib->names();
+    for (const QString& name : names)
+        QVERIFY2(lib->exists(name.chopped(4)), qPrintable(name + " is listed but cannot be opened"));
+    QStringList expected { "Alpha.bin", "beta.bin", "folder.bin" };
+    if (lib->exists("upper"))
+        expected << "upper.BIN";
+    QCOMPARE(names, expected);
 }
 
 void tst_MacroLibrary::saveReplacesEveryLine_data()
@@ -110,6 +120,24 @@ void tst_MacroLibrary::saveReplacesEveryLine()
     QCOMPARE(file.value("config/total").toInt(), lines.size());
     file.beginGroup("macro");
     QVERIFY2(file.childKeys().size() == lines.size(), "stale lines left in the file");
+}
+
+// Non-ASCII characters are written as \x escapes, as Qt's INI writer did without a codec, so
+// files and exports stay in that format; a hex digit right after an escape is escaped too.
+void tst_MacroLibrary::nonAsciiWrittenAsEscapes()
+{
+    const QString right(QChar(0x25BA)), up(QChar(0x25B2));
+    const QStringList lines { right + "    [Down]", up + "B      [Up]", QString::fromUtf8("caf\xc3\xa9") };
+    const QString name = lib->create();
+    QVERIFY(lib->saveLines(name, lines));
+    QByteArray file = contents(path(name));
+    QVERIFY2(file.contains("0=\\x25ba    [Down]\n"), file.constData());
+    QVERIFY2(file.contains("1=\\x25b2\\x42      [Up]\n"), file.constData());
+    QVERIFY2(file.contains("2=caf\\xe9\n"), file.constData());
+    QVERIFY(std::all_of(file.begin(), file.end(), [](char c) { return uchar(c) < 0x80; }));
+    QCOMPARE(lib->lines(name), lines);
+    QVERIFY(lib->setConfig(name, { 4, 2 }));
+    QCOMPARE(contents(path(name)), file.replace("index=-1", "index=4").replace("repeat=1", "repeat=2"));
 }
 
 void tst_MacroLibrary::saveToUnwritableFileFails()
@@ -142,8 +170,8 @@ void tst_MacroLibrary::handWrittenFileReads_data()
     QTest::newRow("total not a number") << QByteArray("[config]\ntotal=many\n") << 0 << QStringList();
     QTest::newRow("huge total clamped")
         << QByteArray("[config]\ntotal=2000000000\n") << MacroLibrary::kMaxLines << QStringList { "0" };
-    QTest::newRow("total beyond int clamped")
-        << QByteArray("[config]\ntotal=99999999999999\n") << MacroLibrary::kMaxLines << QStringList();
+    QTest::newRow("total beyond int is no number")
+        << QByteArray("[config]\ntotal=99999999999999\n[macro]\n0=A    [Down]\n") << 0 << QStringList();
     QTest::newRow("total below int") << QByteArray("[config]\ntotal=-99999999999999\n") << 0 << QStringList();
 }
 
@@ -165,6 +193,8 @@ void tst_MacroLibrary::configRoundTripAndDamage()
     QVERIFY2(!lib->setConfig(name, { 7 }), "a short list accepted");
     QCOMPARE(lib->config(name), QVariantList({ 4, 300 }));
     put("m.bin", "[config]\nindex=abc\nrepeat=\n");
+    QCOMPARE(lib->config("m"), QVariantList({ -1, 1 }));
+    put("m.bin", "[config]\nindex=4294967296\nrepeat=99999999999999\n"); // beyond int: no number
     QCOMPARE(lib->config("m"), QVariantList({ -1, 1 }));
 }
 
@@ -191,6 +221,7 @@ void tst_MacroLibrary::unsafeNamesNeverReachTheDisk_data()
     QTest::newRow("backslash") << "sub\\name";
     QTest::newRow("absolute") << "/tmp/name";
     QTest::newRow("nul") << QString("a") + QChar(0) + "b";
+    QTest::newRow("hidden") << ".hidden";
     QTest::newRow("missing macro") << "missing"; // never brought back by a write
 }
 
