@@ -1,16 +1,10 @@
 #include "bridge/myqquickview.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QLocalServer>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QQmlComponent>
 #include <QQuickItem>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -33,13 +27,11 @@ private slots:
     void initTestCase() { qRegisterMetaType<QList<uchar>>("QList<uchar>"); }
     void init();
     void cleanup();
-    void slotTable();
     void foolProofing_data();
     void foolProofing();
     void customFilePathCancelled();
     void customFilePathReadable();
     void customFilePathUnreadableWarnsOnce();
-    void startCallsAreQueued();
     void missingSceneLeavesAnEmptyView();
 
 private:
@@ -57,81 +49,6 @@ void tst_myQQuickView::cleanup()
 {
     delete view;
     dir.reset();
-}
-
-void tst_myQQuickView::slotTable()
-{
-    const QStringList expected = {
-        "getMsgAns_FoolProofing()",
-        "z4_getApConfig(QString)",
-        "setAcceleration(bool)",
-        "setCursorSpeed(uint)",
-        "setVerticalScrollLines(uint)",
-        "setDoubleClickSpeed(uint)",
-        "getAcceleration()",
-        "getCursorSpeed()",
-        "getVerticalScrollLines()",
-        "getDoubleClickSpeed()",
-        "z4_getDefaultProfile(QString,uchar)",
-        "z4_loadProfile(int)",
-        "z4_saveProfile(int)",
-        "z4_resetProfile(int)",
-        "z4_getProductLayoutStrings(QString)",
-        "z4_SetDirty_Profile(uchar)",
-        "z4_SetDirty_Matrix(uchar)",
-        "z4_SetDirty_Other(uchar)",
-        "z4_GetMaxDpiStage()",
-        "z4_02H_SetCurrentProfile(uchar)",
-        "z4_03H_SetReportRate(uchar)",
-        "z4_04H_SetDPIStage(uchar)",
-        "z4_0CH_SetRGBLedEffect(uchar,uchar,uchar)",
-        "z4_0CH_SetDpi8Color(QVariantList)",
-        "z4_0CH_SetDpi8Io(QVariantList)",
-        "z4_0CH_SetDpi8Stage(QVariantList)",
-        "z4_0DH_SetKeyMatrix(QVariantList)",
-        "z4_0FH_SetMacroKey(QVariant,QVariant)",
-        "z4_SetLED8StageColor(QVariantList)",
-        "z4_82H_GetCurrentProfile()",
-        "z4_83H_GetReportRate()",
-        "z4_84H_GetDPIStage()",
-        "z4_89H_GetRGBLedTwinkle()",
-        "z4_8CH_GetRGBLedEffect()",
-        "z4_8CH_GetDpi8Color()",
-        "z4_8CH_GetDpi8Io()",
-        "z4_8CH_GetDpi8Stage()",
-        "z4_GetLED8StageColor()",
-        "initUI()",
-        "runUI()",
-        "saveApConfig(QVariantList)",
-        "loadApConfig()",
-        "resetApconfig()",
-        "loadMacroIniFromFile(QVariant)",
-        "saveMacroIniToFile(QVariant)",
-        "renameMacroIniFile(QVariant,QVariant)",
-        "getCustomFilePath()",
-        "chkLanguages()",
-        "getGlobalStrings(QString)",
-        "createMacroIni()",
-        "deleteMacroIni(QVariant)",
-        "getMacroIniNames()",
-        "saveMacroIni(QVariant,QStringList)",
-        "loadMacroIni(QVariant)",
-        "loadMacroIniConfig(QVariant)",
-        "setMacroIniConfig(QVariant,QVariantList)",
-        "getKeydefine(QVariant)",
-        "macroIncode(QStringList)",
-    };
-    const QMetaObject& meta = myQQuickView::staticMetaObject;
-    QStringList actual;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-        QCOMPARE(meta.method(i).methodType(), QMetaMethod::Slot);
-        QCOMPARE(meta.method(i).access(), QMetaMethod::Public);
-        actual << QString::fromLatin1(meta.method(i).methodSignature());
-    }
-    QCOMPARE(actual, expected);
-    QCOMPARE(QString::fromLatin1(meta.className()), QStringLiteral("myQQuickView"));
-    QCOMPARE(meta.method(meta.indexOfMethod("macroIncode(QStringList)")).returnType(),
-        QMetaType::fromName("QList<uchar>").id());
 }
 
 void tst_myQQuickView::foolProofing_data()
@@ -195,18 +112,6 @@ void tst_myQQuickView::customFilePathUnreadableWarnsOnce()
     QCOMPARE(warning->answered, 1);
 }
 
-void tst_myQQuickView::startCallsAreQueued()
-{
-    view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
-    QQuickItem* root = view->rootObject();
-    QVERIFY(root);
-    view->initUI();
-    view->runUI();
-    QVERIFY(!root->property("initialized").toBool());
-    QVERIFY(!root->isVisible());
-    QTRY_VERIFY(root->property("initialized").toBool() && root->isVisible());
-}
-
 void tst_myQQuickView::missingSceneLeavesAnEmptyView()
 {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
@@ -216,7 +121,6 @@ void tst_myQQuickView::missingSceneLeavesAnEmptyView()
     view->initUI();
     view->runUI();
     view->forwardKeyboard(true, 4);
-    QTest::qWait(50);
 }
 
 QTEST_MAIN(tst_myQQuickView)
