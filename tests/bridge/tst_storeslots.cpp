@@ -78,14 +78,22 @@ class tst_StoreSlots : public QObject {
     std::unique_ptr<testsupport::WorkDir> dir;
     std::unique_ptr<MS_HT66FB560> device;
     std::unique_ptr<myQQuickView> view;
+    bool plugged = true;
 
-    // What the scene finds after start-up. Without `refresh` the store is loaded from the file,
+    void unplug()
+    {
+        sim::unplug();
+        plugged = false;
+    }
+
+    // What the scene finds after start-up, the mouse detected once for the whole case (stopping
+    // its listener takes a read timeout). Without `refresh` the store is loaded from the file,
     // which spares the 26 exchanges of a refresh where a test does not need them.
     void start(bool refresh = true)
     {
         view = std::make_unique<myQQuickView>();
         view->setDevice(device.get());
-        view->setConnected(device->detect(loadCatalogue(Z4_CATALOGUE, {})));
+        view->setConnected(plugged);
         if (refresh)
             view->refresh();
         else
@@ -109,27 +117,34 @@ class tst_StoreSlots : public QObject {
     }
 
 private slots:
-    void init()
+    void initTestCase()
     {
         sim::reset();
+        device = std::make_unique<MS_HT66FB560>();
+        QVERIFY(device->detect(loadCatalogue(Z4_CATALOGUE, {})));
+    }
+    void init()
+    {
+        sim::plug();
+        plugged = true;
+        sim::clearWire();
         dir = std::make_unique<testsupport::WorkDir>();
         QDir().mkpath("modules/setting");
         for (const char* name : { "apConfig.bin", "apConfigD.bin", "pD_Z4.bin", "p_Z4.bin" })
             QVERIFY(QFile::copy(kSettingDir + name, QStringLiteral("modules/setting/") + name));
-        device = std::make_unique<MS_HT66FB560>();
     }
     void cleanup()
     {
         view.reset();
-        device.reset();
         dir.reset();
     }
+    void cleanupTestCase() { device.reset(); }
 
     void refreshOnTheWire()
     {
         armFirmware();
         start();
-        QByteArray expected("\x01\x82");
+        QByteArray expected("\x82"); // detection ran before, in initTestCase
         for (int n = 0; n < 6; ++n)
             expected += n == 0 ? QByteArray("\x8c\x8d\x84\x83\x89") : QByteArray("\x8c\x8d\x84\x83");
         QCOMPARE(commandCodes().toHex(' '), expected.toHex(' '));
@@ -150,7 +165,7 @@ private slots:
         QFile live(kLive); // changed on disk, so the settings cache parses it again
         QVERIFY(live.open(QIODevice::Append) && live.write("\n") == 1);
         live.close();
-        sim::unplug();
+        unplug();
         start();
         QCOMPARE(view->profileStore().image(FwGroup::Profile, 4).at(0).typeId(), QMetaType::QString);
         QCOMPARE(view->z4_8CH_GetDpi8Stage(), stages);
@@ -226,7 +241,7 @@ private slots:
         QFETCH(int, first);
         QFETCH(char, code);
         if (!mouse)
-            sim::unplug();
+            unplug();
         start(false);
         view->z4_02H_SetCurrentProfile(2);
         const QString key = ProfileStore::groupName(group) + QLatin1Char('/') + QString::number(profile);
@@ -272,13 +287,14 @@ private slots:
 
     void gettersConvertAndReadProfileZero()
     {
-        sim::unplug();
+        unplug();
         start();
         ProfileStore& store = view->profileStore();
         store.setEntries(FwGroup::Profile, 0, 16, { 1, 8, 3, QStringLiteral("8"), 0, 0, 0, 0 }, 8);
         store.setEntries(FwGroup::Profile, 3, 84, { 207, QStringLiteral("207"), 160, 159 }, 4);
         view->z4_02H_SetCurrentProfile(3);
         sim::plug();
+        plugged = true;
         sim::clearWire();
         QCOMPARE(view->z4_8CH_GetDpi8Io(), (QVariantList { 1, 7, 3, 7, 0, 0, 0, 0 }));
         QCOMPARE(view->z4_8CH_GetDpi8Stage().mid(0, 4), (QVariantList { 159u, 159u, 160u, 159u }));
@@ -290,7 +306,7 @@ private slots:
     void startWithoutFileOrMouse()
     {
         QFile::remove(kLive);
-        sim::unplug();
+        unplug();
         start();
         QCOMPARE(int(view->z4_82H_GetCurrentProfile()), 0);
         QCOMPARE(view->z4_8CH_GetDpi8Color(), QVariantList(24, 0));
