@@ -16,8 +16,6 @@ class tst_Ui_Controler : public QObject {
 private slots:
     void init();
     void cleanup();
-    void title_data();
-    void title();
     void setBusyLocksTheViewForItsInterval();
     void sceneDragMovesTheWindow();
     void sceneCloseButtonEndsWithOnMinimize();
@@ -54,24 +52,6 @@ void tst_Ui_Controler::cleanup()
     delete host;
     delete controller;
     dir.reset();
-}
-
-void tst_Ui_Controler::title_data()
-{
-    QTest::addColumn<QByteArray>("config");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("name given") << QByteArray("[common]\nname=My Mouse\n") << QStringLiteral("My Mouse");
-    QTest::newRow("no name key") << QByteArray("[common]\nother=1\n") << QString();
-    QTest::newRow("garbage file") << QByteArray("\x01\x02[[[=\n") << QString();
-}
-
-void tst_Ui_Controler::title()
-{
-    QFETCH(QByteArray, config);
-    QFETCH(QString, title);
-    QVERIFY(dir->write(QStringLiteral("modules/setting/apConfig.bin"), config));
-    controller->retranslateUi(host);
-    QCOMPARE(host->windowTitle(), title);
 }
 
 void tst_Ui_Controler::setBusyLocksTheViewForItsInterval()

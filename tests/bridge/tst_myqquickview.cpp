@@ -29,8 +29,6 @@ private slots:
     void cleanup();
     void foolProofing_data();
     void foolProofing();
-    void customFilePathCancelled();
-    void customFilePathReadable();
     void customFilePathUnreadableWarnsOnce();
     void missingSceneLeavesAnEmptyView();
 
@@ -76,20 +74,6 @@ void tst_myQQuickView::foolProofing()
     });
     // No language loaded yet: the box must still come up, with empty texts.
     QCOMPARE(view->getMsgAns_FoolProofing(), answer);
-}
-
-void tst_myQQuickView::customFilePathCancelled()
-{
-    ModalAnswerer answerer([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    QCOMPARE(view->getCustomFilePath(), QString());
-}
-
-void tst_myQQuickView::customFilePathReadable()
-{
-    const QString picture = dir->filePath(QStringLiteral("picture.png"));
-    QVERIFY(dir->write(QStringLiteral("picture.png"), "png"));
-    ModalAnswerer answerer([picture](QWidget* modal) { QVERIFY(testsupport::typeFileName(modal, picture)); });
-    QCOMPARE(view->getCustomFilePath(), picture);
 }
 
 void tst_myQQuickView::customFilePathUnreadableWarnsOnce()

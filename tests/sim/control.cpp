@@ -27,13 +27,12 @@ Bytes sized(const Bytes& block)
     return out;
 }
 
-Node node(const char* path, unsigned short page, unsigned short usage, int interfaceNumber, Role role)
+Node node(const char* path, unsigned short page, unsigned short usage, Role role)
 {
     Node n;
     n.path = path;
     n.usagePage = page;
     n.usage = usage;
-    n.interfaceNumber = interfaceNumber;
     n.role = role;
     return n;
 }
@@ -42,8 +41,8 @@ Node node(const char* path, unsigned short page, unsigned short usage, int inter
 
 std::vector<Node> standardNodes()
 {
-    return { node("sim/hidraw0", 0xFF00, 0xFF00, 1, Role::Command),
-        node("sim/hidraw1", 0xFF01, 0x0001, 2, Role::Vendor) };
+    return { node("sim/hidraw0", 0xFF00, 0xFF00, Role::Command),
+        node("sim/hidraw1", 0xFF01, 0x0001, Role::Vendor) };
 }
 
 std::vector<Node> commandOnlyNodes()
@@ -54,8 +53,8 @@ std::vector<Node> commandOnlyNodes()
 std::vector<Node> twoMiceNodes()
 {
     std::vector<Node> nodes = standardNodes();
-    nodes.push_back(node("sim/hidraw2", 0xFF00, 0xFF00, 1, Role::Command));
-    nodes.push_back(node("sim/hidraw3", 0xFF01, 0x0001, 2, Role::Vendor));
+    nodes.push_back(node("sim/hidraw2", 0xFF00, 0xFF00, Role::Command));
+    nodes.push_back(node("sim/hidraw3", 0xFF01, 0x0001, Role::Vendor));
     return nodes;
 }
 

@@ -20,7 +20,6 @@ struct hid_device_ {
     Role role = Role::Other;
     unsigned generation = 0;
     unsigned epoch = 0;
-    bool nonblocking = false;
     std::wstring error;
 };
 
@@ -57,22 +56,14 @@ void registerGlobalError(const wchar_t* text)
     lastGlobalError = text ? copyWide(text) : nullptr;
 }
 
-char* copyText(const std::string& text)
-{
-    auto* copy = static_cast<char*>(std::calloc(text.size() + 1, 1));
-    std::memcpy(copy, text.c_str(), text.size());
-    return copy;
-}
-
 hid_device_info* infoFor(const sim::Node& node)
 {
     auto* info = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
-    info->path = copyText(node.path);
+    info->path = strdup(node.path.c_str());
     info->vendor_id = node.vid;
     info->product_id = node.pid;
     info->usage_page = node.usagePage;
     info->usage = node.usage;
-    info->interface_number = node.interfaceNumber;
     return info;
 }
 
@@ -213,8 +204,8 @@ int HID_API_EXPORT hid_set_nonblocking(hid_device* dev, int nonblock)
     std::lock_guard<std::mutex> lock(link.mutex);
     if (dead(link, dev))
         return -1;
-    dev->nonblocking = nonblock != 0;
-    return 0;
+    // Reads honour their own timeout only; the device layer never asks for non-blocking reads.
+    return nonblock ? -1 : 0;
 }
 
 int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char* data, size_t length)
@@ -268,8 +259,6 @@ int HID_API_EXPORT hid_read_timeout(hid_device* dev, unsigned char* data, size_t
         return -1;
     }
     auto ready = [&] { return dead(link, dev) || (queue && !queue->empty()); };
-    if (dev->nonblocking)
-        milliseconds = 0;
     if (milliseconds < 0)
         link.changed.wait(lock, ready);
     else

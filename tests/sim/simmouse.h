@@ -31,7 +31,6 @@ struct Node {
     unsigned short pid = kProductId;
     unsigned short usagePage = 0;
     unsigned short usage = 0;
-    int interfaceNumber = 0;
     Role role = Role::Other;
 };
 
