@@ -126,12 +126,6 @@ void queueVendorReport(const Bytes& report)
     link().changed.notify_all();
 }
 
-int pendingVendorReports()
-{
-    auto lock = locked();
-    return int(link().vendorQueue.size());
-}
-
 Bytes profileImage(int profile)
 {
     auto lock = locked();
@@ -189,19 +183,6 @@ void setLightingType(int type)
 {
     auto lock = locked();
     link().firmware.lighting = type;
-}
-
-void setFunctionOption(int option)
-{
-    auto lock = locked();
-    link().firmware.option = option;
-}
-
-void setFirmwareVersion(int major, int minor)
-{
-    auto lock = locked();
-    link().firmware.versionMajor = major;
-    link().firmware.versionMinor = minor;
 }
 
 int rejectedCommands()

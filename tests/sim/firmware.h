@@ -4,7 +4,6 @@
 
 #include <array>
 #include <deque>
-#include <iosfwd>
 
 namespace sim {
 
@@ -39,8 +38,7 @@ public:
     int rejected = 0;
     bool withholdBlocks = false;
 
-    void save(std::ostream& out) const;
-    bool load(std::istream& in);
+    void loadSample();
 
 private:
     bool apply(const unsigned char* p);

@@ -48,13 +48,9 @@ Link::Link()
 void Link::configureFromEnvironment()
 {
     isPlugged = std::string(environment("Z4SIM_PLUGGED")) != "0";
-    stateFile = environment("Z4SIM_STATE");
     wireLogFile = environment("Z4SIM_WIRELOG");
-    if (!stateFile.empty()) {
-        std::ifstream in(stateFile);
-        if (in)
-            firmware.load(in);
-    }
+    if (std::string(environment("Z4SIM_SAMPLE")) == "1")
+        firmware.loadSample();
 }
 
 void Link::resetLocked()
@@ -121,20 +117,6 @@ void Link::unplugLocked()
     // The firmware restarts: a half-received block and unread data reports are gone.
     firmware.restart();
     changed.notify_all();
-}
-
-void Link::firmwareChanged()
-{
-    if (stateFile.empty())
-        return;
-    const std::string temporary = stateFile + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        firmware.save(out);
-        if (!out)
-            return;
-    }
-    std::rename(temporary.c_str(), stateFile.c_str());
 }
 
 const Node* Link::nodeAt(const std::string& path) const

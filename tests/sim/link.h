@@ -41,7 +41,6 @@ struct Link {
     std::atomic<int> globalErrorOverlaps { 0 };
 
     // Set from the environment for the preloaded library (README.md).
-    std::string stateFile;
     std::string wireLogFile;
 
     // All below expect the lock to be held.
@@ -50,7 +49,6 @@ struct Link {
     void completed(Op op, Role role);
     void log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t length);
     void unplugLocked();
-    void firmwareChanged();
     const Node* nodeAt(const std::string& path) const;
 
 private:

@@ -74,7 +74,6 @@ std::int64_t nowNs();
 // Vendor input reports, delivered in order to reads on the vendor interface. A read shorter
 // than the report gets its first bytes.
 void queueVendorReport(const Bytes& report);
-int pendingVendorReports();
 
 // Firmware state. Out-of-range profiles or macro IDs read as empty and are ignored on write.
 Bytes profileImage(int profile);
@@ -86,8 +85,6 @@ void setReportRate(int profile, int rate);
 void setDpiStage(int profile, int stage);
 void setCurrentProfile(int profile);
 void setLightingType(int type);
-void setFunctionOption(int option);
-void setFirmwareVersion(int major, int minor);
 int rejectedCommands(); // bad checksum, unknown code, bad profile/macro ID or block length
 
 // Handle bookkeeping, per interface.
