@@ -50,9 +50,6 @@ void tst_LanguageSlots::packFillsTextsAndMessages_data()
     QTest::newRow("missing pack") << "059000" << QStringList { "" } << ""
                                   << ""
                                   << "";
-    QTest::newRow("code leaving the folder") << "../../031000" << QStringList { "" } << ""
-                                             << ""
-                                             << "";
 }
 
 void tst_LanguageSlots::packFillsTextsAndMessages()
