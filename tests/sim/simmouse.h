@@ -1,8 +1,7 @@
 #pragma once
 
-// Control interface of the simulated mouse. The simulation implements hidapi's C functions over
-// a model of the firmware; tests link it in place of hidapi and use these calls to arrange the
-// mouse and to inspect what reached it. All calls are thread-safe.
+// Control interface of the simulated mouse (README.md): arranging the mouse and inspecting what
+// reached it. All calls are thread-safe.
 
 #include <cstdint>
 #include <string>

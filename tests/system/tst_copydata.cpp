@@ -22,8 +22,7 @@ class tst_CopyData : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void initTestCase() { QVERIFY(server.listen(name)); }
 
     void warningText_data();
     void warningText();
@@ -31,21 +30,9 @@ private slots:
     void serverHandsOverFrames();
 
 private:
-    std::unique_ptr<CopyDataServer> server;
-    QString name;
+    CopyDataServer server;
+    const QString name = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
 };
-
-void tst_CopyData::init()
-{
-    server = std::make_unique<CopyDataServer>();
-    name = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
-    QVERIFY(server->listen(name));
-}
-
-void tst_CopyData::cleanup()
-{
-    server.reset();
-}
 
 void tst_CopyData::warningText_data()
 {
@@ -105,7 +92,7 @@ void tst_CopyData::serverHandsOverFrames()
     QFETCH(QByteArray, bytes);
     QFETCH(int, frames);
     QFETCH(bool, inPieces);
-    QSignalSpy spy(server.get(), &CopyDataServer::received);
+    QSignalSpy spy(&server, &CopyDataServer::received);
     {
         QLocalSocket client;
         client.connectToServer(name);
