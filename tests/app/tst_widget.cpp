@@ -1,4 +1,3 @@
-#include "app/userevent.h"
 #include "app/widget.h"
 #include "bridge/myqquickview.h"
 #include "simmouse.h"
@@ -18,8 +17,6 @@ private slots:
     void cleanup();
     void burstOfChangesGivesOneDetection();
     void sceneStartsOnlyOnceTheEventLoopRuns();
-    void userEvent_data();
-    void userEvent();
 
 private:
     std::unique_ptr<testsupport::WorkDir> dir;
@@ -68,26 +65,6 @@ void tst_Widget::sceneStartsOnlyOnceTheEventLoopRuns()
     QVERIFY(!root->isVisible());
     QTRY_VERIFY(root->property("initialized").toBool());
     QTRY_VERIFY(root->isVisible());
-}
-
-void tst_Widget::userEvent_data()
-{
-    QTest::addColumn<int>("eventId");
-    QTest::addColumn<bool>("runs");
-    QTest::newRow("run the scene") << 2177 << true;
-    QTest::newRow("unknown request") << 2178 << false;
-}
-
-void tst_Widget::userEvent()
-{
-    QFETCH(int, eventId);
-    QFETCH(bool, runs);
-    QQuickItem* root = widget->view()->rootObject();
-    QCoreApplication::postEvent(widget, new UserEvent(eventId));
-    // Delivers the request, then the queued scene call it may have made.
-    QCoreApplication::sendPostedEvents(widget, UserEvent::kType);
-    QCoreApplication::sendPostedEvents(root, QEvent::MetaCall);
-    QCOMPARE(root->isVisible(), runs);
 }
 
 QTEST_MAIN(tst_Widget)

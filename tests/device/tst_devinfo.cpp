@@ -9,8 +9,6 @@ private slots:
     void shippedCatalogue();
     void damagedValues_data();
     void damagedValues();
-    void entryCount_data();
-    void entryCount();
 
 private:
     QList<DevInfo> load(const QByteArray& ini);
@@ -41,48 +39,32 @@ void tst_DevInfo::shippedCatalogue()
     QCOMPARE(m.productName, QString());
 }
 
+// Missing or malformed values become 0 or empty; a damaged count cannot make loading run away.
 void tst_DevInfo::damagedValues_data()
 {
-    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("entries");
     QTest::addColumn<int>("pid");
-    QTest::addColumn<uint>("reportLength");
     QTest::addColumn<QString>("sCode");
-    QTest::newRow("missing keys") << QByteArray() << 0 << 0u << QString();
-    QTest::newRow("lower-case hex") << QByteArray("pid=a269\n") << 0xA269 << 0u << QString();
-    QTest::newRow("not hexadecimal") << QByteArray("pid=zz\n") << 0 << 0u << QString();
-    QTest::newRow("too large for 16 bits") << QByteArray("pid=1A269\n") << 0 << 0u << QString();
-    QTest::newRow("report length text") << QByteArray("reportLength=lots\n") << 0 << 0u << QString();
-    QTest::newRow("quoted code") << QByteArray("sCode=\"Ab3dE9\"\n") << 0 << 0u << "Ab3dE9";
-    QTest::newRow("list-looking code") << QByteArray("sCode=a,b\n") << 0 << 0u << QString();
+    QTest::newRow("missing keys") << QByteArray("total=2\n[1]\n") << 2 << 0 << QString();
+    QTest::newRow("lower-case hex") << QByteArray("total=2\n[1]\npid=a269\n") << 2 << 0xA269 << QString();
+    QTest::newRow("too large for 16 bits") << QByteArray("total=2\n[1]\npid=1A269\n") << 2 << 0 << QString();
+    QTest::newRow("quoted code") << QByteArray("total=2\n[1]\nsCode=\"Ab3dE9\"\n") << 2 << 0 << "Ab3dE9";
+    QTest::newRow("list-looking code") << QByteArray("total=2\n[1]\nsCode=a,b\n") << 2 << 0 << QString();
+    QTest::newRow("negative count") << QByteArray("total=-5\n") << 0 << 0 << QString();
+    QTest::newRow("huge count") << QByteArray("total=2000000000\n") << kMaxCatalogueEntries << 0 << QString();
 }
 
 void tst_DevInfo::damagedValues()
 {
-    QFETCH(QByteArray, lines);
-    QFETCH(int, pid);
-    QFETCH(uint, reportLength);
-    QFETCH(QString, sCode);
-    const QList<DevInfo> entries = load("[common]\ntotal=2\n[1]\n" + lines);
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(int(entries.at(1).pid), pid);
-    QCOMPARE(entries.at(1).reportLength, reportLength);
-    QCOMPARE(entries.at(1).sCode, sCode);
-}
-
-void tst_DevInfo::entryCount_data()
-{
-    QTest::addColumn<QByteArray>("total");
-    QTest::addColumn<int>("entries");
-    QTest::newRow("absent") << QByteArray() << 0;
-    QTest::newRow("negative") << QByteArray("total=-5") << 0;
-    QTest::newRow("huge") << QByteArray("total=2000000000") << kMaxCatalogueEntries;
-}
-
-void tst_DevInfo::entryCount()
-{
-    QFETCH(QByteArray, total);
+    QFETCH(QByteArray, ini);
     QFETCH(int, entries);
-    QCOMPARE(load("[common]\n" + total + "\n[0]\nvid=04d9\n").size(), entries);
+    const QList<DevInfo> loaded = load("[common]\n" + ini);
+    QCOMPARE(loaded.size(), entries);
+    if (entries > 1) {
+        QTEST(int(loaded.at(1).pid), "pid");
+        QTEST(loaded.at(1).sCode, "sCode");
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_DevInfo)

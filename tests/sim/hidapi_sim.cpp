@@ -20,7 +20,6 @@ struct hid_device_ {
     Role role = Role::Other;
     unsigned generation = 0;
     unsigned epoch = 0;
-    std::wstring error;
 };
 
 namespace {
@@ -72,18 +71,10 @@ bool dead(const Link& link, const hid_device* dev)
     return !link.isPlugged || dev->generation != link.generation;
 }
 
-// The common checks of every call on an open handle; false with the handle's error set.
+// The common checks of every call on an open handle.
 bool usable(Link& link, hid_device* dev, sim::Op op)
 {
-    if (dead(link, dev)) {
-        dev->error = L"No such device";
-        return false;
-    }
-    if (link.takeFailure(op, dev->role)) {
-        dev->error = L"Input/output error";
-        return false;
-    }
-    return true;
+    return !dead(link, dev) && !link.takeFailure(op, dev->role);
 }
 
 std::deque<sim::Bytes>* inputQueue(Link& link, Role role)
@@ -262,10 +253,8 @@ int HID_API_EXPORT hid_read_timeout(hid_device* dev, unsigned char* data, size_t
         link.changed.wait(lock, ready);
     else
         link.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
-    if (dead(link, dev)) {
-        dev->error = L"No such device";
+    if (dead(link, dev))
         return -1;
-    }
     if (!queue || queue->empty())
         return 0;
     const sim::Bytes report = queue->front();
@@ -282,7 +271,7 @@ const wchar_t HID_API_EXPORT* hid_error(hid_device* dev)
         GlobalErrorUse use;
         return lastGlobalError ? lastGlobalError : L"Success";
     }
-    return dev->error.empty() ? L"Success" : dev->error.c_str();
+    return L"Success"; // the device layer reads only the error of a failed open
 }
 
 } // extern "C"

@@ -9,21 +9,6 @@ namespace sim {
 
 namespace {
 
-const char* text(Dir dir)
-{
-    return dir == Dir::ToMouse ? "out" : "in";
-}
-
-const char* text(Kind kind)
-{
-    return kind == Kind::Feature ? "feature" : kind == Kind::Output ? "output" : "input";
-}
-
-const char* text(Role role)
-{
-    return role == Role::Command ? "command" : role == Role::Vendor ? "vendor" : "other";
-}
-
 const char* environment(const char* name)
 {
     const char* value = std::getenv(name);
@@ -100,7 +85,13 @@ void Link::log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t
     if (wireLogFile.empty())
         return;
     std::ofstream out(wireLogFile, std::ios::app);
-    out << nowNs() / 1000 << ' ' << text(dir) << ' ' << text(role) << ' ' << text(kind) << ' ';
+    out << nowNs() / 1000 << (dir == Dir::ToMouse ? " out " : " in ")
+        << (role == Role::Command         ? "command "
+                   : role == Role::Vendor ? "vendor "
+                                          : "other ")
+        << (kind == Kind::Feature         ? "feature "
+                   : kind == Kind::Output ? "output "
+                                          : "input ");
     char hex[3];
     for (size_t i = 0; i < length; ++i) {
         std::snprintf(hex, sizeof hex, "%02x", bytes[i]);
