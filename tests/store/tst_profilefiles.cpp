@@ -129,13 +129,6 @@ private slots:
         QCOMPARE(store->value(FwGroup::Profile, profile, 0), 9000u + profile);
     }
 
-    void defaultGroup()
-    {
-        QCOMPARE(files->defaultGroup("other_fw", 1).value(0).toUInt(), 9001u);
-        QVERIFY(files->defaultGroup("nothing", 1).isEmpty());
-        QVERIFY(ProfileFiles(*store, path("none.bin")).defaultGroup("profile_fw", 0).isEmpty());
-    }
-
     void exportReplacesExistingTarget()
     {
         chosen = path("same.pf");
@@ -176,16 +169,6 @@ private slots:
     {
         chosen = path("no/such/folder/x.pf");
         QVERIFY(!files->exportProfile(0));
-    }
-
-    void realDialogCancelled()
-    {
-        ProfileFiles real(*store, path("pD_Z4.bin"));
-        QString title;
-        testsupport::ModalAnswerer answerer([&title](QWidget* modal) { title = modal->windowTitle(); });
-        QVERIFY(!real.exportProfile(2));
-        QCOMPARE(answerer.answered, 1);
-        QCOMPARE(title, QStringLiteral("Save File"));
     }
 };
 

@@ -96,15 +96,10 @@ void tst_XInputCapture::keys_data()
     QTest::addColumn<int>("alongside"); // a modifier xdotool itself holds around the key, or 0
 
     QTest::newRow("a") << "a" << 0x04 << 0;
-    QTest::newRow("0") << "0" << 0x27 << 0;
     QTest::newRow("F12") << "F12" << 0x45 << 0;
-    QTest::newRow("Up") << "Up" << 0x52 << 0;
     QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
-    QTest::newRow("keypad divide") << "KP_Divide" << 0x54 << 0;
     QTest::newRow("left Ctrl") << "Control_L" << 0xE0 << 0;
-    QTest::newRow("right Ctrl") << "Control_R" << 0xE4 << 0xE0;
     QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
-    QTest::newRow("left Alt") << "Alt_L" << 0xE2 << 0;
 }
 
 void tst_XInputCapture::keys()
@@ -125,7 +120,6 @@ void tst_XInputCapture::buttons_data()
     QTest::addColumn<int>("code");
 
     QTest::newRow("left") << "1" << 0xF0;
-    QTest::newRow("middle") << "2" << 0xF2;
     QTest::newRow("right") << "3" << 0xF1;
 }
 
