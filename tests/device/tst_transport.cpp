@@ -1,10 +1,8 @@
 #include "device/master.h"
 #include "device/ms_ht66fb560.h"
-#include "device/scramble.h"
 #include "simfixture.h"
 
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -45,7 +43,6 @@ private slots:
     void dataReadCopiesBackWhatArrived_data();
     void dataReadCopiesBackWhatArrived();
     void scrambledCommands();
-    void scramblingUndoneByBothSides();
     void failedOpenSaysWhyAndRecovers_data();
     void failedOpenSaysWhyAndRecovers();
     void impossibleSizesFailAtOnce_data();
@@ -242,28 +239,6 @@ void tst_Transport::scrambledCommands()
     QVERIFY(device->hid_8CH_GetFwProfile(0, data.data()));
     QCOMPARE(data, pattern(128, 9));
     QCOMPARE(sim::rejectedCommands(), 0);
-}
-
-// The simulated firmware has its own unscrambling; it and ours must undo any packet under any
-// code.
-void tst_Transport::scramblingUndoneByBothSides()
-{
-    QRandomGenerator random(20261206);
-    for (int round = 0; round < 20000; ++round) {
-        std::array<uchar, 8> code {}; // detection puts the six characters in bytes 1 to 6
-        std::array<uchar, 8> plain {};
-        for (int i = 0; i < 8; ++i) {
-            code[size_t(i)] = i >= 1 && i <= 6 ? uchar(random.bounded(256)) : 0;
-            plain[size_t(i)] = uchar(random.bounded(256));
-        }
-        std::array<uchar, 8> ours = plain;
-        scramble(ours.data(), code.data());
-        std::array<uchar, 8> mouse = ours;
-        unscramble(ours.data(), code.data());
-        sim::unscramblePacket(mouse.data(), std::string(code.begin() + 1, code.begin() + 7));
-        if (ours != plain || mouse != plain)
-            QFAIL(qPrintable(QStringLiteral("round %1 did not come back").arg(round)));
-    }
 }
 
 void tst_Transport::failedOpenSaysWhyAndRecovers_data()

@@ -16,8 +16,6 @@ bool validMacro(int id)
     return id >= 1 && id <= kMacroSlots;
 }
 
-} // namespace
-
 unsigned char checksum(const unsigned char* packet9)
 {
     unsigned sum = 0;
@@ -47,6 +45,8 @@ void unscramblePacket(unsigned char* bytes8, const std::string& code)
     std::swap(bytes8[2], bytes8[7]);
     std::swap(bytes8[3], bytes8[6]);
 }
+
+} // namespace
 
 Firmware::Firmware()
 {

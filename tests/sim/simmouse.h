@@ -94,8 +94,4 @@ int peakOpenHandles(Role iface); // most handles open at the same time since res
 // handle) that overlapped another such call since reset.
 int globalErrorOverlaps();
 
-// The checksum and the unscrambling the firmware applies.
-unsigned char checksum(const unsigned char* packet9);
-void unscramblePacket(unsigned char* bytes8, const std::string& code);
-
 } // namespace sim
