@@ -2,6 +2,9 @@
 #include "bridge/myqquickview.h"
 
 #include <QDirIterator>
+#include <QLocalServer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -10,6 +13,17 @@
 #include <memory>
 
 #include "testsupport.h"
+
+using testsupport::ModalAnswerer;
+
+namespace {
+void pressButton(QWidget* modal, QMessageBox::StandardButton which)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    box->button(which)->click();
+}
+} // namespace
 
 class tst_Ui_Controler : public QObject {
     Q_OBJECT
@@ -20,6 +34,10 @@ private slots:
     void sceneDragMovesTheWindow();
     void sceneCloseButtonEndsWithOnMinimize();
     void sceneCallsOnlyExistingSlots();
+    void foolProofing_data();
+    void foolProofing();
+    void customFilePathUnreadableWarnsOnce();
+    void missingSceneLeavesAnEmptyView();
 
 private:
     void showRunningScene();
@@ -116,6 +134,64 @@ void tst_Ui_Controler::sceneCallsOnlyExistingSlots()
     }
     QVERIFY(calls > 0);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+}
+
+void tst_Ui_Controler::foolProofing_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("OK") << int(QMessageBox::Ok) << true;
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("Esc") << -1 << false;
+}
+
+void tst_Ui_Controler::foolProofing()
+{
+    QFETCH(int, button);
+    QFETCH(bool, answer);
+    ModalAnswerer answerer([button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
+        QVERIFY(!box->parentWidget());
+        if (button < 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            pressButton(box, QMessageBox::StandardButton(button));
+    });
+    // No language loaded yet: the box must still come up, with empty texts.
+    QCOMPARE(controller->view->getMsgAns_FoolProofing(), answer);
+}
+
+void tst_Ui_Controler::customFilePathUnreadableWarnsOnce()
+{
+    // A socket exists but cannot be opened as a file, even by root.
+    QLocalServer socket;
+    const QString picture = dir->filePath(QStringLiteral("socket.png"));
+    QVERIFY(socket.listen(picture));
+    // The warning comes up only after the file dialog has gone, so its answerer starts then.
+    std::unique_ptr<ModalAnswerer> warning;
+    ModalAnswerer chooser([&warning, picture](QWidget* modal) {
+        warning = std::make_unique<ModalAnswerer>([](QWidget* box) {
+            QCOMPARE(qobject_cast<QMessageBox*>(box)->standardButtons(), QMessageBox::Ok);
+            pressButton(box, QMessageBox::Ok);
+        });
+        QVERIFY(testsupport::typeFileName(modal, picture));
+    });
+    QCOMPARE(controller->view->getCustomFilePath(), QString());
+    QVERIFY(warning);
+    QCOMPARE(warning->answered, 1);
+}
+
+void tst_Ui_Controler::missingSceneLeavesAnEmptyView()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+    controller->view->setSource(QUrl(QStringLiteral("qrc:modules/qml/absent.qml")));
+    QCOMPARE(controller->view->status(), QQuickWidget::Error);
+    QVERIFY(!controller->view->rootObject());
+    controller->view->initUI();
+    controller->view->runUI();
+    controller->view->forwardKeyboard(true, 4);
 }
 
 QTEST_MAIN(tst_Ui_Controler)
