@@ -1,11 +1,19 @@
+#include "app/singleinstance.h"
 #include "system/copydatamessage.h"
 #include "system/copydataserver.h"
 #include "system/inputhook.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 #include <QtEndian>
+
+#include <unistd.h>
 
 namespace {
 QByteArray frame(quint32 dwData, quint32 cbData, const QByteArray& payload)
@@ -18,23 +26,87 @@ QByteArray frame(quint32 dwData, quint32 cbData, const QByteArray& payload)
 
 } // namespace
 
-class tst_CopyData : public QObject {
+// The program's contact with other local processes: a second instance and copy-data senders.
+class tst_LocalPeers : public QObject {
     Q_OBJECT
-
 private slots:
-    void initTestCase() { QVERIFY(server.listen(name)); }
-
+    void initTestCase();
+    void secondInstanceSeesTheFirstUntilItEnds();
+    void staleLockOfACrashedInstanceIsTakenOver();
+    void namesInTheSharedTemporaryFolderAreNotUsed();
     void warningText_data();
     void warningText();
     void serverHandsOverFrames_data();
     void serverHandsOverFrames();
 
 private:
-    CopyDataServer server;
-    const QString name = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
+    static QString uniqueName()
+    {
+        return QStringLiteral("z4test-") + QUuid::createUuid().toString(QUuid::Id128);
+    }
+    QTemporaryDir sharedTemp; // stands for /tmp, where every user may create names
+    QTemporaryDir runtime; // the user's own runtime folder (mode 0700)
+    CopyDataServer testServer;
+    const QString testName = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
 };
 
-void tst_CopyData::warningText_data()
+void tst_LocalPeers::initTestCase()
+{
+    qputenv("TMPDIR", sharedTemp.path().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QVERIFY(testServer.listen(testName));
+}
+
+void tst_LocalPeers::secondInstanceSeesTheFirstUntilItEnds()
+{
+    const QString name = uniqueName();
+    {
+        SingleInstance first(name);
+        SingleInstance second(name);
+        QVERIFY(!first.isRunning());
+        QVERIFY(second.isRunning());
+    }
+    SingleInstance next(name);
+    QVERIFY(!next.isRunning());
+}
+
+void tst_LocalPeers::staleLockOfACrashedInstanceIsTakenOver()
+{
+    const QString name = uniqueName();
+    QString path;
+    {
+        SingleInstance probe(name);
+        path = probe.lockPath();
+    }
+    // QLockFile's format: pid, application name, host name. No process has this pid.
+    QFile stale(path);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("4194303\nz4config\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+
+    SingleInstance next(name);
+    QVERIFY2(!next.isRunning(), "a lock left by a dead process must not block the next start");
+}
+
+// Another user gets to the temporary folder first and leaves, under each name this user might
+// pick, something this user cannot remove (a folder with a file in it resists even root).
+void tst_LocalPeers::namesInTheSharedTemporaryFolderAreNotUsed()
+{
+    const QString uid = QString::number(getuid());
+    const QString user = qEnvironmentVariable("USER", QStringLiteral("root"));
+    for (const QString& taken : QStringList { "z4config.lock", "z4config-" + uid + ".lock",
+             "z4config-" + user + ".lock", "z4config-copydata-" + uid, "z4config-copydata-" + user }) {
+        QVERIFY(QDir(sharedTemp.path()).mkpath(taken + "/held"));
+    }
+    SingleInstance instance;
+    QVERIFY2(!instance.isRunning(), "names taken by another user stopped the program");
+    QCOMPARE(QFileInfo(instance.lockPath()).path(), runtime.path());
+    CopyDataServer server;
+    QVERIFY(server.listen());
+    QCOMPARE(QFileInfo(server.fullServerName()).path(), runtime.path());
+}
+
+void tst_LocalPeers::warningText_data()
 {
     QTest::addColumn<quint32>("tag");
     QTest::addColumn<QByteArray>("buffer");
@@ -53,7 +125,7 @@ void tst_CopyData::warningText_data()
     QTest::newRow("empty") << tag << QByteArray() << 0u << true << "";
 }
 
-void tst_CopyData::warningText()
+void tst_LocalPeers::warningText()
 {
     QFETCH(quint32, tag);
     QFETCH(QByteArray, buffer);
@@ -69,7 +141,7 @@ void tst_CopyData::warningText()
         QTEST(*text, "text");
 }
 
-void tst_CopyData::serverHandsOverFrames_data()
+void tst_LocalPeers::serverHandsOverFrames_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("frames");
@@ -87,15 +159,15 @@ void tst_CopyData::serverHandsOverFrames_data()
         << frame(0x250F, CopyDataServer::maxDataBytes + 1, "abc") << 0 << QByteArray() << false;
 }
 
-void tst_CopyData::serverHandsOverFrames()
+void tst_LocalPeers::serverHandsOverFrames()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, frames);
     QFETCH(bool, inPieces);
-    QSignalSpy spy(&server, &CopyDataServer::received);
+    QSignalSpy spy(&testServer, &CopyDataServer::received);
     {
         QLocalSocket client;
-        client.connectToServer(name);
+        client.connectToServer(testName);
         QVERIFY(client.waitForConnected(2000));
         for (qsizetype at = 0; at < bytes.size(); at += inPieces ? 1 : bytes.size()) {
             client.write(bytes.mid(at, inPieces ? 1 : -1));
@@ -115,5 +187,5 @@ void tst_CopyData::serverHandsOverFrames()
     QCOMPARE(spy.at(0).at(2).toByteArray(), payload);
 }
 
-QTEST_MAIN(tst_CopyData)
-#include "tst_copydata.moc"
+QTEST_GUILESS_MAIN(tst_LocalPeers)
+#include "tst_localpeers.moc"
