@@ -1,5 +1,7 @@
 #include "app/ui_controler.h"
+#include "app/widget.h"
 #include "bridge/myqquickview.h"
+#include "simmouse.h"
 
 #include <QDirIterator>
 #include <QLocalServer>
@@ -34,6 +36,8 @@ private slots:
     void sceneDragMovesTheWindow();
     void sceneCloseButtonEndsWithOnMinimize();
     void sceneCallsOnlyExistingSlots();
+    void burstOfChangesGivesOneDetection();
+    void sceneStartsOnlyOnceTheEventLoopRuns();
     void foolProofing_data();
     void foolProofing();
     void customFilePathUnreadableWarnsOnce();
@@ -59,6 +63,7 @@ void tst_Ui_Controler::showRunningScene()
 void tst_Ui_Controler::init()
 {
     dir = std::make_unique<testsupport::WorkDir>();
+    sim::reset();
     QVERIFY(dir->write(QStringLiteral("modules/setting/apConfig.bin"), "[common]\nname=Test Title\n"));
     host = new QWidget;
     controller = new Ui_Controler;
@@ -192,6 +197,40 @@ void tst_Ui_Controler::missingSceneLeavesAnEmptyView()
     controller->view->initUI();
     controller->view->runUI();
     controller->view->forwardKeyboard(true, 4);
+}
+
+// The host window that creates the controller. Without a mouse a detection is quick, so the
+// timer's own period is what the test sees.
+void tst_Ui_Controler::burstOfChangesGivesOneDetection()
+{
+    sim::unplug();
+    Widget widget;
+    const QTimer& timer = widget.deviceChangeTimer();
+    QVERIFY2(!timer.isActive(), "detection must not run without a device change");
+    QSignalSpy detections(&timer, &QTimer::timeout);
+    for (int i = 0; i < 4; ++i) {
+        widget.deviceChanged();
+        // Each notification starts the settle period afresh (a coarse timer may report up to 5%
+        // less); 400 ms later an unrestarted timer would have at most 1648 ms left.
+        QVERIFY2(timer.remainingTime() > 1900, qPrintable(QString::number(timer.remainingTime())));
+        QTest::qWait(400);
+        QCOMPARE(detections.count(), 0);
+    }
+    QVERIFY(detections.wait(4000));
+    QCOMPARE(detections.count(), 1);
+    QVERIFY2(!timer.isActive(), "detection is never repeated on its own");
+}
+
+void tst_Ui_Controler::sceneStartsOnlyOnceTheEventLoopRuns()
+{
+    Widget widget;
+    QQuickItem* root = widget.view()->rootObject();
+    QVERIFY(root);
+    widget.startScene();
+    QVERIFY(!root->property("initialized").toBool());
+    QVERIFY(!root->isVisible());
+    QTRY_VERIFY(root->property("initialized").toBool());
+    QTRY_VERIFY(root->isVisible());
 }
 
 QTEST_MAIN(tst_Ui_Controler)
