@@ -54,175 +54,150 @@ const KeyRow kKeys[] = { { "letter A", 0x1E, 0, 0x04 }, { "digit 0", 0x0B, 0, 0x
 class tst_InputHook : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-
-    void eachKeyReportsOncePerTransition_data();
-    void eachKeyReportsOncePerTransition();
-    void keyMessages_data();
-    void keyMessages();
-    void onlyChangesOfKeptStateAreReported();
-    void mouseMessages_data();
-    void mouseMessages();
-    void evdevTranslation_data();
-    void evdevTranslation();
-    void installWithoutDisplayFails();
-
-private:
     void press(int scan, std::uint32_t flags = 0) { hook->keyboardProc(0, InputHook::KeyDown, scan, flags); }
     void release(int scan, std::uint32_t flags = 0) { hook->keyboardProc(0, InputHook::KeyUp, scan, flags); }
 
     std::unique_ptr<InputHook> hook;
     int user = 0;
+
+private slots:
+    void initTestCase()
+    {
+        // These tests drive the procedures directly; the X source is tested under Xvfb elsewhere.
+        qunsetenv("DISPLAY");
+    }
+    // keyState is never reset, so every test starts from a fresh capture.
+    void init()
+    {
+        reports.clear();
+        hook.reset();
+        hook = std::make_unique<InputHook>();
+        QVERIFY(!hook->install());
+        hook->setKeyCallback(onKey, &user);
+        hook->setMouseCallback(onMouse, &user);
+    }
+    void eachKeyReportsOncePerTransition_data()
+    {
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<uint>("flags");
+        QTest::addColumn<int>("usage");
+        for (const KeyRow& row : kKeys)
+            QTest::newRow(row.name) << row.scan << uint(row.flags) << row.usage;
+        const uint alt = InputHook::AltDown;
+        QTest::newRow("Ctrl+Break is Pause") << 0x46 << uint(E) << 0x48;
+        QTest::newRow("Alt+Print Screen") << 0x54 << alt << 0x46;
+        QTest::newRow("Alt+Print Screen, extended") << 0x54 << (alt | E) << 0x46;
+        QTest::newRow("SysRq without Alt") << 0x54 << 0u << noReport;
+        QTest::newRow("Alt flag on a normal key") << 0x1E << alt << 0x04;
+    }
+    void eachKeyReportsOncePerTransition()
+    {
+        QFETCH(int, scan);
+        QFETCH(uint, flags);
+        QFETCH(int, usage);
+        press(scan, flags);
+        press(scan, flags); // auto-repeat
+        press(scan, flags);
+        release(scan, flags);
+        release(scan, flags);
+        const QList<Report> expected
+            = usage ? QList<Report> { { usage, 1 }, { usage, 0 } } : QList<Report> {};
+        QCOMPARE(reports, expected);
+        QCOMPARE(hook->keyState(std::uint8_t(usage)), 0);
+    }
+    void keyMessages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<uint>("message");
+        QTest::addColumn<int>("reported");
+
+        QTest::newRow("key down") << 0 << uint(InputHook::KeyDown) << 1;
+        QTest::newRow("system key down") << 0 << uint(InputHook::SysKeyDown) << 1;
+        QTest::newRow("other message counts as release") << 0 << 0x102u << 0;
+        QTest::newRow("down with non-action code counts as release") << 3 << uint(InputHook::KeyDown) << 0;
+    }
+    void keyMessages()
+    {
+        QFETCH(int, code);
+        QFETCH(uint, message);
+        QFETCH(int, reported);
+        press(0x1E); // A is down, so any release is a change
+        reports.clear();
+        hook->keyboardProc(code, message, 0x1E, 0);
+        const QList<Report> expected = reported ? QList<Report> {} : QList<Report> { { 0x04, 0 } };
+        QCOMPARE(reports, expected);
+    }
+    void onlyChangesOfKeptStateAreReported()
+    {
+        release(0x1E); // never pressed
+        hook->setKeyCallback(nullptr, nullptr);
+        press(0x1E); // before registration: the state changes, nothing is reported
+        hook->setKeyCallback(onKey, &user);
+        press(0x1E);
+        QVERIFY(reports.isEmpty());
+        release(0x1E);
+        QCOMPARE(reports, (QList<Report> { { 0x04, 0 } }));
+    }
+    void mouseMessages_data()
+    {
+        QTest::addColumn<uint>("message");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("isDown");
+        const struct {
+            const char* name;
+            uint message;
+            int button, isDown;
+        } rows[] = { { "left down", 0x201, 0xF0, 1 }, { "left up", 0x202, 0xF0, 0 },
+            { "right down", 0x204, 0xF1, 1 }, { "middle up", 0x208, 0xF2, 0 },
+            { "left double-click", 0x203, noReport, 0 }, { "wheel", 0x20A, noReport, 0 },
+            { "move", 0x200, noReport, 0 }, { "far outside", 0xFFFFFFFF, noReport, 0 } };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.message << row.button << row.isDown;
+    }
+    void mouseMessages()
+    {
+        QFETCH(uint, message);
+        QFETCH(int, button);
+        QFETCH(int, isDown);
+        hook->mouseProc(message, 640, -20);
+        hook->mouseProc(message, 640, -20); // buttons have no repeat suppression
+        const QList<Report> expected = button
+            ? QList<Report> { { button, isDown, 640, -20 }, { button, isDown, 640, -20 } }
+            : QList<Report> {};
+        QCOMPARE(reports, expected);
+    }
+    // Linux key codes: the direct range's ends and the codes that differ from the scan code set.
+    void evdevTranslation_data()
+    {
+        QTest::addColumn<uint>("evdev");
+        QTest::addColumn<int>("usage");
+        const struct {
+            const char* name;
+            uint evdev;
+            int usage;
+        } rows[] = { { "Esc, first direct code", 1, 0x29 }, { "F12, last direct code", 88, 0x45 },
+            { "keypad Enter", 96, 0x58 }, { "right Ctrl", 97, 0xE4 }, { "Up", 103, 0x52 },
+            { "Pause", 119, 0x48 }, { "left Windows", 125, 0xE3 }, { "F23", 193, 0x72 },
+            { "F24", 194, noReport }, { "unknown", 600, noReport }, { "zero", 0, noReport } };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.evdev << row.usage;
+    }
+    void evdevTranslation()
+    {
+        QFETCH(uint, evdev);
+        QFETCH(int, usage);
+        const ScanCode code = scanCodeFromEvdev(evdev);
+        QCOMPARE(int(hook->keyboardProc(0, InputHook::KeyDown, code.scan, code.extended ? E : 0)), usage);
+    }
+    void installWithoutDisplayFails()
+    {
+        QVERIFY(!hook->installed());
+        QVERIFY(!hook->install()); // a second try replaces the first and fails alike
+        QVERIFY(!hook->installed());
+        press(0x1E); // the tables are in place all the same
+        QCOMPARE(reports.size(), 1);
+    }
 };
-
-void tst_InputHook::initTestCase()
-{
-    // These tests drive the procedures directly; the X source is tested under Xvfb elsewhere.
-    qunsetenv("DISPLAY");
-}
-
-// keyState is never reset, so every test starts from a fresh capture.
-void tst_InputHook::init()
-{
-    reports.clear();
-    hook.reset();
-    hook = std::make_unique<InputHook>();
-    QVERIFY(!hook->install());
-    hook->setKeyCallback(onKey, &user);
-    hook->setMouseCallback(onMouse, &user);
-}
-
-void tst_InputHook::eachKeyReportsOncePerTransition_data()
-{
-    QTest::addColumn<int>("scan");
-    QTest::addColumn<uint>("flags");
-    QTest::addColumn<int>("usage");
-    for (const KeyRow& row : kKeys)
-        QTest::newRow(row.name) << row.scan << uint(row.flags) << row.usage;
-    const uint alt = InputHook::AltDown;
-    QTest::newRow("Ctrl+Break is Pause") << 0x46 << uint(E) << 0x48;
-    QTest::newRow("Alt+Print Screen") << 0x54 << alt << 0x46;
-    QTest::newRow("Alt+Print Screen, extended") << 0x54 << (alt | E) << 0x46;
-    QTest::newRow("SysRq without Alt") << 0x54 << 0u << noReport;
-    QTest::newRow("Alt flag on a normal key") << 0x1E << alt << 0x04;
-}
-
-void tst_InputHook::eachKeyReportsOncePerTransition()
-{
-    QFETCH(int, scan);
-    QFETCH(uint, flags);
-    QFETCH(int, usage);
-    press(scan, flags);
-    press(scan, flags); // auto-repeat
-    press(scan, flags);
-    release(scan, flags);
-    release(scan, flags);
-    const QList<Report> expected = usage ? QList<Report> { { usage, 1 }, { usage, 0 } } : QList<Report> {};
-    QCOMPARE(reports, expected);
-    QCOMPARE(hook->keyState(std::uint8_t(usage)), 0);
-}
-
-void tst_InputHook::keyMessages_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<uint>("message");
-    QTest::addColumn<int>("reported");
-
-    QTest::newRow("key down") << 0 << uint(InputHook::KeyDown) << 1;
-    QTest::newRow("system key down") << 0 << uint(InputHook::SysKeyDown) << 1;
-    QTest::newRow("other message counts as release") << 0 << 0x102u << 0;
-    QTest::newRow("down with non-action code counts as release") << 3 << uint(InputHook::KeyDown) << 0;
-}
-
-void tst_InputHook::keyMessages()
-{
-    QFETCH(int, code);
-    QFETCH(uint, message);
-    QFETCH(int, reported);
-    press(0x1E); // A is down, so any release is a change
-    reports.clear();
-    hook->keyboardProc(code, message, 0x1E, 0);
-    const QList<Report> expected = reported ? QList<Report> {} : QList<Report> { { 0x04, 0 } };
-    QCOMPARE(reports, expected);
-}
-
-void tst_InputHook::onlyChangesOfKeptStateAreReported()
-{
-    release(0x1E); // never pressed
-    hook->setKeyCallback(nullptr, nullptr);
-    press(0x1E); // before registration: the state changes, nothing is reported
-    hook->setKeyCallback(onKey, &user);
-    press(0x1E);
-    QVERIFY(reports.isEmpty());
-    release(0x1E);
-    QCOMPARE(reports, (QList<Report> { { 0x04, 0 } }));
-}
-
-void tst_InputHook::mouseMessages_data()
-{
-    QTest::addColumn<uint>("message");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("isDown");
-    const struct {
-        const char* name;
-        uint message;
-        int button, isDown;
-    } rows[] = { { "left down", 0x201, 0xF0, 1 }, { "left up", 0x202, 0xF0, 0 },
-        { "right down", 0x204, 0xF1, 1 }, { "middle up", 0x208, 0xF2, 0 },
-        { "left double-click", 0x203, noReport, 0 }, { "wheel", 0x20A, noReport, 0 },
-        { "move", 0x200, noReport, 0 }, { "far outside", 0xFFFFFFFF, noReport, 0 } };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.message << row.button << row.isDown;
-}
-
-void tst_InputHook::mouseMessages()
-{
-    QFETCH(uint, message);
-    QFETCH(int, button);
-    QFETCH(int, isDown);
-    hook->mouseProc(message, 640, -20);
-    hook->mouseProc(message, 640, -20); // buttons have no repeat suppression
-    const QList<Report> expected = button
-        ? QList<Report> { { button, isDown, 640, -20 }, { button, isDown, 640, -20 } }
-        : QList<Report> {};
-    QCOMPARE(reports, expected);
-}
-
-// Linux key codes: the direct range's ends and the codes that differ from the scan code set.
-void tst_InputHook::evdevTranslation_data()
-{
-    QTest::addColumn<uint>("evdev");
-    QTest::addColumn<int>("usage");
-    const struct {
-        const char* name;
-        uint evdev;
-        int usage;
-    } rows[] = { { "Esc, first direct code", 1, 0x29 }, { "F12, last direct code", 88, 0x45 },
-        { "keypad Enter", 96, 0x58 }, { "right Ctrl", 97, 0xE4 }, { "Up", 103, 0x52 }, { "Pause", 119, 0x48 },
-        { "left Windows", 125, 0xE3 }, { "F23", 193, 0x72 }, { "F24", 194, noReport },
-        { "unknown", 600, noReport }, { "zero", 0, noReport } };
-    for (const auto& row : rows)
-        QTest::newRow(row.name) << row.evdev << row.usage;
-}
-
-void tst_InputHook::evdevTranslation()
-{
-    QFETCH(uint, evdev);
-    QFETCH(int, usage);
-    const ScanCode code = scanCodeFromEvdev(evdev);
-    QCOMPARE(int(hook->keyboardProc(0, InputHook::KeyDown, code.scan, code.extended ? E : 0)), usage);
-}
-
-void tst_InputHook::installWithoutDisplayFails()
-{
-    QVERIFY(!hook->installed());
-    QVERIFY(!hook->install()); // a second try replaces the first and fails alike
-    QVERIFY(!hook->installed());
-    press(0x1E); // the tables are in place all the same
-    QCOMPARE(reports.size(), 1);
-}
 
 QTEST_GUILESS_MAIN(tst_InputHook)
 #include "tst_inputhook.moc"
