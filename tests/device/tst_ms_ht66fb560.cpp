@@ -2,6 +2,7 @@
 #include "device/ms_ht66fb560.h"
 #include "device/slave.h"
 #include "simfixture.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -43,7 +44,7 @@ QList<uchar> list(const QByteArray& hex)
 
 } // namespace
 
-// Detection and the vendor listener of the device object.
+// The catalogue, detection and the vendor listener of the device object.
 class tst_MS_HT66FB560 : public QObject {
     Q_OBJECT
 private slots:
@@ -51,6 +52,8 @@ private slots:
     void init();
     void cleanup();
 
+    void damagedValues_data();
+    void damagedValues();
     void detection_data();
     void detection();
     void codes_data();
@@ -64,6 +67,8 @@ private slots:
     void detectionTakesTurnsWithTheListener();
 
 private:
+    QList<DevInfo> load(const QByteArray& ini);
+    testsupport::WorkDir dir;
     std::unique_ptr<MS_HT66FB560> device;
     std::unique_ptr<Slave> slave;
 };
@@ -81,6 +86,44 @@ void tst_MS_HT66FB560::cleanup()
     device.reset();
     slave.reset();
     QCOMPARE(sim::openHandles(sim::Role::Vendor), 0);
+}
+
+QList<DevInfo> tst_MS_HT66FB560::load(const QByteArray& ini)
+{
+    // A new name each time: the settings cache might not notice a rewrite within a millisecond.
+    static int serial = 0;
+    const QString name = QStringLiteral("cat%1.ini").arg(++serial);
+    if (!dir.write(name, ini))
+        qFatal("cannot write the catalogue");
+    return loadCatalogue(dir.filePath(name), {});
+}
+
+// Missing or malformed values become 0 or empty; a damaged count cannot make loading run away.
+void tst_MS_HT66FB560::damagedValues_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("pid");
+    QTest::addColumn<QString>("sCode");
+    QTest::newRow("missing keys") << QByteArray("total=2\n[1]\n") << 2 << 0 << QString();
+    QTest::newRow("lower-case hex") << QByteArray("total=2\n[1]\npid=a269\n") << 2 << 0xA269 << QString();
+    QTest::newRow("too large for 16 bits") << QByteArray("total=2\n[1]\npid=1A269\n") << 2 << 0 << QString();
+    QTest::newRow("quoted code") << QByteArray("total=2\n[1]\nsCode=\"Ab3dE9\"\n") << 2 << 0 << "Ab3dE9";
+    QTest::newRow("list-looking code") << QByteArray("total=2\n[1]\nsCode=a,b\n") << 2 << 0 << QString();
+    QTest::newRow("negative count") << QByteArray("total=-5\n") << 0 << 0 << QString();
+    QTest::newRow("huge count") << QByteArray("total=2000000000\n") << kMaxCatalogueEntries << 0 << QString();
+}
+
+void tst_MS_HT66FB560::damagedValues()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(int, entries);
+    const QList<DevInfo> loaded = load("[common]\n" + ini);
+    QCOMPARE(loaded.size(), entries);
+    if (entries > 1) {
+        QTEST(int(loaded.at(1).pid), "pid");
+        QTEST(loaded.at(1).sCode, "sCode");
+    }
 }
 
 void tst_MS_HT66FB560::detection_data()

@@ -73,7 +73,6 @@ void reset()
 void setCode(const std::string& code)
 {
     auto lock = locked();
-    link().code = code;
     link().firmware.setCode(code);
 }
 

@@ -27,11 +27,7 @@ Link& Link::instance()
 Link::Link()
 {
     resetLocked();
-    configureFromEnvironment();
-}
-
-void Link::configureFromEnvironment()
-{
+    // Settings of the preloaded library (README.md).
     isPlugged = std::string(environment("Z4SIM_PLUGGED")) != "0";
     wireLogFile = environment("Z4SIM_WIRELOG");
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
@@ -42,7 +38,6 @@ void Link::resetLocked()
 {
     firmware = Firmware();
     firmware.setCode({});
-    code.clear();
     nodes = standardNodes();
     isPlugged = true;
     ++generation;

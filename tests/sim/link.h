@@ -25,7 +25,6 @@ struct Link {
     unsigned epoch = 1; // bumped by every reset; older handles are not counted
     std::deque<Bytes> vendorQueue;
     std::vector<Report> record;
-    std::string code;
 
     struct Armed {
         Op op;
@@ -53,7 +52,6 @@ struct Link {
 
 private:
     Link();
-    void configureFromEnvironment();
 };
 
 inline int slot(Role role)
