@@ -11,9 +11,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <iterator>
 #include <memory>
-
-Q_DECLARE_METATYPE(FwGroup)
+#include <tuple>
 
 namespace {
 const QString kSettingDir = QStringLiteral(Z4_SETTING_DIR "/");
@@ -70,6 +70,30 @@ sim::Bytes lastBlock()
             block.insert(block.end(), r.bytes.begin() + 1, r.bytes.end());
     return sim::Bytes(block.end() - qMin<size_t>(block.size(), 128), block.end());
 }
+// One setter slot: the values it is given, where they land (profile 2 is the current one) and
+// the command that carries them.
+struct SetterCase {
+    const char* tag;
+    const char* slot;
+    int count, firstValue;
+    FwGroup group;
+    int profile, first;
+    char code;
+    bool mouse;
+};
+const SetterCase kSetters[] = {
+    { "RGBLedEffect", "z4_0CH_SetRGBLedEffect", 3, 5, FwGroup::Profile, 2, 71, '\x0c', true },
+    { "Dpi8Color", "z4_0CH_SetDpi8Color", 24, 290, FwGroup::Profile, 2, 104, '\x0c', true },
+    { "Dpi8Io", "z4_0CH_SetDpi8Io", 8, 0, FwGroup::Profile, 0, 16, '\x0c', true },
+    { "Dpi8Stage", "z4_0CH_SetDpi8Stage", 16, 40, FwGroup::Profile, 2, 84, '\x0c', true },
+    { "KeyMatrix", "z4_0DH_SetKeyMatrix", 64, 100, FwGroup::Matrix, 2, 0, '\x0d', true },
+    { "LED8StageColor", "z4_SetLED8StageColor", 24, 9, FwGroup::Profile, 0, 24, '\x0c', true },
+    { "ReportRate", "z4_03H_SetReportRate", 1, 4, FwGroup::Other, 2, 1, '\x03', true },
+    { "DPIStage", "z4_04H_SetDPIStage", 1, 6, FwGroup::Other, 2, 0, '\x04', true },
+    { "Dpi8Stage without mouse", "z4_0CH_SetDpi8Stage", 16, 40, FwGroup::Profile, 2, 84, '\x0c', false },
+    { "KeyMatrix without mouse", "z4_0DH_SetKeyMatrix", 64, 100, FwGroup::Matrix, 2, 0, '\x0d', false },
+    { "ReportRate without mouse", "z4_03H_SetReportRate", 1, 4, FwGroup::Other, 2, 1, '\x03', false },
+};
 } // namespace
 
 class tst_StoreSlots : public QObject {
@@ -200,46 +224,18 @@ private slots:
 
     void setter_data()
     {
-        QTest::addColumn<bool>("mouse");
-        QTest::addColumn<QByteArray>("slot");
-        QTest::addColumn<QVariantList>("values");
-        QTest::addColumn<FwGroup>("group");
-        QTest::addColumn<int>("profile"); // 2 is the current one
-        QTest::addColumn<int>("first");
-        QTest::addColumn<char>("code");
-        const FwGroup image = FwGroup::Profile;
-        QTest::newRow("RGBLedEffect")
-            << true << QByteArray("z4_0CH_SetRGBLedEffect") << numbers(3, 5) << image << 2 << 71 << '\x0c';
-        QTest::newRow("Dpi8Color") << true << QByteArray("z4_0CH_SetDpi8Color") << numbers(24, 290) << image
-                                   << 2 << 104 << '\x0c';
-        QTest::newRow("Dpi8Io") << true << QByteArray("z4_0CH_SetDpi8Io") << numbers(8, 0) << image << 0 << 16
-                                << '\x0c';
-        QTest::newRow("Dpi8Stage") << true << QByteArray("z4_0CH_SetDpi8Stage") << numbers(16, 40) << image
-                                   << 2 << 84 << '\x0c';
-        QTest::newRow("KeyMatrix") << true << QByteArray("z4_0DH_SetKeyMatrix") << numbers(64, 100)
-                                   << FwGroup::Matrix << 2 << 0 << '\x0d';
-        QTest::newRow("LED8StageColor")
-            << true << QByteArray("z4_SetLED8StageColor") << numbers(24, 9) << image << 0 << 24 << '\x0c';
-        QTest::newRow("ReportRate") << true << QByteArray("z4_03H_SetReportRate") << QVariantList { 4 }
-                                    << FwGroup::Other << 2 << 1 << '\x03';
-        QTest::newRow("DPIStage") << true << QByteArray("z4_04H_SetDPIStage") << QVariantList { 6 }
-                                  << FwGroup::Other << 2 << 0 << '\x04';
-        QTest::newRow("Dpi8Stage without mouse")
-            << false << QByteArray("z4_0CH_SetDpi8Stage") << numbers(16, 40) << image << 2 << 84 << '\x0c';
-        QTest::newRow("KeyMatrix without mouse") << false << QByteArray("z4_0DH_SetKeyMatrix")
-                                                 << numbers(64, 100) << FwGroup::Matrix << 2 << 0 << '\x0d';
-        QTest::newRow("ReportRate without mouse") << false << QByteArray("z4_03H_SetReportRate")
-                                                  << QVariantList { 4 } << FwGroup::Other << 2 << 1 << '\x03';
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kSetters)); ++i)
+            QTest::newRow(kSetters[i].tag) << i;
     }
     void setter()
     {
-        QFETCH(bool, mouse);
-        QFETCH(QByteArray, slot);
-        QFETCH(QVariantList, values);
-        QFETCH(FwGroup, group);
-        QFETCH(int, profile);
-        QFETCH(int, first);
-        QFETCH(char, code);
+        QFETCH(int, row);
+        const SetterCase& c = kSetters[row];
+        const QVariantList values = numbers(c.count, c.firstValue);
+        const auto [group, profile, first, code, mouse]
+            = std::tuple(c.group, c.profile, c.first, c.code, c.mouse);
+        const QByteArray slot = c.slot;
         if (!mouse)
             unplug();
         start(false);

@@ -35,51 +35,46 @@ QStringList shippedCodes()
 
 class tst_ShippedPacks : public QObject {
     Q_OBJECT
+
 private slots:
-    void everyPackComplete_data();
-    void everyPackComplete();
-    void requiredPacksShipped();
+    void everyPackComplete_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString& code : shippedCodes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void everyPackComplete()
+    {
+        QFETCH(QString, code);
+        const LanguagePacks packs(Z4_PACK_DIR);
+        const QSettings raw(packs.packPath(code), QSettings::IniFormat);
+        QCOMPARE(raw.status(), QSettings::NoError);
+        QStringList keys = raw.allKeys();
+        keys.sort();
+        QCOMPARE(keys, expectedKeys());
+        QCOMPARE(raw.value("font/total").toInt(), kPackTexts);
+
+        const LanguagePack pack = packs.read(code);
+        QCOMPARE(pack.strings.size(), kPackTexts + 1);
+        QCOMPARE(pack.strings.indexOf(QRegularExpression("^\\s*$")), -1);
+        QCOMPARE(pack.messages.indexOf(QRegularExpression("^\\s*$")), -1);
+        const QStringList named = pack.buttonNames.mid(0, kMouseButtons),
+                          unnamed = pack.buttonNames.mid(kMouseButtons);
+        QCOMPARE(named.indexOf(QString()), -1);
+        QCOMPARE(unnamed, QStringList(LanguagePacks::kButtonNameCount - kMouseButtons));
+        // The image warning shows the path right after the prefix.
+        QVERIFY2(!pack.messages.at(3).back().isLetter(), "msg 3 runs into the path");
+    }
+    void requiredPacksShipped()
+    {
+        const LanguagePacks packs(Z4_PACK_DIR);
+        const QVariantMap map = packs.available();
+        QCOMPARE(map.value("ENGLISH").toString(), "031000");
+        QCOMPARE(map.value("CHINESE (Simp)").toString(), "025044");
+        QCOMPARE(map.value("CHINESE (Trad)").toString(), "025208");
+        QCOMPARE(map.size(), shippedCodes().size()); // no pack hides another under the same name
+    }
 };
-
-void tst_ShippedPacks::everyPackComplete_data()
-{
-    QTest::addColumn<QString>("code");
-    for (const QString& code : shippedCodes())
-        QTest::newRow(qPrintable(code)) << code;
-}
-
-void tst_ShippedPacks::everyPackComplete()
-{
-    QFETCH(QString, code);
-    const LanguagePacks packs(Z4_PACK_DIR);
-    const QSettings raw(packs.packPath(code), QSettings::IniFormat);
-    QCOMPARE(raw.status(), QSettings::NoError);
-    QStringList keys = raw.allKeys();
-    keys.sort();
-    QCOMPARE(keys, expectedKeys());
-    QCOMPARE(raw.value("font/total").toInt(), kPackTexts);
-
-    const LanguagePack pack = packs.read(code);
-    QCOMPARE(pack.strings.size(), kPackTexts + 1);
-    QCOMPARE(pack.strings.indexOf(QRegularExpression("^\\s*$")), -1);
-    QCOMPARE(pack.messages.indexOf(QRegularExpression("^\\s*$")), -1);
-    const QStringList named = pack.buttonNames.mid(0, kMouseButtons),
-                      unnamed = pack.buttonNames.mid(kMouseButtons);
-    QCOMPARE(named.indexOf(QString()), -1);
-    QCOMPARE(unnamed, QStringList(LanguagePacks::kButtonNameCount - kMouseButtons));
-    // The image warning shows the path right after the prefix.
-    QVERIFY2(!pack.messages.at(3).back().isLetter(), "msg 3 runs into the path");
-}
-
-void tst_ShippedPacks::requiredPacksShipped()
-{
-    const LanguagePacks packs(Z4_PACK_DIR);
-    const QVariantMap map = packs.available();
-    QCOMPARE(map.value("ENGLISH").toString(), "031000");
-    QCOMPARE(map.value("CHINESE (Simp)").toString(), "025044");
-    QCOMPARE(map.value("CHINESE (Trad)").toString(), "025208");
-    QCOMPARE(map.size(), shippedCodes().size()); // no pack hides another under the same name
-}
 
 QTEST_GUILESS_MAIN(tst_ShippedPacks)
 #include "tst_shippedpacks.moc"

@@ -167,10 +167,6 @@ private slots:
         const QStringList original = pressAndRelease("A");
         QTest::newRow("import replaces the macro") << true << "Macro. 001"
                                                    << "picked.mc" << 1 << QStringList { "Z    [Down]" };
-        QTest::newRow("import into a missing macro") << true << "missing"
-                                                     << "picked.mc" << 1 << QStringList();
-        QTest::newRow("export writes a copy") << false << "Macro. 001"
-                                              << "out.mc" << 1 << original;
         QTest::newRow("export of a missing macro opens no dialog") << false << "missing"
                                                                    << "" << 0 << QStringList();
     }

@@ -39,7 +39,6 @@ private slots:
         QTest::addColumn<QVariantList>("expected");
         const QVariantList sixFalse { false, false, false, false, false, false };
         QTest::newRow("absent") << QVariant() << sixFalse;
-        QTest::newRow("three entries overwritten") << QVariant(QVariantList { true, true, true }) << sixFalse;
         QTest::newRow("eight keep eight, first six false")
             << QVariant(QVariantList { true, true, true, true, true, true, true, true })
             << QVariantList { false, false, false, false, false, false, true, true };

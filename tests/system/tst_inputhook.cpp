@@ -105,28 +105,6 @@ private slots:
         QCOMPARE(reports, expected);
         QCOMPARE(hook->keyState(std::uint8_t(usage)), 0);
     }
-    void keyMessages_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<uint>("message");
-        QTest::addColumn<int>("reported");
-
-        QTest::newRow("key down") << 0 << uint(InputHook::KeyDown) << 1;
-        QTest::newRow("system key down") << 0 << uint(InputHook::SysKeyDown) << 1;
-        QTest::newRow("other message counts as release") << 0 << 0x102u << 0;
-        QTest::newRow("down with non-action code counts as release") << 3 << uint(InputHook::KeyDown) << 0;
-    }
-    void keyMessages()
-    {
-        QFETCH(int, code);
-        QFETCH(uint, message);
-        QFETCH(int, reported);
-        press(0x1E); // A is down, so any release is a change
-        reports.clear();
-        hook->keyboardProc(code, message, 0x1E, 0);
-        const QList<Report> expected = reported ? QList<Report> {} : QList<Report> { { 0x04, 0 } };
-        QCOMPARE(reports, expected);
-    }
     void onlyChangesOfKeptStateAreReported()
     {
         release(0x1E); // never pressed
@@ -188,14 +166,6 @@ private slots:
         QFETCH(int, usage);
         const ScanCode code = scanCodeFromEvdev(evdev);
         QCOMPARE(int(hook->keyboardProc(0, InputHook::KeyDown, code.scan, code.extended ? E : 0)), usage);
-    }
-    void installWithoutDisplayFails()
-    {
-        QVERIFY(!hook->installed());
-        QVERIFY(!hook->install()); // a second try replaces the first and fails alike
-        QVERIFY(!hook->installed());
-        press(0x1E); // the tables are in place all the same
-        QCOMPARE(reports.size(), 1);
     }
 };
 
