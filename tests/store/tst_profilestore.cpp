@@ -65,7 +65,6 @@ private slots:
         QTest::newRow("absent") << QVariant() << 0;
         QTest::newRow("four") << QVariant(QStringLiteral("4")) << 4;
         QTest::newRow("beyond the six") << QVariant(9) << 0;
-        QTest::newRow("text") << QVariant(QStringLiteral("abc")) << 0;
     }
     void startupCurProfile()
     {

@@ -53,15 +53,6 @@ private slots:
         file.reset();
     }
 
-    void conversion()
-    {
-        QCOMPARE(PointerConversion::mouseSpeed(5), 10);
-        QCOMPARE(PointerConversion::wheelScrollLines(5), 6u);
-        QCOMPARE(PointerConversion::doubleClickTime(5), 550u);
-        QCOMPARE(PointerConversion::mouseSpeed(0xFFFFFFFFu), 20); // beyond the slider: the system's end
-        QCOMPARE(PointerConversion::doubleClickTime(0xFFFFFFFFu), 200u);
-    }
-
     // A change the system refuses is stored all the same and reported once.
     void setterAppliesAndStoresOnlyItsPosition_data()
     {
