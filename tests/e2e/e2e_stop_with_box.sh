@@ -15,6 +15,6 @@ box_shown() { [ "$(windows)" -gt "$before" ]; }
 wait_until 10 "message box" box_shown
 
 kill -TERM "$pid"
-wait_exit "$pid" 2
+wait_exit "$pid" 5
 [ "$exit_status" = 0 ] || fail "exit status $exit_status after SIGTERM with a box open, expected 0"
 echo "e2e_stop_with_box: clean exit with a box open"
