@@ -298,17 +298,6 @@ private slots:
         view->z4_GetMaxDpiStage();
         QVERIFY(sim::wire().empty()); // getters never talk to the mouse
     }
-
-    void startWithoutFileOrMouse()
-    {
-        QFile::remove(kLive);
-        unplug();
-        start();
-        QCOMPARE(int(view->z4_82H_GetCurrentProfile()), 0);
-        QCOMPARE(view->z4_8CH_GetDpi8Color(), QVariantList(24, 0));
-        view->z4_0CH_SetDpi8Stage(numbers(16, 1));
-        QCOMPARE(onDisk("profile_fw/0").toList().size(), 128);
-    }
 };
 
 QTEST_MAIN(tst_StoreSlots)
