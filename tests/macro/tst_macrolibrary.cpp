@@ -75,15 +75,9 @@ private slots:
             expected << "upper.BIN";
         QCOMPARE(names, expected);
     }
-    void saveReplacesEveryLine_data()
-    {
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("commas and quotes survive")
-            << QStringList { ", <    [Down]", "' \"    [Down]", "\\ |      [Up]", "KP 7     [Down]" };
-    }
     void saveReplacesEveryLine()
     {
-        QFETCH(QStringList, lines);
+        const QStringList lines { ", <    [Down]", "' \"    [Down]", "\\ |      [Up]", "KP 7     [Down]" };
         const QString name = lib->create();
         QVERIFY(lib->saveLines(name, { "A    [Down]", "100   [Delay]", "A      [Up]" }));
         QVERIFY(lib->saveLines(name, lines));

@@ -40,14 +40,12 @@ struct KeyRow {
     std::uint32_t flags;
     int usage;
 };
-const KeyRow kKeys[] = { { "letter A", 0x1E, 0, 0x04 }, { "digit 0", 0x0B, 0, 0x27 },
-    { "Enter", 0x1C, 0, 0x28 }, { "keypad Enter", 0x1C, E, 0x58 }, { "left Ctrl", 0x1D, 0, 0xE0 },
-    { "right Ctrl", 0x1D, E, 0xE4 }, { "right Shift", 0x36, E, 0xE5 },
+const KeyRow kKeys[] = { { "letter A", 0x1E, 0, 0x04 }, { "keypad Enter", 0x1C, E, 0x58 },
+    { "left Ctrl", 0x1D, 0, 0xE0 }, { "right Ctrl", 0x1D, E, 0xE4 }, { "right Shift", 0x36, E, 0xE5 },
     { "right Shift without extended bit", 0x36, 0, noReport }, { "backslash", 0x2B, 0, 0x31 },
-    { "keypad asterisk", 0x37, 0, 0x55 }, { "Print Screen", 0x37, E, 0x46 }, { "Pause", 0x45, 0, 0x48 },
-    { "Num Lock", 0x45, E, 0x53 }, { "keypad 7", 0x47, 0, 0x5F }, { "Home", 0x47, E, 0x4A },
-    { "Right", 0x4D, E, 0x4F }, { "left Windows", 0x5B, E, 0xE3 }, { "right Windows", 0x5C, E, noReport },
-    { "F12", 0x58, 0, 0x45 }, { "F13", 0x64, 0, noReport }, { "F23", 0x6E, 0, 0x72 },
+    { "Print Screen", 0x37, E, 0x46 }, { "Pause", 0x45, 0, 0x48 }, { "Num Lock", 0x45, E, 0x53 },
+    { "keypad 7", 0x47, 0, 0x5F }, { "Home", 0x47, E, 0x4A }, { "left Windows", 0x5B, E, 0xE3 },
+    { "right Windows", 0x5C, E, noReport }, { "F13", 0x64, 0, noReport }, { "F23", 0x6E, 0, 0x72 },
     { "scan code above 255", 0x11E, 0, noReport }, { "scan code 0", 0, 0, noReport } };
 } // namespace
 
@@ -126,9 +124,9 @@ private slots:
             uint message;
             int button, isDown;
         } rows[] = { { "left down", 0x201, 0xF0, 1 }, { "left up", 0x202, 0xF0, 0 },
-            { "right down", 0x204, 0xF1, 1 }, { "middle up", 0x208, 0xF2, 0 },
+
             { "left double-click", 0x203, noReport, 0 }, { "wheel", 0x20A, noReport, 0 },
-            { "move", 0x200, noReport, 0 }, { "far outside", 0xFFFFFFFF, noReport, 0 } };
+            { "far outside", 0xFFFFFFFF, noReport, 0 } };
         for (const auto& row : rows)
             QTest::newRow(row.name) << row.message << row.button << row.isDown;
     }
@@ -154,9 +152,8 @@ private slots:
             uint evdev;
             int usage;
         } rows[] = { { "Esc, first direct code", 1, 0x29 }, { "F12, last direct code", 88, 0x45 },
-            { "keypad Enter", 96, 0x58 }, { "right Ctrl", 97, 0xE4 }, { "Up", 103, 0x52 },
-            { "Pause", 119, 0x48 }, { "left Windows", 125, 0xE3 }, { "F23", 193, 0x72 },
-            { "F24", 194, noReport }, { "unknown", 600, noReport }, { "zero", 0, noReport } };
+            { "right Ctrl", 97, 0xE4 }, { "Pause", 119, 0x48 }, { "F23", 193, 0x72 },
+            { "F24", 194, noReport }, { "zero", 0, noReport } };
         for (const auto& row : rows)
             QTest::newRow(row.name) << row.evdev << row.usage;
     }
