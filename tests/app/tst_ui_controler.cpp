@@ -18,15 +18,6 @@
 
 using testsupport::ModalAnswerer;
 
-namespace {
-void pressButton(QWidget* modal, QMessageBox::StandardButton which)
-{
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    QVERIFY(box);
-    box->button(which)->click();
-}
-} // namespace
-
 class tst_Ui_Controler : public QObject {
     Q_OBJECT
 private slots:
@@ -41,12 +32,11 @@ private slots:
     void foolProofing_data();
     void foolProofing();
     void customFilePathUnreadableWarnsOnce();
-    void missingSceneLeavesAnEmptyView();
 
 private:
     void showRunningScene();
 
-    std::unique_ptr<testsupport::WorkDir> dir;
+    testsupport::WorkDir dir; // the view opens its settings files below the working folder
     QWidget* host = nullptr;
     Ui_Controler* controller = nullptr;
 };
@@ -62,9 +52,7 @@ void tst_Ui_Controler::showRunningScene()
 
 void tst_Ui_Controler::init()
 {
-    dir = std::make_unique<testsupport::WorkDir>();
     sim::reset();
-    QVERIFY(dir->write(QStringLiteral("modules/setting/apConfig.bin"), "[common]\nname=Test Title\n"));
     host = new QWidget;
     controller = new Ui_Controler;
     controller->setupUi(host);
@@ -74,7 +62,6 @@ void tst_Ui_Controler::cleanup()
 {
     delete host;
     delete controller;
-    dir.reset();
 }
 
 void tst_Ui_Controler::setBusyLocksTheViewForItsInterval()
@@ -162,7 +149,7 @@ void tst_Ui_Controler::foolProofing()
         if (button < 0)
             QTest::keyClick(box, Qt::Key_Escape);
         else
-            pressButton(box, QMessageBox::StandardButton(button));
+            box->button(QMessageBox::StandardButton(button))->click();
     });
     // No language loaded yet: the box must still come up, with empty texts.
     QCOMPARE(controller->view->getMsgAns_FoolProofing(), answer);
@@ -172,31 +159,20 @@ void tst_Ui_Controler::customFilePathUnreadableWarnsOnce()
 {
     // A socket exists but cannot be opened as a file, even by root.
     QLocalServer socket;
-    const QString picture = dir->filePath(QStringLiteral("socket.png"));
+    const QString picture = dir.filePath(QStringLiteral("socket.png"));
     QVERIFY(socket.listen(picture));
     // The warning comes up only after the file dialog has gone, so its answerer starts then.
     std::unique_ptr<ModalAnswerer> warning;
     ModalAnswerer chooser([&warning, picture](QWidget* modal) {
         warning = std::make_unique<ModalAnswerer>([](QWidget* box) {
             QCOMPARE(qobject_cast<QMessageBox*>(box)->standardButtons(), QMessageBox::Ok);
-            pressButton(box, QMessageBox::Ok);
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
         });
         QVERIFY(testsupport::typeFileName(modal, picture));
     });
     QCOMPARE(controller->view->getCustomFilePath(), QString());
     QVERIFY(warning);
     QCOMPARE(warning->answered, 1);
-}
-
-void tst_Ui_Controler::missingSceneLeavesAnEmptyView()
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
-    controller->view->setSource(QUrl(QStringLiteral("qrc:modules/qml/absent.qml")));
-    QCOMPARE(controller->view->status(), QQuickWidget::Error);
-    QVERIFY(!controller->view->rootObject());
-    controller->view->initUI();
-    controller->view->runUI();
-    controller->view->forwardKeyboard(true, 4);
 }
 
 // The host window that creates the controller. Without a mouse a detection is quick, so the

@@ -90,12 +90,9 @@ void tst_MS_HT66FB560::cleanup()
 
 QList<DevInfo> tst_MS_HT66FB560::load(const QByteArray& ini)
 {
-    // A new name each time: the settings cache might not notice a rewrite within a millisecond.
-    static int serial = 0;
-    const QString name = QStringLiteral("cat%1.ini").arg(++serial);
-    if (!dir.write(name, ini))
+    if (!dir.write(QStringLiteral("catalogue.ini"), ini))
         qFatal("cannot write the catalogue");
-    return loadCatalogue(dir.filePath(name), {});
+    return loadCatalogue(dir.filePath(QStringLiteral("catalogue.ini")), {});
 }
 
 // Missing or malformed values become 0 or empty; a damaged count cannot make loading run away.
