@@ -95,8 +95,6 @@ private slots:
         QTest::addColumn<sim::Bytes>("block");
         QTest::addColumn<bool>("warns");
         const QStringList keys = pressAndRelease("A");
-        QTest::newRow("repeat 300") << keys << 300 << block({ 0x01, 0x2C, 0x01, 0x04, 0x81, 0x04, 0, 0 })
-                                    << false;
         QTest::newRow("repeat keeps its low 16 bits")
             << keys << 0x11170 << block({ 0x11, 0x70, 0x01, 0x04, 0x81, 0x04, 0, 0 }) << false;
         QStringList many;
