@@ -10,7 +10,6 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
 #include <QtEndian>
 
 #include <unistd.h>
@@ -40,10 +39,6 @@ private slots:
     void serverHandsOverFrames();
 
 private:
-    static QString uniqueName()
-    {
-        return QStringLiteral("z4test-") + QUuid::createUuid().toString(QUuid::Id128);
-    }
     QTemporaryDir sharedTemp; // stands for /tmp, where every user may create names
     QTemporaryDir runtime; // the user's own runtime folder (mode 0700)
     CopyDataServer testServer;
@@ -59,23 +54,21 @@ void tst_LocalPeers::initTestCase()
 
 void tst_LocalPeers::secondInstanceSeesTheFirstUntilItEnds()
 {
-    const QString name = uniqueName();
     {
-        SingleInstance first(name);
-        SingleInstance second(name);
+        SingleInstance first(QStringLiteral("first"));
+        SingleInstance second(QStringLiteral("first"));
         QVERIFY(!first.isRunning());
         QVERIFY(second.isRunning());
     }
-    SingleInstance next(name);
+    SingleInstance next(QStringLiteral("first"));
     QVERIFY(!next.isRunning());
 }
 
 void tst_LocalPeers::staleLockOfACrashedInstanceIsTakenOver()
 {
-    const QString name = uniqueName();
     QString path;
     {
-        SingleInstance probe(name);
+        SingleInstance probe(QStringLiteral("crashed"));
         path = probe.lockPath();
     }
     // QLockFile's format: pid, application name, host name. No process has this pid.
@@ -84,7 +77,7 @@ void tst_LocalPeers::staleLockOfACrashedInstanceIsTakenOver()
     stale.write("4194303\nz4config\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
 
-    SingleInstance next(name);
+    SingleInstance next(QStringLiteral("crashed"));
     QVERIFY2(!next.isRunning(), "a lock left by a dead process must not block the next start");
 }
 

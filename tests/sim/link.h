@@ -39,8 +39,7 @@ struct Link {
     int peaks[3] = {};
     std::atomic<int> globalErrorOverlaps { 0 };
 
-    // Set from the environment for the preloaded library (README.md).
-    std::string wireLogFile;
+    std::string wireLogFile; // Z4SIM_WIRELOG
 
     // All below expect the lock to be held.
     void resetLocked();

@@ -42,9 +42,8 @@ struct Report {
     std::int64_t timeNs; // steady clock, comparable with nowNs()
 };
 
-// Enumeration layouts. Paths: "sim/hidraw0" command, "sim/hidraw1" vendor; a second mouse
-// adds "sim/hidraw2" and "sim/hidraw3".
-std::vector<Node> standardNodes(); // command (FF00/FF00) then vendor (FF01/0001)
+// Enumeration layouts (README.md).
+std::vector<Node> standardNodes(); // "sim/hidraw0" command (FF00/FF00), "sim/hidraw1" vendor
 std::vector<Node> commandOnlyNodes();
 std::vector<Node> twoMiceNodes(); // both mice lead to the same firmware
 void setNodes(const std::vector<Node>& nodes);
