@@ -182,17 +182,6 @@ private slots:
         // Stage, rate, and the lighting type for profile 0 only.
         QCOMPARE(uints(onDisk("other_fw/3").toList()), QList<uint>({ 4, 1 }) + QList<uint>(126, 0));
         QCOMPARE(uints(onDisk("other_fw/0").toList()), QList<uint>({ 1, 8, 1 }) + QList<uint>(125, 0));
-
-        // Restarted without the mouse, the same values come from the file, as text.
-        const QVariantList stages = view->z4_8CH_GetDpi8Stage();
-        view.reset();
-        QFile live(kLive); // changed on disk, so the settings cache parses it again
-        QVERIFY(live.open(QIODevice::Append) && live.write("\n") == 1);
-        live.close();
-        unplug();
-        start();
-        QCOMPARE(view->profileStore().image(FwGroup::Profile, 4).at(0).typeId(), QMetaType::QString);
-        QCOMPARE(view->z4_8CH_GetDpi8Stage(), stages);
     }
 
     void failedReadKeepsStoredValues_data()

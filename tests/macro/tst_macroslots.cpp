@@ -130,21 +130,6 @@ private slots:
             QCOMPARE(text, "Out of memory,\nsome command line has been cut.");
         }
     }
-    // A missing file sends the empty macro.
-    void blockTravelsAsCommandAndTwoReports()
-    {
-        view->z4_0FH_SetMacroKey(100, "missing");
-        QCOMPARE(sim::macro(100), block({ 0, 1, 0, 0 }));
-        const std::vector<sim::Report> commands = macroCommandsOnWire();
-        QCOMPARE(commands.size(), size_t(1));
-        QCOMPARE(int(commands[0].bytes[2]), 100);
-        QCOMPARE(int(commands[0].bytes[3]), 0x80);
-        sim::Bytes sent; // each report is a report ID and 64 bytes
-        for (const sim::Report& r : sim::wire())
-            if (r.kind == sim::Kind::Output && r.bytes.size() == 65)
-                sent.insert(sent.end(), r.bytes.begin() + 1, r.bytes.end());
-        QCOMPARE(sent, block({ 0, 1, 0, 0 }));
-    }
     // A button's index 4 is macro ID 5; a macro no button uses is not sent.
     void saveResendsOnlyMacroAButtonUses()
     {

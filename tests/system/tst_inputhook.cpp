@@ -124,7 +124,6 @@ private slots:
             uint message;
             int button, isDown;
         } rows[] = { { "left down", 0x201, 0xF0, 1 }, { "left up", 0x202, 0xF0, 0 },
-
             { "left double-click", 0x203, noReport, 0 }, { "wheel", 0x20A, noReport, 0 },
             { "far outside", 0xFFFFFFFF, noReport, 0 } };
         for (const auto& row : rows)
