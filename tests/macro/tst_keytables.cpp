@@ -60,7 +60,6 @@ private slots:
         QTest::newRow("down arrow") << QString(QChar(0x25BC)) << 0x51;
         QTest::newRow("up arrow") << QString(QChar(0x25B2)) << 0x52;
         QTest::newRow("backslash at 0x31, nothing at 0x32") << "\\ |" << 0x31;
-        QTest::newRow("case matters") << "a" << 0;
         QTest::newRow("object property") << "constructor" << 0;
     }
     void oddities()

@@ -41,18 +41,6 @@ private slots:
         dir.reset();
     }
 
-    void shorterSaveKeepsOldEntries()
-    {
-        open();
-        config->save(texts(32));
-        config->save(texts(30));
-        config->settings()->sync();
-        const QSettings disk(live(), QSettings::IniFormat);
-        QCOMPARE(disk.value(QStringLiteral("common/total")).toInt(), 30);
-        QCOMPARE(disk.value(QStringLiteral("common/31")).toString(), QStringLiteral("e31"));
-        QCOMPARE(config->load(), texts(30));
-    }
-
     void missingEntryReadsZero()
     {
         openWith("[common]\ntotal=3\n0=a\n2=c\n");
