@@ -53,7 +53,6 @@ private slots:
             << QStringList { "025044", "025208", "031000" };
         QTest::newRow("later duplicate name wins")
             << QStringList { "031000", "031xyz" } << QStringList { "ENGLISH" } << QStringList { "031xyz" };
-        QTest::newRow("no packs") << QStringList() << QStringList() << QStringList();
     }
     void available()
     {
@@ -81,7 +80,6 @@ private slots:
         QTest::newRow("total 0") << head + "total=0\n[strings]\n1=ONE\n" << QStringList { "Sans" };
         QTest::newRow("gap reads empty") << head + "total=3\n[strings]\n1=ONE\n3=THREE\n"
                                          << QStringList { "Sans", "ONE", "", "THREE" };
-        QTest::newRow("total not a number") << head + "total=lots\n" << QStringList { "Sans" };
         QTest::newRow("UTF-8 text") << head + "total=1\n[strings]\n1=\xe9\x80\x89\xe9\xa1\xb9\n"
                                     << QStringList { "Sans", QString::fromUtf8("\xe9\x80\x89\xe9\xa1\xb9") };
     }

@@ -23,8 +23,6 @@ TestCase {
 
     function test_logByte_data() {
         return [
-            { tag: "zero", b: 0, bit: 0 },
-            { tag: "8", b: 8, bit: 4 },
             { tag: "0x80", b: 0x80, bit: 8 },
             { tag: "lowest of several", b: 0x0C, bit: 3 },
             { tag: "only the low byte counts", b: 0x100, bit: 0 },

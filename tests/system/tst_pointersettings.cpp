@@ -65,9 +65,6 @@ private slots:
         QTest::newRow("speed 10 passes 20")
             << Speed << 10u << "" << QStringList { "speed 20" }
             << QStringList { "false", "10", "4", "6", "extra" } << QStringList();
-        QTest::newRow("double-click 5 sets 550")
-            << DoubleClick << 5u << "" << QStringList { "doubleClick 550" }
-            << QStringList { "false", "3", "4", "5", "extra" } << QStringList();
         // The system's thresholds pass through unchanged.
         QTest::newRow("acceleration on")
             << Acceleration << 1u << "" << QStringList { "getMouse", "setMouse 6 10 1" }
