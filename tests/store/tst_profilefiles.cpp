@@ -113,15 +113,9 @@ private slots:
         QCOMPARE(store->value(FwGroup::Profile, 2, 0), 1002u);
     }
 
-    void reset_data()
+    void resetAlsoRestoresProfileZero()
     {
-        QTest::addColumn<int>("profile");
-        QTest::newRow("four") << 4;
-        QTest::newRow("zero") << 0;
-    }
-    void reset()
-    {
-        QFETCH(int, profile);
+        const int profile = 4;
         files->resetProfile(profile);
         for (const QString& g : ProfileFiles::groups()) {
             QCOMPARE(first(*liveFile, g, 0), 9000u);

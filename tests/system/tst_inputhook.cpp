@@ -103,17 +103,6 @@ private slots:
         QCOMPARE(reports, expected);
         QCOMPARE(hook->keyState(std::uint8_t(usage)), 0);
     }
-    void onlyChangesOfKeptStateAreReported()
-    {
-        release(0x1E); // never pressed
-        hook->setKeyCallback(nullptr, nullptr);
-        press(0x1E); // before registration: the state changes, nothing is reported
-        hook->setKeyCallback(onKey, &user);
-        press(0x1E);
-        QVERIFY(reports.isEmpty());
-        release(0x1E);
-        QCOMPARE(reports, (QList<Report> { { 0x04, 0 } }));
-    }
     void mouseMessages_data()
     {
         QTest::addColumn<uint>("message");
