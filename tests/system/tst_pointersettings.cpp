@@ -1,4 +1,4 @@
-#include "fakepointerbackend.h"
+#include "system/pointerbackend.h"
 #include "system/pointersettings.h"
 #include "testsupport.h"
 
@@ -6,6 +6,42 @@
 #include <QTest>
 
 namespace {
+// Records every call and answers as told; nothing reaches the real system.
+class FakePointerBackend : public PointerBackend {
+public:
+    MouseValues mouse { 6, 10, 0 };
+    bool refuseRead = false;
+    bool refuseWrite = false;
+    QStringList calls;
+
+    bool getMouse(MouseValues& values) override
+    {
+        calls << QStringLiteral("getMouse");
+        if (!refuseRead)
+            values = mouse;
+        return !refuseRead;
+    }
+    bool setMouse(const MouseValues& v) override
+    {
+        mouse = refuseWrite ? mouse : v;
+        return record(
+            QStringLiteral("setMouse %1 %2 %3").arg(v.threshold1).arg(v.threshold2).arg(v.acceleration));
+    }
+    bool setMouseSpeed(int speed) override { return record(QStringLiteral("speed %1").arg(speed)); }
+    bool setWheelScrollLines(unsigned lines) override
+    {
+        return record(QStringLiteral("lines %1").arg(lines));
+    }
+    bool setDoubleClickTime(unsigned ms) override { return record(QStringLiteral("doubleClick %1").arg(ms)); }
+
+private:
+    bool record(const QString& call)
+    {
+        calls << call;
+        return !refuseWrite;
+    }
+};
+
 QStringList debugMessages;
 
 void collect(QtMsgType type, const QMessageLogContext&, const QString& message)
