@@ -2,6 +2,7 @@
 #include "app/singleinstance.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "device/hidlibrary.h"
 #include "system/inputhook.h"
 
 #include <QApplication>
@@ -40,6 +41,8 @@ int main(int argc, char* argv[])
 
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
 
+    // Outlives the window, whose destruction stops the listener.
+    HidLibrary hid;
     Widget w;
 
     // Without hooks the program still runs; the scene just never hears of keys or buttons.

@@ -24,7 +24,9 @@ Widget::Widget(QWidget* parent)
     : QWidget(parent)
 {
     device.owner = this;
+    // Not destroyed with the window: the application object owns it until the process ends.
     controler = new Ui_Controler;
+    controler->setParent(QCoreApplication::instance());
     controler->setupUi(this);
     controler->view->setDevice(&device);
     deviceTimer.setInterval(kDeviceSettleMs);

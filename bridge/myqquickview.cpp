@@ -14,7 +14,8 @@ myQQuickView::myQQuickView(QWidget* parent)
 {
     initKeyNameMap();
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
+    // Parented, so it goes with the view once the store that works on it has gone.
+    profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat, this);
     modelId = 1;
     openStore();
 }

@@ -112,8 +112,7 @@ uint myQQuickView::z4_GetMaxDpiStage()
 
 void myQQuickView::z4_02H_SetCurrentProfile(uchar profileId)
 {
-    store->setCurProfile(profileId);
-    if (device)
+    if (store->setCurProfile(profileId) && device)
         device->hid_02H_SetCurrentProfile(profileId);
 }
 

@@ -1,19 +1,34 @@
 #include "device/hidopen.h"
+#include "device/hidlibrary.h"
 
 #include <QDebug>
-#include <QMutex>
-#include <QMutexLocker>
+
+#include <mutex>
 
 namespace {
-// hidapi keeps the reason of a failed open in one global it frees and replaces; the transport
-// and the listener open from different threads, so opening and reading the reason take turns.
-QMutex openMutex;
+// hidapi keeps one global error text that hid_init(), hid_enumerate() and hid_open_path() free
+// and replace, and hid_error(nullptr) reads. Detection enumerates on the GUI thread while the
+// listener opens on its own, so all of these take turns. A std::mutex, so that the thread
+// sanitizer sees the turns being taken.
+std::mutex hidMutex;
 } // namespace
+
+HidLibrary::HidLibrary()
+{
+    const std::lock_guard<std::mutex> lock(hidMutex);
+    ok = hid_init() == 0;
+}
+
+HidLibrary::~HidLibrary()
+{
+    const std::lock_guard<std::mutex> lock(hidMutex);
+    hid_exit();
+}
 
 hid_device* openHidPath(const QString& path, bool reportFailure)
 {
     const QByteArray nativePath = path.toLocal8Bit();
-    QMutexLocker lock(&openMutex);
+    std::unique_lock<std::mutex> lock(hidMutex);
     hid_device* handle = hid_open_path(nativePath.constData());
     if (!handle) {
         if (reportFailure && !path.isEmpty())
@@ -24,4 +39,12 @@ hid_device* openHidPath(const QString& path, bool reportFailure)
     lock.unlock();
     hid_set_nonblocking(handle, 0);
     return handle;
+}
+
+hid_device_info* enumerateHid(quint16 vid, quint16 pid)
+{
+    if (!vid || !pid)
+        return nullptr;
+    const std::lock_guard<std::mutex> lock(hidMutex);
+    return hid_enumerate(vid, pid);
 }

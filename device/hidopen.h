@@ -1,6 +1,6 @@
 #pragma once
 
-// Internal to the device library: the one place that opens a HID path.
+// Internal to the device library: the one place that enumerates and opens HID devices.
 
 #include <QString>
 #include <hidapi.h>
@@ -9,3 +9,7 @@
 // on a non-empty path writes one warning naming the path and hidapi's reason, so a person can
 // tell "absent" from "no permission".
 hid_device* openHidPath(const QString& path, bool reportFailure);
+
+// hid_enumerate() for one vendor and product; a zero ID gives an empty list instead of
+// hidapi's "any". Free the list with hid_free_enumeration().
+hid_device_info* enumerateHid(quint16 vid, quint16 pid);

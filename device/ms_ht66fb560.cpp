@@ -1,9 +1,8 @@
 #include "device/ms_ht66fb560.h"
 
+#include "device/hidopen.h"
 #include "device/master.h"
 #include "device/slave.h"
-
-#include <hidapi.h>
 
 #include <algorithm>
 
@@ -56,7 +55,7 @@ bool MS_HT66FB560::findDevice(int index, const DevInfo& entry)
     QString commandCandidate;
     QString vendorCandidate;
     bool found = false;
-    hid_device_info* nodes = hid_enumerate(entry.vid, entry.pid);
+    hid_device_info* nodes = enumerateHid(entry.vid, entry.pid);
     for (const hid_device_info* node = nodes; node; node = node->next) {
         const QString path = QString::fromLocal8Bit(node->path ? node->path : "");
         if (matches(node, entry.usagePage, entry.usage))

@@ -3,6 +3,7 @@
 #include "i18n/qt4locale.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
@@ -62,12 +63,19 @@ LanguagePacks::LanguagePacks(const QString& folder)
 
 QVariantMap LanguagePacks::available() const
 {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    const QDir::Filters caseRule {};
+#else
+    const QDir::Filters caseRule = QDir::CaseSensitive;
+#endif
     QVariantMap map;
     const QStringList files = QDir(dir).entryList({ kPrefix + QLatin1Char('*') + kSuffix },
-        QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        QDir::AllEntries | QDir::NoDotAndDotDot | caseRule, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
+        // Offered only when read() opens it: a name too short for a code would lead elsewhere.
         const QString code = file.mid(kPrefix.size(), 6);
-        map.insert(displayName(code), code);
+        if (QFileInfo::exists(packPath(code)))
+            map.insert(displayName(code), code);
     }
     return map;
 }

@@ -24,7 +24,8 @@ public:
 
     explicit LanguagePacks(const QString& folder = QStringLiteral("./modules/i18n/"));
 
-    // Display name -> code for every pack present; a later file with the same name wins.
+    // Display name -> code for every pack present that read() opens (matched with the file
+    // system's case rule); a later file with the same name wins.
     QVariantMap available() const;
     // "ENGLISH", "CHINESE (Simp)", "CHINESE (Trad)", "GERMAN (SWITZERLAND)"; parts that are not
     // numbers count as 0.

@@ -32,7 +32,11 @@ KeyNameMap buildTable()
     insertRun(table, 0x39, { "Caps" });
     insertNumbered(table, 0x3A, "F", 1, 12);
     insertRun(table, 0x46, { "Prt", "Scr", "Pau", "Ins", "Hom", "PgU", "Del", "End", "PgD" });
-    insertRun(table, 0x4F, { "\u25BA", "\u25C4", "\u25BC", "\u25B2" }); // right, left, down, up
+    // Right, left, down and up arrows, from their code points: a narrow literal's bytes would
+    // depend on the compiler's execution character set.
+    uchar arrow = 0x4F;
+    for (char16_t point : { 0x25BA, 0x25C4, 0x25BC, 0x25B2 })
+        table.insert(QString(QChar(point)), arrow++);
     // "KP 7 " keeps the trailing blank that macro files written by the scene carry.
     insertRun(table, 0x53,
         { "Num", "KP /", "KP *", "KP -", "KP +", "KP Enter", "KP 1", "KP 2", "KP 3", "KP 4", "KP 5", "KP 6",

@@ -7,7 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
-#include <limits>
+#include <cctype>
 
 namespace {
 
@@ -22,16 +22,52 @@ QString lineKey(int i)
     return kLinesGroup + QLatin1Char('/') + QString::number(i);
 }
 
-// A value that does not parse as a number counts as absent, not as 0 (slot 0 would be in use);
-// one beyond int saturates instead of wrapping around.
+// A value that does not parse as a number counts as absent, not as 0 (slot 0 would be in use).
+// A number beyond int does not parse either, as QString's conversion has it (QVariant's would
+// cut it down): a damaged file must not become 65,536 lines, a repeat of FF FF or slot 0.
 int intValue(const QSettings& settings, const QString& key, int fallback)
 {
     bool ok = false;
-    const qlonglong value = settings.value(key).toLongLong(&ok);
-    if (!ok)
-        return fallback;
-    return int(
-        std::clamp<qlonglong>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    const int value = settings.value(key).toString().toInt(&ok);
+    return ok ? value : fallback;
+}
+
+// Macro files keep the form of Qt's INI writer without a codec: each UTF-16 unit outside ASCII
+// as "\x" and its hex digits, and a hex digit right after such an escape escaped as well, so that
+// it is not read as part of the number. Qt 6 writes UTF-8 instead; keys and section names it
+// writes in ASCII, so every non-ASCII character here belongs to a value.
+QByteArray escapeNonAscii(const QByteArray& utf8)
+{
+    QByteArray out;
+    bool afterEscape = false;
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        const char16_t unit = c.unicode();
+        const bool hexDigit = unit < 0x80 && std::isxdigit(static_cast<unsigned char>(unit));
+        afterEscape = unit >= 0x80 || (afterEscape && hexDigit);
+        if (afterEscape)
+            out += "\\x" + QByteArray::number(unit, 16);
+        else
+            out += char(unit);
+    }
+    return out;
+}
+
+// Writes the pending changes, then turns the file's non-ASCII characters into escapes.
+bool syncEscaped(QSettings& settings)
+{
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        return false;
+    QFile written(settings.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = written.readAll();
+    written.close();
+    if (std::all_of(content.begin(), content.end(), [](char b) { return uchar(b) < 0x80; }))
+        return true;
+    QSaveFile escaped(settings.fileName());
+    const QByteArray text = escapeNonAscii(content);
+    return escaped.open(QIODevice::WriteOnly) && escaped.write(text) == text.size() && escaped.commit();
 }
 
 bool copyCompletely(const QString& from, const QString& to)
@@ -64,9 +100,10 @@ QString MacroLibrary::folderForModel(int modelId)
     return QStringLiteral("./modules/macro/") + QString::number(modelId) + QLatin1Char('/');
 }
 
+// A leading dot would make a hidden file that the listing no longer shows.
 bool MacroLibrary::isValidName(const QString& name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
@@ -81,10 +118,19 @@ bool MacroLibrary::exists(const QString& name) const
     return isValidName(name) && QFileInfo::exists(filePath(name));
 }
 
+// Matched with the file system's own case rule, so "X.BIN" is listed only where "X.bin" opens
+// it; names that the calls refuse are left out.
 QStringList MacroLibrary::names() const
 {
-    return QDir(dir).entryList({ QLatin1Char('*') + kExtension }, QDir::AllEntries | QDir::NoDotAndDotDot,
-        QDir::Name | QDir::IgnoreCase);
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    const QDir::Filters caseRule {};
+#else
+    const QDir::Filters caseRule = QDir::CaseSensitive;
+#endif
+    QStringList entries = QDir(dir).entryList({ QLatin1Char('*') + kExtension },
+        QDir::AllEntries | QDir::NoDotAndDotDot | caseRule, QDir::Name | QDir::IgnoreCase);
+    entries.removeIf([](const QString& entry) { return !isValidName(entry.chopped(kExtension.size())); });
+    return entries;
 }
 
 QString MacroLibrary::create()
@@ -135,8 +181,7 @@ bool MacroLibrary::saveLines(const QString& name, const QStringList& lines)
     settings.setValue(kTotalKey, lines.size());
     for (int i = 0; i < lines.size(); ++i)
         settings.setValue(lineKey(i), lines.at(i));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return syncEscaped(settings);
 }
 
 int MacroLibrary::index(const QString& name) const
@@ -167,8 +212,7 @@ bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
     QSettings settings(filePath(name), QSettings::IniFormat);
     settings.setValue(kIndexKey, config.at(0).toInt());
     settings.setValue(kRepeatKey, config.at(1).toInt());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return syncEscaped(settings);
 }
 
 bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)

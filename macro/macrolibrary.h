@@ -6,11 +6,12 @@
 
 // The macro files of one library folder, one INI file "<name>.bin" per macro. Every call opens
 // and closes its own settings object, so a change is on disk when the call returns. Never talks
-// to the device. A name that could leave the folder (empty, ".", "..", a path separator or NUL)
-// acts as a missing file, so it never reaches the file system.
+// to the device. A name that could leave the folder or hide its file (empty, a leading ".", a
+// path separator or NUL) acts as a missing file, so it never reaches the file system.
 class MacroLibrary {
 public:
-    // config/total is clamped to 0..kMaxLines so a damaged file cannot exhaust memory.
+    // config/total is clamped to 0..kMaxLines so a damaged file cannot exhaust memory. Numbers
+    // beyond int read as unparsable, as with Qt's own conversion.
     static constexpr int kMaxLines = 65536;
 
     explicit MacroLibrary(const QString& folder);
@@ -24,7 +25,8 @@ public:
     QString filePath(const QString& name) const;
     bool exists(const QString& name) const;
 
-    // Entries matching "*.bin", files and folders alike, case-insensitively sorted, with extension.
+    // Entries matching "*.bin" (case-sensitively where file names are), files and folders alike,
+    // case-insensitively sorted, with extension; only names the other calls accept.
     QStringList names() const;
     // Writes the first free "Macro. NNN" (index -1, total 0, repeat 1); empty when it cannot.
     QString create();

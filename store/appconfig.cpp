@@ -1,6 +1,8 @@
 #include "store/appconfig.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -9,6 +11,22 @@ const QString kTotalKey = QStringLiteral("common/total");
 QString entryKey(int i)
 {
     return QStringLiteral("common/") + QString::number(i);
+}
+
+// QSettings keeps a closed file's keys and reuses them while the file's size and modification
+// time look unchanged. A copy of the same size made within the same clock tick would be served
+// from that cache, so the copy's time is moved past the flushed file's.
+void markAsChanged(const QString& fileName, const QDateTime& flushed)
+{
+    QFile file(fileName);
+    for (qint64 step : { qint64(1), qint64(1000) }) {
+        if (!flushed.isValid() || QFileInfo(fileName).lastModified() != flushed)
+            return;
+        if (!file.open(QIODevice::ReadWrite))
+            return;
+        file.setFileTime(flushed.addMSecs(step), QFileDevice::FileModificationTime);
+        file.close();
+    }
 }
 } // namespace
 
@@ -47,9 +65,11 @@ void AppConfig::reset()
     // Flushing first leaves the old object nothing to write when it goes; the flushed
     // changes die with the file they were written to.
     live->sync();
+    const QDateTime flushed = QFileInfo(fileName).lastModified();
     delete live;
     QFile::remove(fileName);
-    QFile::copy(factoryFile, fileName);
+    if (QFile::copy(factoryFile, fileName))
+        markAsChanged(fileName, flushed);
     live = new QSettings(fileName, QSettings::IniFormat);
 }
 

@@ -1,7 +1,7 @@
 #include "store/profilefiles.h"
 
-#include "store/profilestore.h"
 #include "store/inilist.h"
+#include "store/profilestore.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -37,6 +37,16 @@ bool sameFile(const QString& a, const QString& b)
     if (fa.exists() && fb.exists())
         return fa.canonicalFilePath() == fb.canonicalFilePath();
     return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+// The marker goes through a settings object of its own: it shares the live file's keys, and its
+// status tells whether this write reached the disk (the live object's first error sticks).
+bool writeMarker(const QSettings& live, int profile)
+{
+    QSettings marker(live.fileName(), live.format());
+    marker.setValue(kImportKey, profile);
+    marker.sync();
+    return marker.status() != QSettings::AccessError;
 }
 
 // Written beside the target and renamed over it on commit, so the old file survives a failure.
@@ -86,8 +96,10 @@ bool ProfileFiles::exportProfile(int profile)
         qWarning() << "export: refusing to overwrite the live profile file" << path;
         return false;
     }
-    live->setValue(kImportKey, profile);
-    live->sync();
+    if (!writeMarker(*live, profile)) {
+        qWarning() << "export: could not write the profile marker to" << live->fileName();
+        return false;
+    }
     if (copyReplacing(live->fileName(), path))
         return true;
     qWarning() << "export: could not write" << path;

@@ -33,8 +33,8 @@ void ProfileStore::refresh(MS_HT66FB560* device)
         loadProfiles();
     uchar profile = current;
     device->hid_82H_GetCurrentProfile(profile);
-    if (profile != current)
-        setCurProfile(profile);
+    if (profile != current && !setCurProfile(profile))
+        qWarning() << "refresh: the mouse names profile" << profile << "; the current one is kept";
     for (int n = 0; n < kProfiles; ++n)
         readProfile(*device, n);
     saveProfiles();

@@ -32,12 +32,15 @@ ProfileStore::~ProfileStore()
     profileFile->sync();
 }
 
-// A damaged value would leave every page pointing at no profile; the first one is safe.
+// A damaged value would leave every page pointing at no profile, so it is refused like any
+// other number outside 0..5: the current profile stays (0 at start-up). Absent means 0.
 void ProfileStore::readCurProfile()
 {
-    bool ok = false;
-    const uint stored = profileFile->value(kCurProfileKey, 0).toUInt(&ok);
-    current = ok && isProfile(int(stored)) ? quint8(stored) : 0;
+    const QVariant stored = profileFile->value(kCurProfileKey);
+    bool ok = !stored.isValid();
+    const uint profile = ok ? 0 : stored.toUInt(&ok);
+    if (ok && isProfile(int(profile)))
+        current = quint8(profile);
 }
 
 QString ProfileStore::groupName(FwGroup group)
@@ -65,10 +68,13 @@ void ProfileStore::loadDirtyList(FwGroup group)
     dirty(group) = flags;
 }
 
-void ProfileStore::setCurProfile(quint8 profile)
+bool ProfileStore::setCurProfile(quint8 profile)
 {
+    if (!isProfile(profile))
+        return false;
     current = profile;
     profileFile->setValue(kCurProfileKey, profile);
+    return true;
 }
 
 std::array<QVariantList, ProfileStore::kProfiles>& ProfileStore::images(FwGroup group)

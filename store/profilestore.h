@@ -37,8 +37,9 @@ public:
     void setConnected(bool on) { connected = on; }
 
     quint8 curProfile() const { return current; }
-    // Memory and file at once, device present or not, so the choice survives a restart.
-    void setCurProfile(quint8 profile);
+    // Memory and file at once, device present or not, so the choice survives a restart. A
+    // number outside 0..5, from the scene, the mouse or the file, is refused and changes nothing.
+    bool setCurProfile(quint8 profile);
 
     // The stored list as it is (possibly shorter or longer than 128 entries).
     QVariantList image(FwGroup group, int profile) const;

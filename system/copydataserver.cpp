@@ -1,6 +1,7 @@
 #include "system/copydataserver.h"
 
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVariant>
 #include <QtEndian>
@@ -23,11 +24,15 @@ CopyDataServer::~CopyDataServer() = default;
 
 QString CopyDataServer::defaultName()
 {
-    return QStringLiteral("z4config-copydata-%1").arg(getuid());
+    // Not the shared temporary folder, where another user could take the name first.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/z4config-copydata-%1").arg(getuid());
 }
 
 bool CopyDataServer::listen(const QString& name)
 {
+    if (name.isEmpty())
+        return false;
     QLocalServer::removeServer(name);
     return server.listen(name);
 }

@@ -20,7 +20,7 @@ public:
     explicit CopyDataServer(QObject* parent = nullptr);
     ~CopyDataServer() override;
 
-    // The per-user name the program listens on.
+    // The socket's path in the user's runtime folder; empty when there is no usable one.
     static QString defaultName();
     // Takes the name over from a program that ended without removing it. False when the
     // socket cannot be made; the program then simply receives no messages.

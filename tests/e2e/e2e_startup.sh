@@ -22,6 +22,6 @@ windows=$(xdotool search --onlyvisible --name "^${expected_title}\$" | wc -l)
 [ "$windows" = 1 ] || fail "$windows windows after the second start, expected 1"
 
 kill -TERM "$pid"
-wait_exit "$pid" 2
+wait_exit "$pid" 5
 [ "$exit_status" = 0 ] || fail "exit status $exit_status after SIGTERM, expected 0"
 echo "e2e_startup: window ${geometry} '${title}', second instance 1, SIGTERM clean"

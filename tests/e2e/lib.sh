@@ -1,5 +1,5 @@
 # Shared steps of the end-to-end tests. Each test gets a private copy of the program folder
-# and a private temporary folder, so its single-instance lock is its own.
+# and private temporary and runtime folders, so its single-instance lock and socket are its own.
 set -euo pipefail
 
 fail() {
@@ -15,7 +15,8 @@ make_sandbox() {
     prog=$sandbox/prog
     elsewhere=$sandbox/elsewhere
     mkdir -p "$elsewhere" "$sandbox/tmp"
-    export TMPDIR=$sandbox/tmp
+    mkdir -m 700 "$sandbox/run"
+    export TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/run
 }
 
 # config_value <ini file> <section> <key>

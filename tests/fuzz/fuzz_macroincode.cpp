@@ -2,7 +2,7 @@
 // with the header, end with the end record and hold only records the firmware can read.
 #include "macro/keynamemap.h"
 #include "macro/macroencoder.h"
-#include "tests/macro/macrostreamcheck.h"
+#include "tests/fuzz/macrostreamcheck.h"
 
 #include <QStringList>
 

@@ -1,8 +1,6 @@
 // The control interface of simmouse.h over the link.
 #include "link.h"
 
-#include <fstream>
-
 namespace sim {
 
 namespace {
@@ -29,13 +27,12 @@ Bytes sized(const Bytes& block)
     return out;
 }
 
-Node node(const char* path, unsigned short page, unsigned short usage, int interfaceNumber, Role role)
+Node node(const char* path, unsigned short page, unsigned short usage, Role role)
 {
     Node n;
     n.path = path;
     n.usagePage = page;
     n.usage = usage;
-    n.interfaceNumber = interfaceNumber;
     n.role = role;
     return n;
 }
@@ -44,8 +41,8 @@ Node node(const char* path, unsigned short page, unsigned short usage, int inter
 
 std::vector<Node> standardNodes()
 {
-    return { node("sim/hidraw0", 0xFF00, 0xFF00, 1, Role::Command),
-        node("sim/hidraw1", 0xFF01, 0x0001, 2, Role::Vendor) };
+    return { node("sim/hidraw0", 0xFF00, 0xFF00, Role::Command),
+        node("sim/hidraw1", 0xFF01, 0x0001, Role::Vendor) };
 }
 
 std::vector<Node> commandOnlyNodes()
@@ -56,8 +53,8 @@ std::vector<Node> commandOnlyNodes()
 std::vector<Node> twoMiceNodes()
 {
     std::vector<Node> nodes = standardNodes();
-    nodes.push_back(node("sim/hidraw2", 0xFF00, 0xFF00, 1, Role::Command));
-    nodes.push_back(node("sim/hidraw3", 0xFF01, 0x0001, 2, Role::Vendor));
+    nodes.push_back(node("sim/hidraw2", 0xFF00, 0xFF00, Role::Command));
+    nodes.push_back(node("sim/hidraw3", 0xFF01, 0x0001, Role::Vendor));
     return nodes;
 }
 
@@ -76,7 +73,6 @@ void reset()
 void setCode(const std::string& code)
 {
     auto lock = locked();
-    link().code = code;
     link().firmware.setCode(code);
 }
 
@@ -90,12 +86,6 @@ void plug()
 {
     auto lock = locked();
     link().isPlugged = true;
-}
-
-bool plugged()
-{
-    auto lock = locked();
-    return link().isPlugged;
 }
 
 void unplugAfter(Op op, int nth, Role iface)
@@ -135,12 +125,6 @@ void queueVendorReport(const Bytes& report)
     link().changed.notify_all();
 }
 
-int pendingVendorReports()
-{
-    auto lock = locked();
-    return int(link().vendorQueue.size());
-}
-
 Bytes profileImage(int profile)
 {
     auto lock = locked();
@@ -152,12 +136,6 @@ void setProfileImage(int profile, const Bytes& image)
     auto lock = locked();
     if (validProfile(profile))
         link().firmware.images[size_t(profile)] = sized(image);
-}
-
-Bytes keyMatrix(int profile)
-{
-    auto lock = locked();
-    return validProfile(profile) ? link().firmware.matrices[size_t(profile)] : Bytes();
 }
 
 void setKeyMatrix(int profile, const Bytes& matrix)
@@ -173,13 +151,6 @@ Bytes macro(int macroId)
     return macroId >= 1 && macroId <= kMacroSlots ? link().firmware.macros[size_t(macroId) - 1] : Bytes();
 }
 
-void setMacro(int macroId, const Bytes& block)
-{
-    auto lock = locked();
-    if (macroId >= 1 && macroId <= kMacroSlots)
-        link().firmware.macros[size_t(macroId) - 1] = sized(block);
-}
-
 int reportRate(int profile)
 {
     auto lock = locked();
@@ -193,23 +164,11 @@ void setReportRate(int profile, int rate)
         link().firmware.rates[size_t(profile)] = rate;
 }
 
-int dpiStage(int profile)
-{
-    auto lock = locked();
-    return validProfile(profile) ? link().firmware.stages[size_t(profile)] : 0;
-}
-
 void setDpiStage(int profile, int stage)
 {
     auto lock = locked();
     if (validProfile(profile))
         link().firmware.stages[size_t(profile)] = stage;
-}
-
-int currentProfile()
-{
-    auto lock = locked();
-    return link().firmware.current;
 }
 
 void setCurrentProfile(int profile)
@@ -219,41 +178,10 @@ void setCurrentProfile(int profile)
         link().firmware.current = profile;
 }
 
-int lightingType()
-{
-    auto lock = locked();
-    return link().firmware.lighting;
-}
-
 void setLightingType(int type)
 {
     auto lock = locked();
     link().firmware.lighting = type;
-}
-
-int functionOption()
-{
-    auto lock = locked();
-    return link().firmware.option;
-}
-
-void setFunctionOption(int option)
-{
-    auto lock = locked();
-    link().firmware.option = option;
-}
-
-void setFirmwareVersion(int major, int minor)
-{
-    auto lock = locked();
-    link().firmware.versionMajor = major;
-    link().firmware.versionMinor = minor;
-}
-
-int stopMacroCount()
-{
-    auto lock = locked();
-    return link().firmware.stopMacro;
 }
 
 int rejectedCommands()
@@ -274,25 +202,15 @@ int openHandles(Role iface)
     return link().handles[slot(iface)];
 }
 
+int globalErrorOverlaps()
+{
+    return link().globalErrorOverlaps;
+}
+
 int peakOpenHandles(Role iface)
 {
     auto lock = locked();
     return link().peaks[slot(iface)];
-}
-
-bool saveState(const std::string& path)
-{
-    auto lock = locked();
-    std::ofstream out(path, std::ios::trunc);
-    link().firmware.save(out);
-    return bool(out);
-}
-
-bool loadState(const std::string& path)
-{
-    auto lock = locked();
-    std::ifstream in(path);
-    return in && link().firmware.load(in);
 }
 
 } // namespace sim

@@ -1,9 +1,6 @@
 #include "firmware.h"
 
 #include <algorithm>
-#include <istream>
-#include <ostream>
-#include <sstream>
 
 namespace sim {
 
@@ -18,35 +15,6 @@ bool validMacro(int id)
 {
     return id >= 1 && id <= kMacroSlots;
 }
-
-std::string toHex(const Bytes& bytes)
-{
-    static const char digits[] = "0123456789abcdef";
-    std::string text;
-    for (unsigned char b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
-    }
-    return text;
-}
-
-bool fromHex(const std::string& text, Bytes& out)
-{
-    if (text.size() != size_t(2 * kBlockLength))
-        return false;
-    Bytes bytes;
-    for (size_t i = 0; i < text.size(); i += 2) {
-        unsigned value = 0;
-        std::istringstream digits(text.substr(i, 2));
-        if (!(digits >> std::hex >> value))
-            return false;
-        bytes.push_back((unsigned char)value);
-    }
-    out = bytes;
-    return true;
-}
-
-} // namespace
 
 unsigned char checksum(const unsigned char* packet9)
 {
@@ -77,6 +45,8 @@ void unscramblePacket(unsigned char* bytes8, const std::string& code)
     std::swap(bytes8[2], bytes8[7]);
     std::swap(bytes8[3], bytes8[6]);
 }
+
+} // namespace
 
 Firmware::Firmware()
 {
@@ -168,7 +138,6 @@ bool Firmware::apply(const unsigned char* p)
     case 0x08:
         if (p[2] != 0xAA || p[3] != 0xCC || p[4] != 0xEE)
             break;
-        ++stopMacro;
         return false;
     case 0x0C:
     case 0x0D:
@@ -253,55 +222,17 @@ bool Firmware::onOutput(const unsigned char* report, size_t length)
     return true;
 }
 
-void Firmware::save(std::ostream& out) const
+// Settings unlike the factory's everywhere, so that a test can tell where values came from.
+void Firmware::loadSample()
 {
-    out << "current " << current << "\noption " << option << "\nlighting " << lighting << "\nversion "
-        << versionMajor << ' ' << versionMinor << '\n';
-    for (int p = 0; p < kProfiles; ++p) {
-        out << "profile " << p << " image " << toHex(images[size_t(p)]) << '\n';
-        out << "profile " << p << " matrix " << toHex(matrices[size_t(p)]) << '\n';
-        out << "profile " << p << " rate " << rates[size_t(p)] << '\n';
-        out << "profile " << p << " stage " << stages[size_t(p)] << '\n';
+    for (size_t p = 0; p < kProfiles; ++p) {
+        for (size_t i = 0; i < kBlockLength; ++i)
+            images[p][i] = (unsigned char)(3 * i);
+        rates[p] = int(p) + 4;
+        stages[p] = int(p) + 1;
     }
-    for (int id = 1; id <= kMacroSlots; ++id)
-        out << "macro " << id << ' ' << toHex(macros[size_t(id) - 1]) << '\n';
-}
-
-// Unknown or damaged lines are skipped; what parses is taken.
-bool Firmware::load(std::istream& in)
-{
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string what;
-        words >> what;
-        int index = -1;
-        std::string field;
-        std::string hex;
-        if (what == "current")
-            words >> current;
-        else if (what == "option")
-            words >> option;
-        else if (what == "lighting")
-            words >> lighting;
-        else if (what == "version")
-            words >> versionMajor >> versionMinor;
-        else if (what == "macro" && (words >> index >> hex) && validMacro(index))
-            fromHex(hex, macros[size_t(index) - 1]);
-        else if (what == "profile" && (words >> index >> field) && validProfile(index)) {
-            if (field == "image" && (words >> hex))
-                fromHex(hex, images[size_t(index)]);
-            else if (field == "matrix" && (words >> hex))
-                fromHex(hex, matrices[size_t(index)]);
-            else if (field == "rate")
-                words >> rates[size_t(index)];
-            else if (field == "stage")
-                words >> stages[size_t(index)];
-        }
-    }
-    if (!validProfile(current))
-        current = 0;
-    return true;
+    current = 3;
+    lighting = 1;
 }
 
 } // namespace sim

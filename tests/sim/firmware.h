@@ -4,7 +4,6 @@
 
 #include <array>
 #include <deque>
-#include <iosfwd>
 
 namespace sim {
 
@@ -36,12 +35,10 @@ public:
     int option = 0;
     int versionMajor = 1;
     int versionMinor = 5;
-    int stopMacro = 0;
     int rejected = 0;
     bool withholdBlocks = false;
 
-    void save(std::ostream& out) const;
-    bool load(std::istream& in);
+    void loadSample();
 
 private:
     bool apply(const unsigned char* p);

@@ -6,10 +6,12 @@
 #include <hidapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <thread>
 
 using sim::Link;
 using sim::Role;
@@ -18,14 +20,9 @@ struct hid_device_ {
     Role role = Role::Other;
     unsigned generation = 0;
     unsigned epoch = 0;
-    bool nonblocking = false;
-    std::wstring error;
-    hid_device_info* info = nullptr;
 };
 
 namespace {
-
-thread_local std::wstring openError = L"Success";
 
 wchar_t* copyWide(const wchar_t* text)
 {
@@ -35,27 +32,37 @@ wchar_t* copyWide(const wchar_t* text)
     return copy;
 }
 
-char* copyText(const std::string& text)
+// As in hidapi: one process-wide error text for calls without a handle, freed and replaced by
+// hid_init(), hid_enumerate() and hid_open_path() and read by hid_error(nullptr). It is left
+// unguarded on purpose, so callers that do not take turns race under the thread sanitizer;
+// ordinary builds count the overlapping calls instead.
+wchar_t* lastGlobalError = nullptr;
+std::atomic<int> globalErrorUsers { 0 };
+
+class GlobalErrorUse {
+public:
+    GlobalErrorUse()
+    {
+        if (globalErrorUsers.fetch_add(1) > 0)
+            ++Link::instance().globalErrorOverlaps;
+    }
+    ~GlobalErrorUse() { globalErrorUsers.fetch_sub(1); }
+};
+
+void registerGlobalError(const wchar_t* text)
 {
-    auto* copy = static_cast<char*>(std::calloc(text.size() + 1, 1));
-    std::memcpy(copy, text.c_str(), text.size());
-    return copy;
+    std::free(lastGlobalError);
+    lastGlobalError = text ? copyWide(text) : nullptr;
 }
 
 hid_device_info* infoFor(const sim::Node& node)
 {
     auto* info = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
-    info->path = copyText(node.path);
+    info->path = strdup(node.path.c_str());
     info->vendor_id = node.vid;
     info->product_id = node.pid;
-    info->serial_number = copyWide(L"");
-    info->release_number = 0x0100;
-    info->manufacturer_string = copyWide(L"Simulation");
-    info->product_string = copyWide(L"Simulated mouse");
     info->usage_page = node.usagePage;
     info->usage = node.usage;
-    info->interface_number = node.interfaceNumber;
-    info->bus_type = HID_API_BUS_USB;
     return info;
 }
 
@@ -64,18 +71,10 @@ bool dead(const Link& link, const hid_device* dev)
     return !link.isPlugged || dev->generation != link.generation;
 }
 
-// The common checks of every call on an open handle; false with the handle's error set.
+// The common checks of every call on an open handle.
 bool usable(Link& link, hid_device* dev, sim::Op op)
 {
-    if (dead(link, dev)) {
-        dev->error = L"No such device";
-        return false;
-    }
-    if (link.takeFailure(op, dev->role)) {
-        dev->error = L"Input/output error";
-        return false;
-    }
-    return true;
+    return !dead(link, dev) && !link.takeFailure(op, dev->role);
 }
 
 std::deque<sim::Bytes>* inputQueue(Link& link, Role role)
@@ -94,25 +93,57 @@ int copyOut(const unsigned char* from, size_t available, unsigned char* to, size
     return int(n);
 }
 
+// Opens under the link's lock; the global error text is left to the caller.
+hid_device* openLocked(const char* path, const wchar_t*& failure)
+{
+    Link& link = Link::instance();
+    std::lock_guard<std::mutex> lock(link.mutex);
+    const sim::Node* node = path ? link.nodeAt(path) : nullptr;
+    if (!node || !link.isPlugged) {
+        failure = L"No such file or directory";
+        return nullptr;
+    }
+    if (link.takeFailure(sim::Op::Open, node->role)) {
+        failure = L"Permission denied";
+        return nullptr;
+    }
+    auto* dev = new hid_device_;
+    dev->role = node->role;
+    dev->generation = link.generation;
+    dev->epoch = link.epoch;
+    const int slot = sim::slot(node->role);
+    ++link.opens[slot];
+    link.peaks[slot] = std::max(link.peaks[slot], ++link.handles[slot]);
+    link.completed(sim::Op::Open, node->role);
+    return dev;
+}
+
 } // namespace
 
 extern "C" {
 
 int HID_API_EXPORT hid_init(void)
 {
+    GlobalErrorUse use;
+    registerGlobalError(nullptr);
     return 0;
 }
 
 int HID_API_EXPORT hid_exit(void)
 {
+    GlobalErrorUse use;
+    registerGlobalError(nullptr);
     return 0;
 }
 
 hid_device_info HID_API_EXPORT* hid_enumerate(unsigned short vendor_id, unsigned short product_id)
 {
+    GlobalErrorUse use;
+    registerGlobalError(nullptr);
+    // A real enumeration walks the system's device list, which takes a moment.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.readControlFile();
     if (!link.isPlugged)
         return nullptr;
     hid_device_info* head = nullptr;
@@ -131,9 +162,6 @@ void HID_API_EXPORT hid_free_enumeration(hid_device_info* devs)
     while (devs) {
         hid_device_info* next = devs->next;
         std::free(devs->path);
-        std::free(devs->serial_number);
-        std::free(devs->manufacturer_string);
-        std::free(devs->product_string);
         std::free(devs);
         devs = next;
     }
@@ -141,45 +169,11 @@ void HID_API_EXPORT hid_free_enumeration(hid_device_info* devs)
 
 hid_device* HID_API_EXPORT hid_open_path(const char* path)
 {
-    Link& link = Link::instance();
-    std::lock_guard<std::mutex> lock(link.mutex);
-    link.readControlFile();
-    const sim::Node* node = path ? link.nodeAt(path) : nullptr;
-    if (!node || !link.isPlugged) {
-        openError = L"No such file or directory";
-        return nullptr;
-    }
-    if (link.takeFailure(sim::Op::Open, node->role)) {
-        openError = L"Permission denied";
-        return nullptr;
-    }
-    auto* dev = new hid_device_;
-    dev->role = node->role;
-    dev->generation = link.generation;
-    dev->epoch = link.epoch;
-    dev->info = infoFor(*node);
-    const int slot = sim::slot(node->role);
-    ++link.opens[slot];
-    link.peaks[slot] = std::max(link.peaks[slot], ++link.handles[slot]);
-    openError = L"Success";
-    link.completed(sim::Op::Open, node->role);
+    GlobalErrorUse use;
+    const wchar_t* failure = nullptr;
+    hid_device* dev = openLocked(path, failure);
+    registerGlobalError(failure);
     return dev;
-}
-
-hid_device* HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short product_id, const wchar_t*)
-{
-    std::string path;
-    {
-        Link& link = Link::instance();
-        std::lock_guard<std::mutex> lock(link.mutex);
-        for (const sim::Node& node : link.nodes) {
-            if (node.vid == vendor_id && node.pid == product_id) {
-                path = node.path;
-                break;
-            }
-        }
-    }
-    return hid_open_path(path.c_str());
 }
 
 void HID_API_EXPORT hid_close(hid_device* dev)
@@ -192,7 +186,6 @@ void HID_API_EXPORT hid_close(hid_device* dev)
         if (dev->epoch == link.epoch)
             --link.handles[sim::slot(dev->role)];
     }
-    hid_free_enumeration(dev->info);
     delete dev;
 }
 
@@ -202,8 +195,8 @@ int HID_API_EXPORT hid_set_nonblocking(hid_device* dev, int nonblock)
     std::lock_guard<std::mutex> lock(link.mutex);
     if (dead(link, dev))
         return -1;
-    dev->nonblocking = nonblock != 0;
-    return 0;
+    // Reads honour their own timeout only; the device layer never asks for non-blocking reads.
+    return nonblock ? -1 : 0;
 }
 
 int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char* data, size_t length)
@@ -213,8 +206,7 @@ int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char*
     if (!usable(link, dev, sim::Op::SendFeature) || dev->role != Role::Command)
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Feature, dev->role, data, length);
-    if (link.firmware.onCommand(data, length))
-        link.firmwareChanged();
+    link.firmware.onCommand(data, length);
     link.completed(sim::Op::SendFeature, dev->role);
     return int(length);
 }
@@ -232,11 +224,6 @@ int HID_API_EXPORT hid_get_feature_report(hid_device* dev, unsigned char* data, 
     return n;
 }
 
-int HID_API_EXPORT hid_get_input_report(hid_device*, unsigned char*, size_t)
-{
-    return -1;
-}
-
 int HID_API_EXPORT hid_write(hid_device* dev, const unsigned char* data, size_t length)
 {
     Link& link = Link::instance();
@@ -244,8 +231,8 @@ int HID_API_EXPORT hid_write(hid_device* dev, const unsigned char* data, size_t 
     if (!usable(link, dev, sim::Op::Write))
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Output, dev->role, data, length);
-    if (dev->role == Role::Command && link.firmware.onOutput(data, length))
-        link.firmwareChanged();
+    if (dev->role == Role::Command)
+        link.firmware.onOutput(data, length);
     link.completed(sim::Op::Write, dev->role);
     return int(length);
 }
@@ -262,16 +249,12 @@ int HID_API_EXPORT hid_read_timeout(hid_device* dev, unsigned char* data, size_t
         return -1;
     }
     auto ready = [&] { return dead(link, dev) || (queue && !queue->empty()); };
-    if (dev->nonblocking)
-        milliseconds = 0;
     if (milliseconds < 0)
         link.changed.wait(lock, ready);
     else
         link.changed.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
-    if (dead(link, dev)) {
-        dev->error = L"No such device";
+    if (dead(link, dev))
         return -1;
-    }
     if (!queue || queue->empty())
         return 0;
     const sim::Bytes report = queue->front();
@@ -282,56 +265,13 @@ int HID_API_EXPORT hid_read_timeout(hid_device* dev, unsigned char* data, size_t
     return n;
 }
 
-int HID_API_EXPORT hid_read(hid_device* dev, unsigned char* data, size_t length)
-{
-    return hid_read_timeout(dev, data, length, -1);
-}
-
-int HID_API_EXPORT_CALL hid_get_manufacturer_string(hid_device*, wchar_t* string, size_t maxlen)
-{
-    std::wcsncpy(string, L"Simulation", maxlen);
-    return 0;
-}
-
-int HID_API_EXPORT_CALL hid_get_product_string(hid_device*, wchar_t* string, size_t maxlen)
-{
-    std::wcsncpy(string, L"Simulated mouse", maxlen);
-    return 0;
-}
-
-int HID_API_EXPORT_CALL hid_get_serial_number_string(hid_device*, wchar_t* string, size_t maxlen)
-{
-    std::wcsncpy(string, L"", maxlen);
-    return 0;
-}
-
-int HID_API_EXPORT_CALL hid_get_indexed_string(hid_device*, int, wchar_t*, size_t)
-{
-    return -1;
-}
-
-hid_device_info HID_API_EXPORT* hid_get_device_info(hid_device* dev)
-{
-    return dev ? dev->info : nullptr;
-}
-
 const wchar_t HID_API_EXPORT* hid_error(hid_device* dev)
 {
-    if (!dev)
-        return openError.c_str();
-    return dev->error.empty() ? L"Success" : dev->error.c_str();
-}
-
-const hid_api_version HID_API_EXPORT* hid_version(void)
-{
-    static const hid_api_version version
-        = { HID_API_VERSION_MAJOR, HID_API_VERSION_MINOR, HID_API_VERSION_PATCH };
-    return &version;
-}
-
-const char HID_API_EXPORT* hid_version_str(void)
-{
-    return HID_API_VERSION_STR;
+    if (!dev) {
+        GlobalErrorUse use;
+        return lastGlobalError ? lastGlobalError : L"Success";
+    }
+    return L"Success"; // the device layer reads only the error of a failed open
 }
 
 } // extern "C"

@@ -2,6 +2,7 @@
 
 #include "firmware.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -24,7 +25,6 @@ struct Link {
     unsigned epoch = 1; // bumped by every reset; older handles are not counted
     std::deque<Bytes> vendorQueue;
     std::vector<Report> record;
-    std::string code;
 
     struct Armed {
         Op op;
@@ -37,12 +37,9 @@ struct Link {
     int opens[3] = {};
     int handles[3] = {};
     int peaks[3] = {};
+    std::atomic<int> globalErrorOverlaps { 0 };
 
-    // Set from the environment for the preloaded library (README.md).
-    std::string stateFile;
-    std::string wireLogFile;
-    std::string controlFile;
-    size_t controlVendorLines = 0;
+    std::string wireLogFile; // Z4SIM_WIRELOG
 
     // All below expect the lock to be held.
     void resetLocked();
@@ -50,13 +47,10 @@ struct Link {
     void completed(Op op, Role role);
     void log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t length);
     void unplugLocked();
-    void firmwareChanged();
-    void readControlFile();
     const Node* nodeAt(const std::string& path) const;
 
 private:
     Link();
-    void configureFromEnvironment();
 };
 
 inline int slot(Role role)

@@ -1,8 +1,7 @@
 #pragma once
 
-// Control interface of the simulated mouse. The simulation implements hidapi's C functions over
-// a model of the firmware; tests link it in place of hidapi and use these calls to arrange the
-// mouse and to inspect what reached it. All calls are thread-safe.
+// Control interface of the simulated mouse (README.md): arranging the mouse and inspecting what
+// reached it. All calls are thread-safe.
 
 #include <cstdint>
 #include <string>
@@ -31,7 +30,6 @@ struct Node {
     unsigned short pid = kProductId;
     unsigned short usagePage = 0;
     unsigned short usage = 0;
-    int interfaceNumber = 0;
     Role role = Role::Other;
 };
 
@@ -44,9 +42,8 @@ struct Report {
     std::int64_t timeNs; // steady clock, comparable with nowNs()
 };
 
-// Enumeration layouts. Paths: "sim/hidraw0" command, "sim/hidraw1" vendor; a second mouse
-// adds "sim/hidraw2" and "sim/hidraw3".
-std::vector<Node> standardNodes(); // command (FF00/FF00) then vendor (FF01/0001)
+// Enumeration layouts (README.md).
+std::vector<Node> standardNodes(); // "sim/hidraw0" command (FF00/FF00), "sim/hidraw1" vendor
 std::vector<Node> commandOnlyNodes();
 std::vector<Node> twoMiceNodes(); // both mice lead to the same firmware
 void setNodes(const std::vector<Node>& nodes);
@@ -60,7 +57,6 @@ void setCode(const std::string& code);
 
 void unplug(); // every open handle fails from now on; enumeration and opening find nothing
 void plug();
-bool plugged();
 // Unplugs right after the nth next successful call of op on the given interface.
 void unplugAfter(Op op, int nth, Role iface = Role::Command);
 // Makes the nth next call of op on the given interface fail (returns -1, or no handle).
@@ -76,40 +72,25 @@ std::int64_t nowNs();
 // Vendor input reports, delivered in order to reads on the vendor interface. A read shorter
 // than the report gets its first bytes.
 void queueVendorReport(const Bytes& report);
-int pendingVendorReports();
 
 // Firmware state. Out-of-range profiles or macro IDs read as empty and are ignored on write.
 Bytes profileImage(int profile);
 void setProfileImage(int profile, const Bytes& image);
-Bytes keyMatrix(int profile);
 void setKeyMatrix(int profile, const Bytes& matrix);
 Bytes macro(int macroId);
-void setMacro(int macroId, const Bytes& block);
 int reportRate(int profile);
 void setReportRate(int profile, int rate);
-int dpiStage(int profile);
 void setDpiStage(int profile, int stage);
-int currentProfile();
 void setCurrentProfile(int profile);
-int lightingType();
 void setLightingType(int type);
-int functionOption();
-void setFunctionOption(int option);
-void setFirmwareVersion(int major, int minor);
-int stopMacroCount(); // 08H commands received
 int rejectedCommands(); // bad checksum, unknown code, bad profile/macro ID or block length
 
 // Handle bookkeeping, per interface.
 int openCount(Role iface); // successful opens since reset
 int openHandles(Role iface); // handles open right now
 int peakOpenHandles(Role iface); // most handles open at the same time since reset
-
-// Persistence in a small text file (see README.md).
-bool saveState(const std::string& path);
-bool loadState(const std::string& path);
-
-// The checksum and the unscrambling the firmware applies, for tests that read the wire.
-unsigned char checksum(const unsigned char* packet9);
-void unscramblePacket(unsigned char* bytes8, const std::string& code);
+// Calls sharing hidapi's global error text (init, enumerate, open by path, hid_error without a
+// handle) that overlapped another such call since reset.
+int globalErrorOverlaps();
 
 } // namespace sim

@@ -1,9 +1,9 @@
 #include "store/appconfig.h"
 #include "testsupport.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -41,18 +41,6 @@ private slots:
         dir.reset();
     }
 
-    void shorterSaveKeepsOldEntries()
-    {
-        open();
-        config->save(texts(32));
-        config->save(texts(30));
-        config->settings()->sync();
-        const QSettings disk(live(), QSettings::IniFormat);
-        QCOMPARE(disk.value(QStringLiteral("common/total")).toInt(), 30);
-        QCOMPARE(disk.value(QStringLiteral("common/31")).toString(), QStringLiteral("e31"));
-        QCOMPARE(config->load(), texts(30));
-    }
-
     void missingEntryReadsZero()
     {
         openWith("[common]\ntotal=3\n0=a\n2=c\n");
@@ -63,34 +51,42 @@ private slots:
     {
         QTest::addColumn<QByteArray>("total");
         QTest::addColumn<int>("entries");
-        QTest::newRow("huge") << QByteArray("2000000000") << int(AppConfig::kMaxEntries);
         QTest::newRow("past int") << QByteArray("99999999999999") << int(AppConfig::kMaxEntries);
         QTest::newRow("negative") << QByteArray("-5") << 0;
         QTest::newRow("text") << QByteArray("many") << 0;
-        QTest::newRow("empty") << QByteArray("") << 0;
     }
     void damagedTotal()
     {
         QFETCH(QByteArray, total);
         QFETCH(int, entries);
         openWith("[common]\ntotal=" + total + "\n0=first\n");
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(config->load().size(), entries);
-        QVERIFY2(clock.elapsed() < 2000, "reading a damaged count must stay quick");
     }
 
-    void resetRestoresFactoryWithoutPendingChanges()
+    // Both files have the same size, so only their times tell them apart while the settings
+    // cache still holds the flushed file. A clash needs both writes in one clock tick: the runs
+    // are many and, where there is one, in memory, where nothing waits for the disk.
+    void resetNeverRestoresPendingChanges()
     {
-        QVERIFY(dir->write(QStringLiteral("apConfigD.bin"), "[common]\ntotal=1\n0=factory\n"));
-        open();
-        config->save(texts(5)); // still pending in the old object
-        config->reset();
-        QCOMPARE(config->load(), QVariantList { QStringLiteral("factory") });
-        config.reset(); // whatever is destroyed now must not write the old entries back
-        const QSettings disk(live(), QSettings::IniFormat);
-        QCOMPARE(disk.value(QStringLiteral("common/total")).toInt(), 1);
-        QVERIFY(!disk.contains(QStringLiteral("common/4")));
+        const QTemporaryDir memory(
+            QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/z4-XXXXXX") : QString());
+        const QString liveFile = memory.filePath(QStringLiteral("apConfig.bin"));
+        const QString factoryFile = memory.filePath(QStringLiteral("apConfigD.bin"));
+        {
+            QSettings factoryCopy(factoryFile, QSettings::IniFormat);
+            factoryCopy.setValue(QStringLiteral("common/total"), 1);
+            factoryCopy.setValue(QStringLiteral("common/0"), QStringLiteral("factory"));
+        }
+        for (int run = 0; run < 1000; ++run) {
+            AppConfig reset(new QSettings(liveFile, QSettings::IniFormat), factoryFile);
+            reset.save({ QStringLiteral("changed") }); // still pending in the old object
+            reset.reset();
+            QVERIFY2(
+                reset.load() == QVariantList { QStringLiteral("factory") }, qPrintable(QString::number(run)));
+        }
+        QFile disk(liveFile);
+        QVERIFY(disk.open(QIODevice::ReadOnly));
+        QVERIFY(!disk.readAll().contains("changed"));
     }
 
     void resetWithoutFactoryStartsEmpty()

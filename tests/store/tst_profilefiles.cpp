@@ -71,9 +71,11 @@ private slots:
     void exportThenImportIntoAnotherProfile()
     {
         chosen = path("p2.pf");
+        QVERIFY(dir->write("p2.pf", "[common]\nimportProfile=4\nstale=1\n")); // replaced whole
         QVERIFY(files->exportProfile(2));
         QCOMPARE(captions, (QStringList { "Save File", "Profile(*.pf)" }));
         QCOMPARE(liveFile->value("common/importProfile").toInt(), 2);
+        QVERIFY(!QSettings(chosen, QSettings::IniFormat).contains("common/stale"));
         // The export carries the live state of the moment; change the live profile 2 afterwards.
         fill(*liveFile, 3);
         files->importProfile(5);
@@ -111,15 +113,9 @@ private slots:
         QCOMPARE(store->value(FwGroup::Profile, 2, 0), 1002u);
     }
 
-    void reset_data()
+    void resetAlsoRestoresProfileZero()
     {
-        QTest::addColumn<int>("profile");
-        QTest::newRow("four") << 4;
-        QTest::newRow("zero") << 0;
-    }
-    void reset()
-    {
-        QFETCH(int, profile);
+        const int profile = 4;
         files->resetProfile(profile);
         for (const QString& g : ProfileFiles::groups()) {
             QCOMPARE(first(*liveFile, g, 0), 9000u);
@@ -129,46 +125,31 @@ private slots:
         QCOMPARE(store->value(FwGroup::Profile, profile, 0), 9000u + profile);
     }
 
-    void defaultGroup()
-    {
-        QCOMPARE(files->defaultGroup("other_fw", 1).value(0).toUInt(), 9001u);
-        QVERIFY(files->defaultGroup("nothing", 1).isEmpty());
-        QVERIFY(ProfileFiles(*store, path("none.bin")).defaultGroup("profile_fw", 0).isEmpty());
-    }
-
-    void exportReplacesExistingTarget()
-    {
-        chosen = path("same.pf");
-        QVERIFY(dir->write("same.pf", "[common]\nimportProfile=4\nstale=1\n"));
-        QVERIFY(files->exportProfile(1));
-        const QSettings exported(chosen, QSettings::IniFormat);
-        QCOMPARE(exported.value("common/importProfile").toInt(), 1);
-        QVERIFY(!exported.contains("common/stale"));
-        QCOMPARE(first(exported, "profile_fw", 5), 1005u);
-    }
-
     void exportRefusesLiveFile()
     {
         chosen = path("p_Z4.bin");
         QVERIFY(!files->exportProfile(3));
         QVERIFY(!liveFile->contains("common/importProfile"));
         QCOMPARE(first(QSettings(chosen, QSettings::IniFormat), "profile_fw", 3), 1003u);
-    }
-
-    void exportToUnwritablePlaceFails()
-    {
         chosen = path("no/such/folder/x.pf");
         QVERIFY(!files->exportProfile(0));
     }
 
-    void realDialogCancelled()
+    // A live file that takes no writes keeps its old marker; a copy of it would name the
+    // wrong profile.
+    void exportFailsWhenTheMarkerIsNotWritten()
     {
-        ProfileFiles real(*store, path("pD_Z4.bin"));
-        QString title;
-        testsupport::ModalAnswerer answerer([&title](QWidget* modal) { title = modal->windowTitle(); });
-        QVERIFY(!real.exportProfile(2));
-        QCOMPARE(answerer.answered, 1);
-        QCOMPARE(title, QStringLiteral("Save File"));
+        static const QSettings::Format unwritable = QSettings::registerFormat(
+            QStringLiteral("ini"), [](QIODevice&, QSettings::SettingsMap&) { return true; },
+            [](QIODevice&, const QSettings::SettingsMap&) { return false; });
+        QVERIFY(dir->write("old.bin", "[common]\nimportProfile=4\n"));
+        QSettings live(path("old.bin"), unwritable);
+        ProfileStore oldStore(&live);
+        ProfileFiles exporter(oldStore, path("pD_Z4.bin"));
+        exporter.setSaveChooser(answer());
+        chosen = path("x.pf");
+        QVERIFY(!exporter.exportProfile(2));
+        QVERIFY(!QFile::exists(chosen));
     }
 };
 

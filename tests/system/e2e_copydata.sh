@@ -12,7 +12,7 @@ title=$(config_value "$prog/modules/setting/apConfig.bin" common name)
 "$prog/z4config" &
 pid=$!
 window_of "$pid" 30 >/dev/null || fail "no window within 30 s"
-socket="$TMPDIR/z4config-copydata-$(id -u)"
+socket="$XDG_RUNTIME_DIR/z4config-copydata-$(id -u)"
 [ -S "$socket" ] || fail "no socket at $socket"
 
 boxes() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
@@ -36,7 +36,6 @@ for frame in "0x2510 abc 3" "0x250F abc 4" "0x250F abc 0x10001"; do
     status=0
     "$send" "$socket" $frame 5000 || status=$?
     [ "$status" = 0 ] || fail "frame '$frame': sender ended with $status"
-    sleep 0.3
     [ "$(boxes)" = "$before" ] || fail "frame '$frame' showed a box"
 done
 

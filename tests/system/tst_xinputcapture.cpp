@@ -33,111 +33,76 @@ QString transition(bool down, int code)
 class tst_XInputCapture : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-
-    void keys_data();
-    void keys();
-    void buttons_data();
-    void buttons();
-
-private:
     QString log() const { return widget->view()->rootObject()->property("log").toString(); }
     void xdotool(const QStringList& arguments);
 
     QTemporaryDir dir;
     std::unique_ptr<Widget> widget;
     std::unique_ptr<InputHook> hook;
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        widget = std::make_unique<Widget>();
+        const QString scene = dir.filePath(QStringLiteral("capture.qml"));
+        QFile file(scene);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(testScene);
+        file.close();
+        widget->view()->setSource(QUrl::fromLocalFile(scene));
+        QVERIFY(widget->view()->rootObject());
+
+        hook = std::make_unique<InputHook>();
+        QVERIFY2(hook->install(), "no X display with XInput 2.1");
+        hook->setKeyCallback(&Widget::keyReport, widget.get());
+        hook->setMouseCallback(&Widget::mouseReport, widget.get());
+    }
+    void init() { widget->view()->rootObject()->setProperty("log", QString()); }
+    void cleanupTestCase()
+    {
+        if (hook)
+            hook->uninstall();
+        hook.reset();
+        widget.reset();
+    }
+    void keys_data()
+    {
+        QTest::addColumn<QString>("keysym");
+        QTest::addColumn<int>("usage");
+        QTest::addColumn<int>("alongside"); // a modifier xdotool itself holds around the key, or 0
+
+        QTest::newRow("a") << "a" << 0x04 << 0;
+        QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
+        QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
+    }
+    void keys()
+    {
+        QFETCH(QString, keysym);
+        QFETCH(int, usage);
+        QFETCH(int, alongside);
+        xdotool({ QStringLiteral("key"), keysym });
+        const QString expected = alongside ? transition(true, alongside) + transition(true, usage)
+                + transition(false, alongside) + transition(false, usage)
+                                           : transition(true, usage) + transition(false, usage);
+        QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
+    }
+    void rightButton()
+    {
+        const QString button = QStringLiteral("3");
+        const int code = 0xF1; // X numbers it 3, the mouse 0xF1
+        xdotool({ QStringLiteral("mousemove"), QStringLiteral("123"), QStringLiteral("45") });
+        xdotool({ QStringLiteral("click"), QStringLiteral("4") }); // the wheel is never reported
+        xdotool({ QStringLiteral("click"), button });
+        const QString expected = QStringLiteral("d%1@123,45;u%1@123,45;").arg(code);
+        QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
+    }
 };
-
-void tst_XInputCapture::initTestCase()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed");
-    widget = std::make_unique<Widget>();
-    const QString scene = dir.filePath(QStringLiteral("capture.qml"));
-    QFile file(scene);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(testScene);
-    file.close();
-    widget->view()->setSource(QUrl::fromLocalFile(scene));
-    QVERIFY(widget->view()->rootObject());
-
-    hook = std::make_unique<InputHook>();
-    QVERIFY2(hook->install(), "no X display with XInput 2.1");
-    hook->setKeyCallback(&Widget::keyReport, widget.get());
-    hook->setMouseCallback(&Widget::mouseReport, widget.get());
-}
-
-void tst_XInputCapture::init()
-{
-    widget->view()->rootObject()->setProperty("log", QString());
-}
-
-void tst_XInputCapture::cleanupTestCase()
-{
-    if (hook)
-        hook->uninstall();
-    hook.reset();
-    widget.reset();
-}
 
 void tst_XInputCapture::xdotool(const QStringList& arguments)
 {
     QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), arguments), 0);
-}
-
-void tst_XInputCapture::keys_data()
-{
-    QTest::addColumn<QString>("keysym");
-    QTest::addColumn<int>("usage");
-    QTest::addColumn<int>("alongside"); // a modifier xdotool itself holds around the key, or 0
-
-    QTest::newRow("a") << "a" << 0x04 << 0;
-    QTest::newRow("0") << "0" << 0x27 << 0;
-    QTest::newRow("F12") << "F12" << 0x45 << 0;
-    QTest::newRow("Up") << "Up" << 0x52 << 0;
-    QTest::newRow("keypad Enter") << "KP_Enter" << 0x58 << 0;
-    QTest::newRow("keypad divide") << "KP_Divide" << 0x54 << 0;
-    QTest::newRow("left Ctrl") << "Control_L" << 0xE0 << 0;
-    QTest::newRow("right Ctrl") << "Control_R" << 0xE4 << 0xE0;
-    QTest::newRow("right Shift") << "Shift_R" << 0xE5 << 0xE1;
-    QTest::newRow("left Alt") << "Alt_L" << 0xE2 << 0;
-}
-
-void tst_XInputCapture::keys()
-{
-    QFETCH(QString, keysym);
-    QFETCH(int, usage);
-    QFETCH(int, alongside);
-    xdotool({ QStringLiteral("key"), keysym });
-    const QString expected = alongside ? transition(true, alongside) + transition(true, usage)
-            + transition(false, alongside) + transition(false, usage)
-                                       : transition(true, usage) + transition(false, usage);
-    QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
-}
-
-void tst_XInputCapture::buttons_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("code");
-
-    QTest::newRow("left") << "1" << 0xF0;
-    QTest::newRow("middle") << "2" << 0xF2;
-    QTest::newRow("right") << "3" << 0xF1;
-}
-
-void tst_XInputCapture::buttons()
-{
-    QFETCH(QString, button);
-    QFETCH(int, code);
-    xdotool({ QStringLiteral("mousemove"), QStringLiteral("123"), QStringLiteral("45") });
-    xdotool({ QStringLiteral("click"), QStringLiteral("4") }); // the wheel is never reported
-    xdotool({ QStringLiteral("click"), button });
-    const QString expected = QStringLiteral("d%1@123,45;u%1@123,45;").arg(code);
-    QTRY_COMPARE_WITH_TIMEOUT(log(), expected, 3000);
 }
 
 QTEST_MAIN(tst_XInputCapture)

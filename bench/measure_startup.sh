@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Measures, on the built program folder, the time from exec to a visible window and the peak
 # resident memory over a short run. Not a test: prints figures for a person to compare.
-#   xvfb-run -a tests/e2e/measure_startup.sh build/bin [runs]
-source "$(dirname "$0")/lib.sh"
+#   xvfb-run -a bench/measure_startup.sh build/bin [runs]
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 make_sandbox "$1"
 runs=${2:-5}
 export QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software}
