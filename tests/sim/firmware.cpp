@@ -1,6 +1,9 @@
 #include "firmware.h"
 
 #include <algorithm>
+#include <istream>
+#include <ostream>
+#include <sstream>
 
 namespace sim {
 
@@ -233,6 +236,70 @@ void Firmware::loadSample()
     }
     current = 3;
     lighting = 1;
+}
+
+namespace {
+std::string toHex(const Bytes& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string text;
+    for (unsigned char b : bytes) {
+        text += digits[b >> 4];
+        text += digits[b & 15];
+    }
+    return text;
+}
+
+// A block of the wrong length or with a stray character is skipped, not half taken.
+void fromHex(const std::string& text, Bytes& out)
+{
+    if (text.size() != size_t(2 * kBlockLength)
+        || text.find_first_not_of("0123456789abcdef") != std::string::npos)
+        return;
+    for (size_t i = 0; i < size_t(kBlockLength); ++i)
+        out[i] = (unsigned char)std::stoi(text.substr(2 * i, 2), nullptr, 16);
+}
+} // namespace
+
+void Firmware::save(std::ostream& out) const
+{
+    out << "current " << current << "\nlighting " << lighting << '\n';
+    for (int p = 0; p < kProfiles; ++p) {
+        out << "profile " << p << " image " << toHex(images[size_t(p)]) << '\n';
+        out << "profile " << p << " matrix " << toHex(matrices[size_t(p)]) << '\n';
+        out << "profile " << p << " rate " << rates[size_t(p)] << '\n';
+        out << "profile " << p << " stage " << stages[size_t(p)] << '\n';
+    }
+    for (int id = 1; id <= kMacroSlots; ++id)
+        out << "macro " << id << ' ' << toHex(macros[size_t(id) - 1]) << '\n';
+}
+
+// Unknown or damaged lines are skipped; what parses is taken.
+void Firmware::load(std::istream& in)
+{
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string what, field, hex;
+        int index = -1;
+        words >> what;
+        if (what == "current")
+            words >> current;
+        else if (what == "lighting")
+            words >> lighting;
+        else if (what == "macro" && (words >> index >> hex) && validMacro(index))
+            fromHex(hex, macros[size_t(index) - 1]);
+        else if (what == "profile" && (words >> index >> field) && validProfile(index)) {
+            if (field == "image" && (words >> hex))
+                fromHex(hex, images[size_t(index)]);
+            else if (field == "matrix" && (words >> hex))
+                fromHex(hex, matrices[size_t(index)]);
+            else if (field == "rate")
+                words >> rates[size_t(index)];
+            else if (field == "stage")
+                words >> stages[size_t(index)];
+        }
+    }
 }
 
 } // namespace sim

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <iosfwd>
 
 namespace sim {
 
@@ -39,6 +40,9 @@ public:
     bool withholdBlocks = false;
 
     void loadSample();
+    // The mouse's memory as text lines, so that it can outlive the program (Z4SIM_STATE).
+    void save(std::ostream& out) const;
+    void load(std::istream& in);
 
 private:
     bool apply(const unsigned char* p);

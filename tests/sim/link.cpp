@@ -32,6 +32,10 @@ Link::Link()
     wireLogFile = environment("Z4SIM_WIRELOG");
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
         firmware.loadSample();
+    stateFile = environment("Z4SIM_STATE");
+    std::ifstream state(stateFile);
+    if (!stateFile.empty() && state)
+        firmware.load(state);
 }
 
 void Link::resetLocked()
@@ -72,6 +76,20 @@ void Link::completed(Op op, Role role)
             return;
         }
     }
+}
+
+void Link::firmwareChanged(bool changed)
+{
+    if (!changed || stateFile.empty())
+        return;
+    const std::string temporary = stateFile + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        firmware.save(out);
+        if (!out)
+            return;
+    }
+    std::rename(temporary.c_str(), stateFile.c_str());
 }
 
 void Link::log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t length)

@@ -40,6 +40,10 @@ struct Link {
     std::atomic<int> globalErrorOverlaps { 0 };
 
     std::string wireLogFile; // Z4SIM_WIRELOG
+    std::string stateFile; // Z4SIM_STATE
+
+    // Rewrites the state file after a command or block changed what the mouse stores.
+    void firmwareChanged(bool changed);
 
     // All below expect the lock to be held.
     void resetLocked();
