@@ -52,6 +52,15 @@ QByteArray escapeNonAscii(const QByteArray& utf8)
     return out;
 }
 
+// QSettings keeps the changes of a write that failed in its process-wide cache, and later
+// readers of the same file would see them as if they were on disk. So nothing is changed in a
+// file that cannot be written: the file itself and, for the atomic replace, its folder.
+bool writable(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
 // Writes the pending changes, then turns the file's non-ASCII characters into escapes.
 bool syncEscaped(QSettings& settings)
 {
@@ -174,7 +183,7 @@ QStringList MacroLibrary::lines(const QString& name) const
 
 bool MacroLibrary::saveLines(const QString& name, const QStringList& lines)
 {
-    if (!exists(name))
+    if (!exists(name) || !writable(filePath(name)))
         return false;
     QSettings settings(filePath(name), QSettings::IniFormat);
     settings.remove(kLinesGroup);
@@ -207,7 +216,7 @@ QVariantList MacroLibrary::config(const QString& name) const
 
 bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
 {
-    if (!exists(name) || config.size() < 2)
+    if (!exists(name) || config.size() < 2 || !writable(filePath(name)))
         return false;
     QSettings settings(filePath(name), QSettings::IniFormat);
     settings.setValue(kIndexKey, config.at(0).toInt());

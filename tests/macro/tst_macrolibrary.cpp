@@ -83,6 +83,20 @@ private slots:
         file.beginGroup("macro");
         QVERIFY2(file.childKeys().size() == lines.size(), "stale lines left in the file");
     }
+    // A refused write must not linger in the settings cache and be read back as if saved.
+    void failedSaveIsNeverReadBack()
+    {
+        if (QFileInfo(QStringLiteral("/")).isWritable())
+            QSKIP("running with rights that ignore file permissions");
+        const QString name = lib->create();
+        QVERIFY(lib->saveLines(name, { "A    [Down]" }));
+        QFile::setPermissions(work->filePath(kFolder), QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(path(name), QFile::ReadOwner);
+        QVERIFY(!lib->saveLines(name, { "B    [Down]" }));
+        QCOMPARE(lib->lines(name), QStringList { "A    [Down]" });
+        QFile::setPermissions(
+            work->filePath(kFolder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     // Non-ASCII characters are written as \x escapes, as Qt's INI writer did without a codec, so
     // files and exports stay in that format; a hex digit right after an escape is escaped too.
     void nonAsciiWrittenAsEscapes()
