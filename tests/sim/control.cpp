@@ -125,6 +125,18 @@ void queueVendorReport(const Bytes& report)
     link().changed.notify_all();
 }
 
+Bytes keyMatrix(int profile)
+{
+    auto lock = locked();
+    return validProfile(profile) ? link().firmware.matrices[size_t(profile)] : Bytes();
+}
+
+int currentProfile()
+{
+    auto lock = locked();
+    return link().firmware.current;
+}
+
 Bytes profileImage(int profile)
 {
     auto lock = locked();

@@ -76,11 +76,13 @@ void queueVendorReport(const Bytes& report);
 // Firmware state. Out-of-range profiles or macro IDs read as empty and are ignored on write.
 Bytes profileImage(int profile);
 void setProfileImage(int profile, const Bytes& image);
+Bytes keyMatrix(int profile);
 void setKeyMatrix(int profile, const Bytes& matrix);
 Bytes macro(int macroId);
 int reportRate(int profile);
 void setReportRate(int profile, int rate);
 void setDpiStage(int profile, int stage);
+int currentProfile();
 void setCurrentProfile(int profile);
 void setLightingType(int type);
 int rejectedCommands(); // bad checksum, unknown code, bad profile/macro ID or block length
