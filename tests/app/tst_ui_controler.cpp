@@ -24,8 +24,6 @@ private slots:
     void init();
     void cleanup();
     void setBusyLocksTheViewForItsInterval();
-    void sceneDragMovesTheWindow();
-    void sceneCloseButtonEndsWithOnMinimize();
     void sceneCallsOnlyExistingSlots();
     void burstOfChangesGivesOneDetection();
     void sceneStartsOnlyOnceTheEventLoopRuns();
@@ -34,21 +32,10 @@ private slots:
     void customFilePathUnreadableWarnsOnce();
 
 private:
-    void showRunningScene();
-
     testsupport::WorkDir dir; // the view opens its settings files below the working folder
     QWidget* host = nullptr;
     Ui_Controler* controller = nullptr;
 };
-
-// The root stays invisible, and so deaf to the mouse, until its start-up animation runs.
-void tst_Ui_Controler::showRunningScene()
-{
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
-    QVERIFY(QMetaObject::invokeMethod(controller->view->rootObject(), "run"));
-    QTRY_VERIFY(controller->view->rootObject()->isVisible());
-}
 
 void tst_Ui_Controler::init()
 {
@@ -72,28 +59,7 @@ void tst_Ui_Controler::setBusyLocksTheViewForItsInterval()
     QTRY_VERIFY_WITH_TIMEOUT(view->isEnabled(), 2000);
 }
 
-void tst_Ui_Controler::sceneDragMovesTheWindow()
-{
-    host->move(200, 200);
-    showRunningScene();
-    const QPoint start = host->pos();
-    QTest::mousePress(controller->view, Qt::LeftButton, {}, QPoint(500, 300));
-    QTest::mouseMove(controller->view, QPoint(505, 297));
-    QTest::mouseRelease(controller->view, Qt::LeftButton, {}, QPoint(505, 297));
-    QCOMPARE(host->pos(), start + QPoint(5, -3));
-}
 
-void tst_Ui_Controler::sceneCloseButtonEndsWithOnMinimize()
-{
-    showRunningScene();
-    QQuickItem* closeButton
-        = controller->view->rootObject()->findChild<QQuickItem*>(QStringLiteral("closeButton"));
-    QVERIFY(closeButton);
-    const QPointF centre
-        = closeButton->mapToScene(QPointF(closeButton->width() / 2, closeButton->height() / 2));
-    QTest::mouseClick(controller->view, Qt::LeftButton, {}, centre.toPoint());
-    QTRY_VERIFY_WITH_TIMEOUT(!host->isVisible(), 3000);
-}
 
 // A call of a slot that does not exist fails only when the scene reaches it; this finds every
 // such call in the compiled-in scene at once.
@@ -203,9 +169,7 @@ void tst_Ui_Controler::sceneStartsOnlyOnceTheEventLoopRuns()
     QQuickItem* root = widget.view()->rootObject();
     QVERIFY(root);
     widget.startScene();
-    QVERIFY(!root->property("initialized").toBool());
     QVERIFY(!root->isVisible());
-    QTRY_VERIFY(root->property("initialized").toBool());
     QTRY_VERIFY(root->isVisible());
 }
 
