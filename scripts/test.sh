@@ -7,6 +7,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 jobs=$(nproc)
+# A compiler cache makes repeated runs on the same machine quick; paths below the source
+# folder are hashed relative to it, so another clone of the project shares the cache.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$root
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
 run_ctest() { # build-folder [ctest args...]
     local dir=$1
@@ -16,13 +23,13 @@ run_ctest() { # build-folder [ctest args...]
 
 "$root/scripts/check-windows.sh"
 echo "== normal build"
-cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON
+cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON "${launcher[@]}"
 cmake --build "$root/build-test" -j "$jobs"
 run_ctest "$root/build-test"
 "$root/scripts/check-package.sh" "$root/build-test"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=address,undefined
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=address,undefined "${launcher[@]}"
 cmake --build "$root/build-asan" -j "$jobs"
 # Leaks are reported; only those inside third-party libraries are suppressed (see the file).
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0 \
@@ -30,7 +37,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$root/scr
 
 if [ -f "$root/tests/device/CMakeLists.txt" ]; then
     echo "== ThreadSanitizer (listener)"
-    cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=thread
+    cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=thread "${launcher[@]}"
     cmake --build "$root/build-tsan" -j "$jobs" --target tst_ms_ht66fb560
     TSAN_OPTIONS=halt_on_error=1 run_ctest "$root/build-tsan" -L listener
 fi
