@@ -21,11 +21,23 @@ before=$(installed)
 xhost +si:localuser:nobody >/dev/null || fail "cannot let the user nobody reach the X server"
 
 data=$sandbox/home/.local/share/z4config/modules
+# The user nobody may not reach the build folder: the simulated mouse and a sanitizer build's
+# suppressions go beside the installation. Before a sanitizer's runtime, a preloaded library
+# is fine here.
+cp "$preload" "$sandbox/sim.so"
+lsan=${LSAN_OPTIONS:-}
+supp=$(sed -En 's/(^|.*:)suppressions=([^:]*).*/\2/p' <<<"$lsan")
+if [ -n "$supp" ]; then
+    cp "$supp" "$sandbox/lsan.supp"
+    lsan=${lsan/"$supp"/"$sandbox/lsan.supp"}
+fi
 start_as_nobody() {
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env -i DISPLAY="$DISPLAY" HOME="$sandbox/home" TMPDIR="$sandbox/tmp" \
         XDG_RUNTIME_DIR="$sandbox/run" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
-        LD_PRELOAD="$preload" Z4SIM_STATE="$sandbox/tmp/mouse.state" "$stage/bin/z4config" &
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" LSAN_OPTIONS="$lsan" \
+        UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LD_PRELOAD="$sandbox/sim.so" Z4SIM_STATE="$sandbox/tmp/mouse.state" \
+        "$stage/bin/z4config" &
     pid=$!
     window_of "$pid" 30 >/dev/null || fail "the installed program showed no window"
 }
