@@ -1,0 +1,31 @@
+import QtQuick
+
+// Page of the page area; the model main item calls the functions below.
+Item {
+    id: page_Macro
+    objectName: "page_Macro"
+    width: 736
+    height: 484
+
+    function initUI() {
+    }
+    function refreshUI() {
+    }
+    function translateStrings(code) {
+    }
+    function pageApply() {
+    }
+    function pageReset() {
+    }
+
+    Text {
+        objectName: "page_Macro_title"
+        x: 16
+        y: 12
+        text: mainIten.globalSetting_stringList[75] || "MACRO"
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size + 4
+        font.bold: true
+        color: mainIten.globalSetting_color
+    }
+}
