@@ -1,0 +1,184 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import "controls.js" as Controls
+
+// Closed box showing the current entry; a click unrolls the entries below it. Entries are a
+// ListModel with a textX role or an array of strings / {textX} objects.
+Item {
+    id: dropdownList
+    property var mdItems: []
+    property int defaultIndex: -1
+    property int rowHeight: 24
+    property int maxVisibleRows: 10
+    readonly property bool isOpen: listFrame.open
+    readonly property alias text: currentText.text
+    signal listElementClicked(int index)
+    signal listOpened()
+    signal listClosed()
+
+    readonly property int itemCount: Controls.itemCount(mdItems)
+    readonly property string optionsWord: mainIten.globalSetting_stringList
+                                          ? mainIten.globalSetting_stringList[1] || "OPTIONS" : "OPTIONS"
+
+    function setCurIndex(index) {
+        defaultIndex = Controls.clampInt(index, -1, 0x7fffffff, -1)
+    }
+    function getCurIndex() {
+        return defaultIndex
+    }
+    function showList() {
+        if (listFrame.open)
+            return
+        listFrame.open = true
+        listOpened()
+    }
+    function closeList() {
+        if (!listFrame.open)
+            return
+        listFrame.open = false
+        listClosed()
+    }
+
+    implicitWidth: 160
+    implicitHeight: 28
+    opacity: enabled ? 1.0 : 0.2
+    onEnabledChanged: if (!enabled) closeList()
+
+    Connections {
+        target: mainIten
+        function onEmptyAreaPressed() { dropdownList.closeList() }
+    }
+
+    Rectangle {
+        id: fallbackBox
+        anchors.fill: parent
+        visible: !boxPicture.ready
+        radius: 4
+        color: "#1E2630"
+        border.width: 1
+        border.color: boxArea.containsMouse || listFrame.open ? mainIten.globalSetting_color
+                                                              : Qt.rgba(0, 1, 1, 0.22)
+        Behavior on border.color { ColorAnimation { duration: 100 } }
+    }
+
+    Picture {
+        id: boxPicture
+        anchors.fill: parent
+        name: "btnFrame"
+    }
+
+    Text {
+        id: currentText
+        anchors.left: parent.left
+        anchors.right: arrow.left
+        anchors.leftMargin: 10
+        anchors.rightMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        elide: Text.ElideRight
+        text: Controls.dropdownText(dropdownList.mdItems, dropdownList.defaultIndex, dropdownList.optionsWord)
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        color: boxArea.containsMouse || listFrame.open ? mainIten.globalSetting_color
+                                                       : mainIten.globalSetting_color_enable
+        Behavior on color { ColorAnimation { duration: 100 } }
+    }
+
+    Text {
+        id: arrow
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        text: "\u25BC"
+        font.pixelSize: Math.max(8, mainIten.globalSetting_size - 3)
+        color: currentText.color
+        rotation: listFrame.open ? 180 : 0
+        Behavior on rotation { NumberAnimation { duration: 120 } }
+    }
+
+    MouseArea {
+        id: boxArea
+        objectName: dropdownList.objectName + "_button"
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: listFrame.open ? dropdownList.closeList() : dropdownList.showList()
+    }
+
+    // Unrolls downwards; drawn above the items that follow the drop-down in its parent.
+    Rectangle {
+        id: listFrame
+        objectName: dropdownList.objectName + "_list"
+        property bool open: false
+        readonly property real fullHeight: Math.min(dropdownList.itemCount, dropdownList.maxVisibleRows)
+                                           * dropdownList.rowHeight + 2
+        y: dropdownList.height + 2
+        z: 100
+        width: dropdownList.width
+        height: open ? fullHeight : 0
+        visible: height > 0
+        clip: true
+        radius: 4
+        color: "#F2151B24"
+        border.width: 1
+        border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
+        Behavior on height {
+            NumberAnimation {
+                duration: Controls.unrollDuration(mainIten.animation_speed, dropdownList.itemCount)
+                easing.type: Easing.OutCubic
+            }
+        }
+
+        ListView {
+            id: rows
+            x: 1
+            y: 1
+            width: listFrame.width - 2
+            height: listFrame.fullHeight - 2
+            boundsBehavior: Flickable.StopAtBounds
+            model: dropdownList.mdItems
+            delegate: Item {
+                id: row
+                required property var model
+                required property int index
+                readonly property bool current: index === dropdownList.defaultIndex
+                width: rows.width
+                height: dropdownList.rowHeight
+
+                Rectangle {
+                    id: rowGlow
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    radius: 3
+                    color: mainIten.globalSetting_color
+                    opacity: rowArea.containsMouse ? 0.18 : row.current ? 0.08 : 0
+                    Behavior on opacity { NumberAnimation { duration: 80 } }
+                }
+                Text {
+                    id: rowText
+                    anchors.fill: parent
+                    anchors.leftMargin: 10
+                    anchors.rightMargin: 6
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                    text: Controls.rowText(row.model)
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    color: rowArea.containsMouse || row.current ? mainIten.globalSetting_color
+                                                                : mainIten.globalSetting_color_enable
+                }
+                MouseArea {
+                    id: rowArea
+                    objectName: dropdownList.objectName + "_item" + row.index
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        dropdownList.defaultIndex = row.index
+                        dropdownList.closeList()
+                        dropdownList.listElementClicked(row.index)
+                    }
+                }
+            }
+        }
+    }
+}

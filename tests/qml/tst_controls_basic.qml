@@ -1,0 +1,122 @@
+import QtQuick
+import QtTest
+import "../../modules/qml/common"
+
+// Stands in for the scene's root: the shared controls read their fonts, colours, texts and
+// timings from `mainIten`. No skin pictures here, so the controls draw their fallback look.
+Item {
+    id: mainIten
+    width: 400
+    height: 400
+    property int globalSetting_size: 11
+    property color globalSetting_color: "#00FFFF"
+    property color globalSetting_color_enable: "#AAAAAA"
+    property color globalSetting_color_disable: "#80FFFFFF"
+    property string globalSetting_fontFamily: "Arial"
+    property int animation_speed: 10
+    property var globalSetting_stringList: ["Arial", "OPTIONS"]
+    signal emptyAreaPressed()
+
+    Slider { id: slider; objectName: "speed"; y: 0 }
+    Slider_11 { id: slider11; objectName: "bright"; y: 30 }
+    ButtonGroup_4 { id: group4; objectName: "rate"; y: 60; valueForIndex: ["125", "250", "500", "1000"] }
+    RadioButton { id: radio; objectName: "radio"; y: 100; index: 3; chkStr: "ON" }
+    DropdownList {
+        id: dropdown
+        objectName: "effect"
+        y: 130
+        mdItems: ListModel {
+            ListElement { textX: "STATIC" }
+            ListElement { textX: "BREATHING" }
+            ListElement { textX: "WAVE" }
+        }
+    }
+
+    SignalSpy { id: sliderSpy; target: slider; signalName: "sliderClicked" }
+    SignalSpy { id: slider11Spy; target: slider11; signalName: "sliderClicked" }
+    SignalSpy { id: dropdownSpy; target: dropdown; signalName: "listElementClicked" }
+
+    TestCase {
+        name: "ControlsBasic"
+        when: windowShown
+
+        function find(name) {
+            var item = findChild(mainIten, name)
+            verify(item, "no item named " + name)
+            return item
+        }
+
+        function test_sliderReleaseAtEdges_data() {
+            return [
+                { tag: "Slider left", control: "speed", x: 0, index: 0 },
+                { tag: "Slider right", control: "speed", x: 231, index: 7 },
+                { tag: "Slider dragged past the right", control: "speed", x: 260, index: 7 },
+                { tag: "Slider_11 left", control: "bright", x: 0, index: 0 },
+                { tag: "Slider_11 right", control: "bright", x: 231, index: 10 }
+            ]
+        }
+
+        function test_sliderReleaseAtEdges(row) {
+            var slider = find(row.control)
+            var spy = row.control === "speed" ? sliderSpy : slider11Spy
+            spy.clear()
+            slider.setCurIndex(3)
+            var track = find(row.control + "_track")
+            mousePress(track, 100, 10)
+            mouseRelease(track, row.x, 10)
+            compare(spy.count, 1)
+            compare(spy.signalArguments[0][0], row.index)
+            compare(slider.getCurIndex(), row.index)
+        }
+
+        function test_setCurIndexClamps() {
+            slider.setCurIndex(12)
+            compare(slider.currentIndex, 7)
+            slider11.setCurIndex(-3)
+            compare(slider11.currentIndex, 0)
+            slider11.setCurIndex("x")
+            compare(slider11.currentIndex, 0, "a non-number leaves the index alone")
+        }
+
+        function test_groupSelectsClickedCell() {
+            mouseClick(find("rate_cell2"))
+            compare(group4.getCurIndex(), 2)
+        }
+
+        function test_radioOnlyReports() {
+            radio.isSelect = false
+            var reported = -1
+            radio.clicked.connect(function (i) { reported = i })
+            mouseClick(radio)
+            compare(reported, 3)
+            verify(!radio.isSelect, "the owner decides the selection")
+        }
+
+        function test_dropdownChoosesItem() {
+            dropdown.setCurIndex(-1)
+            dropdownSpy.clear()
+            var box = find("effect_button")
+            compare(dropdown.text, "\u3010 OPTIONS \u3011")
+            mouseClick(box)
+            verify(dropdown.isOpen)
+            tryCompare(find("effect_list"), "height", find("effect_list").fullHeight)
+            var item = find("effect_item2")
+            mouseClick(item)
+            compare(dropdownSpy.count, 1)
+            compare(dropdownSpy.signalArguments[0][0], 2)
+            compare(dropdown.getCurIndex(), 2)
+            compare(dropdown.text, "WAVE")
+            verify(!dropdown.isOpen)
+        }
+
+        function test_dropdownTogglesAndClosesOnEmptyArea() {
+            mouseClick(find("effect_button"))
+            verify(dropdown.isOpen)
+            mouseClick(find("effect_button"))
+            verify(!dropdown.isOpen)
+            dropdown.showList()
+            mainIten.emptyAreaPressed()
+            verify(!dropdown.isOpen)
+        }
+    }
+}
