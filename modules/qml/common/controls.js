@@ -35,12 +35,15 @@ function segmentX(i, n, segWidth, baseWidth) {
     return Math.round(margin + i * (segWidth + gap))
 }
 
+// A stage holds a value when it is a number above 0.
+function hasValue(value) {
+    var n = Number(value)
+    return value !== null && value !== undefined && value !== "" && isFinite(n) && n > 0
+}
+
 // A stage value as a cell or a pop-up choice shows it: its number, or a cross when unset.
 function stageText(value) {
-    var n = Number(value)
-    if (value === null || value === undefined || value === "" || !isFinite(n) || n <= 0)
-        return "\u00D7"
-    return String(value)
+    return hasValue(value) ? String(value) : "\u00D7"
 }
 
 function stageShown(index, maxStage) {
@@ -49,8 +52,7 @@ function stageShown(index, maxStage) {
 
 // A cell can be selected only inside the stage count and while it holds a value.
 function stageSelectable(index, maxStage, value) {
-    var n = Number(value)
-    return stageShown(index, maxStage) && isFinite(n) && n > 0
+    return stageShown(index, maxStage) && hasValue(value)
 }
 
 // Number of entries of a ListModel or a JavaScript array; 0 for anything else.
