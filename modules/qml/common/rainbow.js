@@ -35,3 +35,13 @@ function component(text) {
         return null
     return Math.min(255, parseInt(s, 10))
 }
+
+// First position of the strip that shows exactly this colour, or -1 when none does.
+function positionOf(r, g, b, length) {
+    for (var p = 0; p < length; ++p) {
+        var c = colorAt(p, length)
+        if (c.r === r && c.g === g && c.b === b)
+            return p
+    }
+    return -1
+}
