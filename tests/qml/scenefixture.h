@@ -1,0 +1,168 @@
+#pragma once
+
+// The fixture of the scene-level tests: the real host window, bridge and scene on the simulated
+// mouse, in a private working folder, driven by objectName with real mouse events.
+//
+//   std::unique_ptr<SceneFixture> fx;
+//   void init() { fx = std::make_unique<SceneFixture>(); QVERIFY(fx->start()); }
+//   void cleanup() { fx.reset(); }
+//   ... QVERIFY(fx->click("menuFunc_entry1")); QCOMPARE(fx->commandCodes(), QByteArray("\x02"));
+
+#include "app/widget.h"
+#include "bridge/myqquickview.h"
+#include "simmouse.h"
+#include "testsupport.h"
+
+#include <QDirIterator>
+#include <QQuickItem>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+class SceneFixture {
+public:
+    SceneFixture() = default;
+    ~SceneFixture() { delete widget; }
+    SceneFixture(const SceneFixture&) = delete;
+    SceneFixture& operator=(const SceneFixture&) = delete;
+
+    // Copies the program's data, arranges the mouse (after its reset), builds the window, runs
+    // initUI and run with fast animations and waits for the end of the start-up animation.
+    bool start(const std::function<void()>& arrangeMouse = {})
+    {
+        for (const char* sub : { "setting", "i18n", "macro", "img" })
+            copyTree(QStringLiteral(Z4_PROGRAM_DIR "/modules/") + sub,
+                dir.filePath(QStringLiteral("modules/") + sub));
+        sim::reset();
+        if (arrangeMouse)
+            arrangeMouse();
+        widget = new Widget;
+        widget->checkDevice();
+        widget->show();
+        if (!root() || !QTest::qWaitForWindowExposed(widget))
+            return false;
+        QMetaObject::invokeMethod(root(), "initUI");
+        // Set after initUI, which loads the configured speed; tests never wait for slow motion.
+        root()->setProperty("animation_speed", 10);
+        QMetaObject::invokeMethod(root(), "run");
+        sim::clearWire();
+        return waitFor([this] { return startupDone(); }, 3000);
+    }
+
+    myQQuickView* view() const { return widget->view(); }
+    QQuickItem* root() const { return widget->view()->rootObject(); }
+    const testsupport::WorkDir& workDir() const { return dir; }
+
+    // The item with this objectName anywhere in the scene (also inside repeaters and loaders).
+    QQuickItem* item(const QString& name)
+    {
+        QQuickItem* found = find(root(), name);
+        if (!found)
+            QTest::qFail(
+                qPrintable(QStringLiteral("no scene item named \"%1\"").arg(name)), __FILE__, __LINE__);
+        return found;
+    }
+
+    // Presses and releases a button at the item's centre, as a person would: the event goes to
+    // the view and reaches whatever the scene has on top there. False when the item is not shown.
+    bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QQuickItem* target = item(name);
+        if (!target || !target->isVisible() || target->opacity() <= 0) {
+            if (target)
+                QTest::qFail(qPrintable(QStringLiteral("\"%1\" is not shown").arg(name)), __FILE__, __LINE__);
+            return false;
+        }
+        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(view(), button, Qt::NoModifier, centre.toPoint());
+        return true;
+    }
+
+    static bool waitFor(const std::function<bool()>& predicate, int ms = 2000)
+    {
+        return QTest::qWaitFor(predicate, ms);
+    }
+
+    // Waits for the scene to settle after a click (slides and fades run 5 to 15 ms at speed 10).
+    static void settle(int ms = 80) { QTest::qWait(ms); }
+
+    // The wire since the last mark: the code of each command packet, and each 128-byte block
+    // written to the mouse.
+    static void markWire() { sim::clearWire(); }
+    static QByteArray commandCodes()
+    {
+        QByteArray codes;
+        for (const sim::Report& r : sim::wire())
+            if (r.dir == sim::Dir::ToMouse && r.kind == sim::Kind::Feature && r.iface == sim::Role::Command)
+                codes.append(char(r.bytes.at(1)));
+        return codes;
+    }
+    static std::vector<sim::Bytes> blocksWritten()
+    {
+        std::vector<sim::Bytes> blocks(1);
+        for (const sim::Report& r : sim::wire()) {
+            if (r.kind != sim::Kind::Output)
+                continue;
+            blocks.back().insert(blocks.back().end(), r.bytes.begin() + 1, r.bytes.end());
+            if (blocks.back().size() >= sim::kBlockLength)
+                blocks.emplace_back();
+        }
+        blocks.pop_back();
+        return blocks;
+    }
+
+    // Answers the next modal file dialog with the path, or cancels it when the path is empty.
+    static std::unique_ptr<testsupport::ModalAnswerer> answerFileDialog(const QString& path)
+    {
+        return std::make_unique<testsupport::ModalAnswerer>([path](QWidget* modal) {
+            if (!path.isEmpty())
+                testsupport::typeFileName(modal, path);
+        });
+    }
+
+private:
+    bool startupDone() const
+    {
+        if (!root()->isVisible())
+            return false;
+        // A scene without the model's main item has only the frame's animation, which is
+        // over within a few frames at speed 10.
+        const QQuickItem* model = find(root(), QStringLiteral("main_Z4"));
+        return model ? model->property("poweredOn").toBool() : (QTest::qWait(200), true);
+    }
+
+    static QQuickItem* find(QQuickItem* root, const QString& name)
+    {
+        if (!root)
+            return nullptr;
+        if (auto* child = root->findChild<QQuickItem*>(name))
+            return child;
+        return findVisual(root, name);
+    }
+    // Delegates and loaded items need not be QObject children of the item they are shown in.
+    static QQuickItem* findVisual(QQuickItem* parent, const QString& name)
+    {
+        for (QQuickItem* child : parent->childItems()) {
+            if (child->objectName() == name)
+                return child;
+            if (QQuickItem* deeper = findVisual(child, name))
+                return deeper;
+        }
+        return nullptr;
+    }
+
+    static void copyTree(const QString& from, const QString& to)
+    {
+        QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString source = files.next();
+            const QString target = to + source.mid(from.size());
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(source, target);
+        }
+    }
+
+    testsupport::WorkDir dir;
+    Widget* widget = nullptr;
+};
