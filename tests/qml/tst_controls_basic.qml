@@ -32,6 +32,10 @@ Item {
         }
     }
 
+    // Declared after the drop-down, so it would paint over a list that stayed inside it.
+    Rectangle { id: coveringRect; y: 160; width: 200; height: 100; visible: false; color: "gray"; MouseArea { anchors.fill: parent } }
+
+    SignalSpy { id: radioSpy; target: radio; signalName: "clicked" }
     SignalSpy { id: sliderSpy; target: slider; signalName: "sliderClicked" }
     SignalSpy { id: slider11Spy; target: slider11; signalName: "sliderClicked" }
     SignalSpy { id: dropdownSpy; target: dropdown; signalName: "listElementClicked" }
@@ -109,14 +113,26 @@ Item {
             verify(!dropdown.isOpen)
         }
 
-        function test_dropdownTogglesAndClosesOnEmptyArea() {
+        function test_dropdownTogglesAndClosesOnPressElsewhere() {
             mouseClick(find("effect_button"))
             verify(dropdown.isOpen)
             mouseClick(find("effect_button"))
             verify(!dropdown.isOpen)
             dropdown.showList()
-            mainIten.emptyAreaPressed()
+            radio.isSelect = false
+            mouseClick(radio)
             verify(!dropdown.isOpen)
+            verify(radioSpy.count > 0, "the press still reaches the item under it")
+        }
+
+        function test_openListCoversLaterItems() {
+            coveringRect.visible = true
+            dropdown.setCurIndex(-1)
+            mouseClick(find("effect_button"))
+            tryCompare(find("effect_list"), "height", find("effect_list").fullHeight)
+            mouseClick(find("effect_item1"))
+            compare(dropdown.getCurIndex(), 1)
+            coveringRect.visible = false
         }
     }
 }

@@ -57,11 +57,6 @@ Item {
     onMaxStageChanged: if (currentMenuIndex >= maxStage) currentMenuIndex = -1
     onEnabledChanged: if (!enabled) currentMenuIndex = -1
 
-    Connections {
-        target: mainIten
-        function onEmptyAreaPressed() { buttonGroupPro_8.currentMenuIndex = -1 }
-    }
-
     Rectangle {
         id: fallbackBase
         anchors.fill: parent
@@ -99,53 +94,64 @@ Item {
         }
     }
 
-    // Pop-up of choices for the cell whose "▼" was clicked; keeps its place while fading out.
-    Rectangle {
-        id: popup
-        objectName: buttonGroupPro_8.objectName + "_menu"
-        property int cell: 0
-        readonly property bool open: buttonGroupPro_8.currentMenuIndex >= 0
-        x: Math.max(0, Math.min(buttonGroupPro_8.width - width, (cell % 4) * buttonGroupPro_8.width / 4))
-        y: (Math.floor(cell / 4) + 1) * buttonGroupPro_8.height / 2 + 2
-        z: 100
-        width: choiceGrid.width + 8
-        height: choiceGrid.height + 8
-        radius: 4
-        color: "#F2151B24"
-        border.width: 1
-        border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
-        opacity: open ? 1 : 0
-        visible: opacity > 0 && buttonGroupPro_8.choiceCount > 0
-        Behavior on opacity {
-            NumberAnimation {
-                duration: popup.open ? 1.5 * mainIten.animation_speed : mainIten.animation_speed
-            }
-        }
+    FloatingLayer {
+        id: floating
+        owner: buttonGroupPro_8
+        lifted: popup.opacity > 0 && buttonGroupPro_8.choiceCount > 0
+        onOutsidePressed: buttonGroupPro_8.currentMenuIndex = -1
 
-        Connections {
-            target: buttonGroupPro_8
-            function onCurrentMenuIndexChanged() {
-                if (buttonGroupPro_8.currentMenuIndex >= 0)
-                    popup.cell = buttonGroupPro_8.currentMenuIndex
+        // Pop-up of choices for the cell whose "▼" was clicked; keeps its place while fading out.
+        Rectangle {
+            id: popup
+            objectName: buttonGroupPro_8.objectName + "_menu"
+            property int cell: 0
+            readonly property bool open: buttonGroupPro_8.currentMenuIndex >= 0
+            x: Math.max(0, Math.min(buttonGroupPro_8.width - width, (cell % 4) * buttonGroupPro_8.width / 4))
+            y: (Math.floor(cell / 4) + 1) * buttonGroupPro_8.height / 2 + 2
+            width: choiceGrid.width + 8
+            height: choiceGrid.height + 8
+            radius: 4
+            color: "#151B24"
+            border.width: 1
+            border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
+            opacity: open ? 1 : 0
+            visible: opacity > 0 && buttonGroupPro_8.choiceCount > 0
+            Behavior on opacity {
+                NumberAnimation {
+                    duration: popup.open ? 1.5 * mainIten.animation_speed : mainIten.animation_speed
+                }
             }
-        }
 
-        Grid {
-            id: choiceGrid
-            x: 4
-            y: 4
-            columns: 3
-            spacing: 2
-            Repeater {
-                id: choices
-                model: buttonGroupPro_8.choiceCount
-                delegate: ButtonGroupPro_8_Menu {
-                    required index
-                    objectName: buttonGroupPro_8.objectName + "_choice" + index
-                    value: buttonGroupPro_8.valueForMenuIndex[index]
-                    isSelect: Number(value) === Number(buttonGroupPro_8.valueAt(popup.cell))
-                    enabled: popup.open
-                    onClicked: buttonGroupPro_8.pickChoice(index)
+            Connections {
+                target: buttonGroupPro_8
+                function onCurrentMenuIndexChanged() {
+                    if (buttonGroupPro_8.currentMenuIndex >= 0)
+                        popup.cell = buttonGroupPro_8.currentMenuIndex
+                }
+            }
+
+            MouseArea {
+                id: frameArea
+                anchors.fill: parent
+            }
+
+            Grid {
+                id: choiceGrid
+                x: 4
+                y: 4
+                columns: 3
+                spacing: 2
+                Repeater {
+                    id: choices
+                    model: buttonGroupPro_8.choiceCount
+                    delegate: ButtonGroupPro_8_Menu {
+                        required index
+                        objectName: buttonGroupPro_8.objectName + "_choice" + index
+                        value: buttonGroupPro_8.valueForMenuIndex[index]
+                        isSelect: Number(value) === Number(buttonGroupPro_8.valueAt(popup.cell))
+                        enabled: popup.open
+                        onClicked: buttonGroupPro_8.pickChoice(index)
+                    }
                 }
             }
         }

@@ -44,11 +44,6 @@ Item {
     opacity: enabled ? 1.0 : 0.2
     onEnabledChanged: if (!enabled) closeList()
 
-    Connections {
-        target: mainIten
-        function onEmptyAreaPressed() { dropdownList.closeList() }
-    }
-
     Rectangle {
         id: fallbackBox
         anchors.fill: parent
@@ -104,78 +99,90 @@ Item {
         onClicked: listFrame.open ? dropdownList.closeList() : dropdownList.showList()
     }
 
-    // Unrolls downwards; drawn above the items that follow the drop-down in its parent.
-    Rectangle {
-        id: listFrame
-        objectName: dropdownList.objectName + "_list"
-        property bool open: false
-        readonly property real fullHeight: Math.min(dropdownList.itemCount, dropdownList.maxVisibleRows)
-                                           * dropdownList.rowHeight + 2
-        y: dropdownList.height + 2
-        z: 100
-        width: dropdownList.width
-        height: open ? fullHeight : 0
-        visible: height > 0
-        clip: true
-        radius: 4
-        color: "#F2151B24"
-        border.width: 1
-        border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
-        Behavior on height {
-            NumberAnimation {
-                duration: Controls.unrollDuration(mainIten.animation_speed, dropdownList.itemCount)
-                easing.type: Easing.OutCubic
+    // Unrolls downwards, lifted above the rest of the scene while shown.
+    FloatingLayer {
+        id: floating
+        owner: dropdownList
+        lifted: listFrame.open || listFrame.height > 0
+        onOutsidePressed: dropdownList.closeList()
+
+        Rectangle {
+            id: listFrame
+            objectName: dropdownList.objectName + "_list"
+            property bool open: false
+            readonly property real fullHeight: Math.min(dropdownList.itemCount, dropdownList.maxVisibleRows)
+                                               * dropdownList.rowHeight + 2
+            y: dropdownList.height + 2
+            width: dropdownList.width
+            height: open ? fullHeight : 0
+            visible: height > 0
+            clip: true
+            radius: 4
+            color: "#151B24"
+            border.width: 1
+            border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
+            Behavior on height {
+                NumberAnimation {
+                    duration: Controls.unrollDuration(mainIten.animation_speed, dropdownList.itemCount)
+                    easing.type: Easing.OutCubic
+                }
             }
-        }
 
-        ListView {
-            id: rows
-            x: 1
-            y: 1
-            width: listFrame.width - 2
-            height: listFrame.fullHeight - 2
-            boundsBehavior: Flickable.StopAtBounds
-            model: dropdownList.mdItems
-            delegate: Item {
-                id: row
-                required property var model
-                required property int index
-                readonly property bool current: index === dropdownList.defaultIndex
-                width: rows.width
-                height: dropdownList.rowHeight
+            // Presses between the rows stay inside the pop-up.
+            MouseArea {
+                id: frameArea
+                anchors.fill: parent
+            }
 
-                Rectangle {
-                    id: rowGlow
-                    anchors.fill: parent
-                    anchors.margins: 1
-                    radius: 3
-                    color: mainIten.globalSetting_color
-                    opacity: rowArea.containsMouse ? 0.18 : row.current ? 0.08 : 0
-                    Behavior on opacity { NumberAnimation { duration: 80 } }
-                }
-                Text {
-                    id: rowText
-                    anchors.fill: parent
-                    anchors.leftMargin: 10
-                    anchors.rightMargin: 6
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                    text: Controls.rowText(row.model)
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    color: rowArea.containsMouse || row.current ? mainIten.globalSetting_color
-                                                                : mainIten.globalSetting_color_enable
-                }
-                MouseArea {
-                    id: rowArea
-                    objectName: dropdownList.objectName + "_item" + row.index
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: {
-                        dropdownList.defaultIndex = row.index
-                        dropdownList.closeList()
-                        dropdownList.listElementClicked(row.index)
+            ListView {
+                id: rows
+                x: 1
+                y: 1
+                width: listFrame.width - 2
+                height: listFrame.fullHeight - 2
+                boundsBehavior: Flickable.StopAtBounds
+                model: dropdownList.mdItems
+                delegate: Item {
+                    id: row
+                    required property var model
+                    required property int index
+                    readonly property bool current: index === dropdownList.defaultIndex
+                    width: rows.width
+                    height: dropdownList.rowHeight
+
+                    Rectangle {
+                        id: rowGlow
+                        anchors.fill: parent
+                        anchors.margins: 1
+                        radius: 3
+                        color: mainIten.globalSetting_color
+                        opacity: rowArea.containsMouse ? 0.18 : row.current ? 0.08 : 0
+                        Behavior on opacity { NumberAnimation { duration: 80 } }
+                    }
+                    Text {
+                        id: rowText
+                        anchors.fill: parent
+                        anchors.leftMargin: 10
+                        anchors.rightMargin: 6
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                        text: Controls.rowText(row.model)
+                        font.family: mainIten.globalSetting_fontFamily
+                        font.pixelSize: mainIten.globalSetting_size
+                        color: rowArea.containsMouse || row.current ? mainIten.globalSetting_color
+                                                                    : mainIten.globalSetting_color_enable
+                    }
+                    MouseArea {
+                        id: rowArea
+                        objectName: dropdownList.objectName + "_item" + row.index
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: {
+                            dropdownList.defaultIndex = row.index
+                            dropdownList.closeList()
+                            dropdownList.listElementClicked(row.index)
+                        }
                     }
                 }
             }

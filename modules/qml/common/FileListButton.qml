@@ -52,11 +52,6 @@ Item {
     opacity: enabled ? 1.0 : 0.2
     onEnabledChanged: if (!enabled) closeList()
 
-    Connections {
-        target: mainIten
-        function onEmptyAreaPressed() { fileListButton.closeList() }
-    }
-
     Rectangle {
         id: fallbackBox
         anchors.fill: parent
@@ -112,28 +107,34 @@ Item {
         onClicked: fileListButton.isSelect ? fileListButton.closeList() : fileListButton.showList()
     }
 
-    // The list slides down from under the box.
-    Item {
-        id: slide
-        objectName: fileListButton.objectName + "_slide"
-        y: fileListButton.height + 2
-        z: 100
-        width: fileListButton.width
-        height: fileListButton.isSelect ? fileListButton.listHeight : 0
-        visible: height > 0
-        clip: true
-        Behavior on height {
-            NumberAnimation { duration: 0.5 * mainIten.animation_speed; easing.type: Easing.OutCubic }
-        }
+    FloatingLayer {
+        id: floating
+        owner: fileListButton
+        lifted: fileListButton.isSelect || slide.height > 0
+        onOutsidePressed: fileListButton.closeList()
 
-        FileList {
-            id: files
-            objectName: fileListButton.objectName + "_list"
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: fileListButton.listHeight
-            mdItems: fileListButton.mdItems
-            onListElementClicked: function (index) { fileListButton.choose(index) }
+        // The list slides down from under the box.
+        Item {
+            id: slide
+            objectName: fileListButton.objectName + "_slide"
+            y: fileListButton.height + 2
+            width: fileListButton.width
+            height: fileListButton.isSelect ? fileListButton.listHeight : 0
+            visible: height > 0
+            clip: true
+            Behavior on height {
+                NumberAnimation { duration: 0.5 * mainIten.animation_speed; easing.type: Easing.OutCubic }
+            }
+
+            FileList {
+                id: files
+                objectName: fileListButton.objectName + "_list"
+                anchors.bottom: parent.bottom
+                width: parent.width
+                height: fileListButton.listHeight
+                mdItems: fileListButton.mdItems
+                onListElementClicked: function (index) { fileListButton.choose(index) }
+            }
         }
     }
 }
