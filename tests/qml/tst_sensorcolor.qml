@@ -100,7 +100,8 @@ TestCase {
             { tag: "effect 0 disabled", flags: noPowerOn, posToId: [1, 2, 3, 4, 5, 6, 7, 8, 9, 10], effect: 0, pos: -1 },
             { tag: "only true counts", flags: [true, "true", "TRUE", " true"], posToId: [0, 1, 3], effect: 3, pos: 2 },
             { tag: "comma text", flags: "false, true, true", posToId: [1, 2], effect: 2, pos: 1 },
-            { tag: "missing", flags: undefined, posToId: [], effect: 1, pos: -1 },
+            { tag: "missing offers all", flags: undefined, posToId: [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10], effect: 1, pos: 1 },
+            { tag: "none enabled", flags: ["false"], posToId: [], effect: 1, pos: -1 },
             { tag: "unknown effect id", flags: all, posToId: [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10], effect: 200, pos: -1 }
         ]
     }

@@ -168,9 +168,12 @@ function eightColor(index) {
 
 // ---- lighting effects
 
-// Drop-down position <-> effect id from the configured flags (text "true" enables).
+// Drop-down position <-> effect id from the configured flags ("true" enables). Without any
+// flags (the configuration lacks the key) every effect stays offered, as before initUI.
 function effectMaps(effectEnable) {
     var flags = toArray(effectEnable)
+    if (flags.length === 0)
+        return identityEffectMaps()
     var posToId = []
     var idToPos = []
     for (var id = 0; id < effectCount; ++id) {
