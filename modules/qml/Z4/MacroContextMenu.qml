@@ -1,0 +1,95 @@
+import QtQuick
+
+// The file list's context menu: LOAD, SAVE, RENAME, CANCEL for one row. It fades in over
+// 1.5 x animation_speed and out over animation_speed; it takes clicks only while opening or open.
+Item {
+    id: contextMenu
+    width: 104
+    height: column.height + 8
+    opacity: 0
+    visible: opacity > 0
+    enabled: shown
+
+    property int row: -1
+    property bool shown: false
+
+    signal entryClicked(string entry, int row)
+
+    function openAt(rowIndex, px, py) {
+        row = rowIndex
+        x = px
+        y = py
+        shown = true
+    }
+
+    function close() {
+        shown = false
+    }
+
+    states: State {
+        name: "shown"
+        when: contextMenu.shown
+        PropertyChanges { target: contextMenu; opacity: 1 }
+    }
+    transitions: [
+        Transition {
+            to: "shown"
+            NumberAnimation { property: "opacity"; duration: 1.5 * mainIten.animation_speed }
+        },
+        Transition {
+            to: ""
+            NumberAnimation { property: "opacity"; duration: mainIten.animation_speed }
+        }
+    ]
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 6
+        color: "#F0151B24"
+        border.color: Qt.rgba(0, 1, 1, 0.35)
+    }
+
+    Column {
+        id: column
+        x: 4
+        y: 4
+        Repeater {
+            model: [
+                { entry: "load", text: 84 },
+                { entry: "save", text: 85 },
+                { entry: "rename", text: 112 },
+                { entry: "cancel", text: 78 }
+            ]
+            delegate: Item {
+                objectName: contextMenu.objectName + "_" + modelData.entry
+                width: contextMenu.width - 8
+                height: 24
+
+                Rectangle {
+                    anchors.fill: parent
+                    radius: 4
+                    color: Qt.rgba(0, 1, 1, 0.18)
+                    visible: entryArea.containsMouse
+                }
+                Text {
+                    anchors.centerIn: parent
+                    text: mainIten.globalSetting_stringList[modelData.text]
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    color: entryArea.containsMouse ? mainIten.globalSetting_color
+                                                   : mainIten.globalSetting_color_enable
+                }
+                MouseArea {
+                    id: entryArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: {
+                        contextMenu.close()
+                        if (modelData.entry !== "cancel")
+                            contextMenu.entryClicked(modelData.entry, contextMenu.row)
+                    }
+                }
+            }
+        }
+    }
+}
