@@ -31,22 +31,23 @@ TestCase {
 
     // A 257-pixel strip puts every level boundary on a whole pixel (32 px per eighth).
     function test_rainbow_data() {
-        var rows = []
+        var rows = new Array(0)
         var bounds = [[0, 0, 0], [255, 0, 0], [255, 255, 0], [0, 255, 0], [0, 255, 255],
                       [0, 0, 255], [255, 0, 255], [255, 255, 255], [0, 0, 0]]
         var middles = [[128, 0, 0], [255, 128, 0], [127, 255, 0], [0, 255, 128],
                        [0, 127, 255], [128, 0, 255], [255, 128, 255], [127, 127, 127]]
         for (var level = 0; level < bounds.length; ++level)
-            rows.push({ tag: "start of level " + level, p: 32 * level, length: 257, rgb: bounds[level] })
+            rows[rows.length] = { tag: "start of level " + level, p: 32 * level, length: 257, rgb: bounds[level] }
         for (level = 0; level < middles.length; ++level)
-            rows.push({ tag: "middle of level " + level, p: 32 * level + 16, length: 257, rgb: middles[level] })
-        rows.push({ tag: "last pixel before red", p: 31, length: 257, rgb: [247, 0, 0] })
-        rows.push({ tag: "past the end is black", p: 999, length: 257, rgb: [0, 0, 0] })
-        rows.push({ tag: "before the start is black", p: -4, length: 257, rgb: [0, 0, 0] })
-        rows.push({ tag: "real strip, last pixel", p: 255, length: 256, rgb: [0, 0, 0] })
-        rows.push({ tag: "real strip, pixel 254", p: 254, length: 256, rgb: [8, 8, 8] })
-        rows.push({ tag: "strip without length", p: 3, length: 0, rgb: [0, 0, 0] })
-        return rows
+            rows[rows.length] = { tag: "middle of level " + level, p: 32 * level + 16, length: 257, rgb: middles[level] }
+        return rows.concat([
+            { tag: "last pixel before red", p: 31, length: 257, rgb: [247, 0, 0] },
+            { tag: "past the end is black", p: 999, length: 257, rgb: [0, 0, 0] },
+            { tag: "before the start is black", p: -4, length: 257, rgb: [0, 0, 0] },
+            { tag: "real strip, last pixel", p: 255, length: 256, rgb: [0, 0, 0] },
+            { tag: "real strip, pixel 254", p: 254, length: 256, rgb: [8, 8, 8] },
+            { tag: "strip without length", p: 3, length: 0, rgb: [0, 0, 0] }
+        ])
     }
 
     function test_rainbow(row) {

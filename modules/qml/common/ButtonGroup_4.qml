@@ -67,13 +67,8 @@ Item {
                     id: idlePicture
                     anchors.fill: parent
                     name: "btnGroup_FILLER_0"
-                }
-                Picture {
-                    id: selectedPicture
-                    anchors.fill: parent
-                    name: "btnGroup_FILLER_1"
-                    opacity: cell.selected ? 1 : cell.hovered ? 0.45 : 0
-                    Behavior on opacity { NumberAnimation { duration: 100 } }
+                    litName: "btnGroup_FILLER_1"
+                    lit: cell.selected ? 1 : cell.hovered ? 0.45 : 0
                 }
                 Text {
                     id: label

@@ -8,15 +8,15 @@ Item {
     property alias mouse: mouseArea
     signal clicked()
 
-    implicitWidth: normalPicture.ready ? normalPicture.implicitWidth : 28
-    implicitHeight: normalPicture.ready ? normalPicture.implicitHeight : 28
+    implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
+    implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
     opacity: !enabled || mouseArea.pressed ? 0.2 : 1.0
 
     // Drawn only when the skin lacks the pictures, so the button stays findable.
     Rectangle {
         id: fallbackFrame
         anchors.fill: parent
-        visible: !normalPicture.ready && !hoverPicture.ready
+        visible: !normalPicture.ready
         radius: 4
         color: mouseArea.containsMouse ? Qt.rgba(0, 1, 1, 0.18) : "#1E2630"
         border.width: 1
@@ -27,15 +27,9 @@ Item {
     Picture {
         id: normalPicture
         anchors.fill: parent
-        source: button_2state.source0
-    }
-
-    Picture {
-        id: hoverPicture
-        anchors.fill: parent
-        source: button_2state.source1
-        opacity: mouseArea.containsMouse ? 1 : 0
-        Behavior on opacity { NumberAnimation { duration: 100 } }
+        normalSource: button_2state.source0
+        litSource: button_2state.source1
+        lit: mouseArea.containsMouse ? 1 : 0
     }
 
     MouseArea {

@@ -43,14 +43,8 @@ Item {
             id: offPicture
             anchors.fill: parent
             name: "checkbox_0"
-            visible: ready && !checkbox.isSelect
-        }
-
-        Picture {
-            id: onPicture
-            anchors.fill: parent
-            name: "checkbox_1"
-            visible: ready && checkbox.isSelect
+            litName: "checkbox_1"
+            lit: checkbox.isSelect ? 1 : 0
         }
     }
 

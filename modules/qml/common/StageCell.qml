@@ -36,13 +36,8 @@ Item {
         id: idlePicture
         anchors.fill: parent
         name: stageCell.baseName + "_0"
-    }
-    Picture {
-        id: selectedPicture
-        anchors.fill: parent
-        name: stageCell.baseName + "_1"
-        opacity: stageCell.selected ? 1 : stageCell.hovered && stageCell.selectable ? 0.45 : 0
-        Behavior on opacity { NumberAnimation { duration: 100 } }
+        litName: stageCell.baseName + "_1"
+        lit: stageCell.selected ? 1 : stageCell.hovered && stageCell.selectable ? 0.45 : 0
     }
 
     Text {
