@@ -87,6 +87,18 @@ TestCase {
         compare(Controls.dropdownText(row.items, row.index, "OPTIONS"), row.text)
     }
 
+    function test_opensUpwards_data() {
+        return [
+            { tag: "room below", boxY: 100, list: 300, up: false },
+            { tag: "no room below, room above", boxY: 500, list: 300, up: true },
+            { tag: "room on neither side stays below", boxY: 250, list: 400, up: false }
+        ]
+    }
+
+    function test_opensUpwards(row) {
+        compare(Controls.opensUpwards(row.boxY, 28, row.list, 600), row.up)
+    }
+
     function test_unrollDuration() {
         compare(Controls.unrollDuration(800, 13), 800 * (0.1 + 0.05 * 13))
         compare(Controls.unrollDuration(10, 0), 1)

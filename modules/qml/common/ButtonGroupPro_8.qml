@@ -114,13 +114,23 @@ Item {
             color: "#151B24"
             border.width: 1
             border.color: Qt.alpha(mainIten.globalSetting_color, 0.45)
-            opacity: open ? 1 : 0
+            opacity: 0
             visible: opacity > 0 && buttonGroupPro_8.choiceCount > 0
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: popup.open ? 1.5 * mainIten.animation_speed : mainIten.animation_speed
-                }
+            states: State {
+                name: "shown"
+                when: popup.open
+                PropertyChanges { target: popup; opacity: 1 }
             }
+            transitions: [
+                Transition {
+                    to: "shown"
+                    NumberAnimation { property: "opacity"; duration: 1.5 * mainIten.animation_speed }
+                },
+                Transition {
+                    from: "shown"
+                    NumberAnimation { property: "opacity"; duration: mainIten.animation_speed }
+                }
+            ]
 
             Connections {
                 target: buttonGroupPro_8

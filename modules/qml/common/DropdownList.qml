@@ -9,7 +9,7 @@ Item {
     property var mdItems: []
     property int defaultIndex: -1
     property int rowHeight: 24
-    property int maxVisibleRows: 10
+    property int maxVisibleRows: 14
     readonly property bool isOpen: listFrame.open
     readonly property alias text: currentText.text
     signal listElementClicked(int index)
@@ -29,6 +29,8 @@ Item {
     function showList() {
         if (listFrame.open)
             return
+        listFrame.opensUp = Controls.opensUpwards(mapToItem(mainIten, 0, 0).y, height,
+                                                  listFrame.fullHeight + 2, mainIten.height)
         listFrame.open = true
         listOpened()
     }
@@ -110,9 +112,10 @@ Item {
             id: listFrame
             objectName: dropdownList.objectName + "_list"
             property bool open: false
+            property bool opensUp: false
             readonly property real fullHeight: Math.min(dropdownList.itemCount, dropdownList.maxVisibleRows)
                                                * dropdownList.rowHeight + 2
-            y: dropdownList.height + 2
+            y: opensUp ? -height - 2 : dropdownList.height + 2
             width: dropdownList.width
             height: open ? fullHeight : 0
             visible: height > 0
@@ -141,6 +144,7 @@ Item {
                 width: listFrame.width - 2
                 height: listFrame.fullHeight - 2
                 boundsBehavior: Flickable.StopAtBounds
+                clip: true
                 model: dropdownList.mdItems
                 delegate: Item {
                     id: row
@@ -185,6 +189,19 @@ Item {
                         }
                     }
                 }
+            }
+
+            Rectangle {
+                id: scrollBar
+                anchors.right: parent.right
+                anchors.rightMargin: 2
+                y: rows.y + rows.visibleArea.yPosition * rows.height
+                width: 3
+                height: Math.max(12, rows.visibleArea.heightRatio * rows.height)
+                radius: 1.5
+                color: mainIten.globalSetting_color
+                opacity: 0.5
+                visible: rows.contentHeight > rows.height
             }
         }
     }

@@ -90,6 +90,12 @@ function dropdownText(items, index, word) {
     return text === undefined ? optionsText(word) : text
 }
 
+// Whether a list of listHeight should unroll above a box at boxY (scene coordinates) because
+// it would leave the scene below and fits above.
+function opensUpwards(boxY, boxHeight, listHeight, sceneHeight) {
+    return boxY + boxHeight + listHeight > sceneHeight && boxY - listHeight >= 0
+}
+
 function unrollDuration(speed, count) {
     return Math.max(0, Number(speed) || 0) * (0.1 + 0.05 * Math.max(0, Number(count) || 0))
 }
