@@ -1,6 +1,8 @@
 #include "app/singleinstance.h"
+#include "app/startuptrace.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "bridge/myqquickview.h"
 #include "system/inputhook.h"
 
 #include <QApplication>
@@ -38,6 +40,7 @@ int main(int argc, char* argv[])
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
 
     Widget w;
+    StartupTrace trace(&w, w.view());
 
     // Without hooks the program still runs; the scene just never hears of keys or buttons.
     InputHook hook;
@@ -53,6 +56,7 @@ int main(int argc, char* argv[])
     w.checkDevice();
     w.showNormal();
     w.startScene();
+    trace.markAfterQueuedCalls("initUI");
     const int status = app.exec();
     hook.uninstall();
     return status;

@@ -66,10 +66,23 @@ Rectangle {
         settings: globalTextBox.settings
     }
 
+    // Shows the selected swatch; a pick or a committed field changes that swatch.
+    ColorPick {
+        id: colourPick
+        objectName: "globalsetting_colorPick"
+        x: 12
+        y: swatches.y + swatches.height + 16
+        width: 256
+        color: swatches.selectedColour
+        onColorPicked: function (r, g, b) {
+            globalTextBox.settings.setSwatch(globalTextBox.settings.selectedSwatch, [r, g, b])
+        }
+    }
+
     Label {
         id: brightnessTitle
         x: 12
-        y: swatches.y + swatches.height + 120
+        y: colourPick.y + colourPick.height + 16
         text: globalTextBox.texts[36]
     }
 

@@ -5,6 +5,9 @@ Row {
     id: swatches
     required property Item settings
     spacing: 8
+    readonly property var selectedRgb: settings.swatches[settings.selectedSwatch] || [0, 0, 0]
+    readonly property color selectedColour: Qt.rgba(selectedRgb[0] / 255, selectedRgb[1] / 255,
+                                                    selectedRgb[2] / 255, 1)
 
     Repeater {
         id: cells
