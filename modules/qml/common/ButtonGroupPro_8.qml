@@ -78,7 +78,7 @@ Item {
         model: 8
         delegate: StageCell {
             required property int index
-            cellName: buttonGroupPro_8.objectName + "_cell" + index
+            objectName: buttonGroupPro_8.objectName + "_cell" + index
             arrowName: buttonGroupPro_8.objectName + "_arrow" + index
             baseName: "btnGroup2_FILLER"
             value: buttonGroupPro_8.valueAt(index)

@@ -2,7 +2,8 @@ import QtQuick
 import "controls.js" as Controls
 
 // One cell of ButtonGroupPro_8: its value (or a cross) and a "▼" that opens the choices.
-// Outside the stage count the cell draws nothing and takes no input.
+// Outside the stage count the cell draws nothing and takes no input. A click at the cell's
+// centre lands on its value part.
 Item {
     id: stageCell
     property var value: 0
@@ -10,7 +11,6 @@ Item {
     property bool selected: false
     property bool menuOpen: false
     property string baseName
-    property string cellName
     property string arrowName
     signal cellClicked()
     signal arrowClicked()
@@ -56,7 +56,6 @@ Item {
 
     MouseArea {
         id: cellArea
-        objectName: stageCell.cellName
         anchors.fill: parent
         anchors.rightMargin: arrowArea.width
         enabled: stageCell.shown
