@@ -123,6 +123,10 @@ Item {
             mouseClick(radio)
             verify(!dropdown.isOpen)
             verify(radioSpy.count > 0, "the press still reaches the item under it")
+            dropdown.showList()
+            dropdown.visible = false
+            verify(!dropdown.isOpen, "a hidden drop-down leaves no list floating")
+            dropdown.visible = true
         }
 
         function test_openListCoversLaterItems() {

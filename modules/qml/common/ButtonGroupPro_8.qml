@@ -56,6 +56,7 @@ Item {
     opacity: enabled ? 1.0 : 0.2
     onMaxStageChanged: if (currentMenuIndex >= maxStage) currentMenuIndex = -1
     onEnabledChanged: if (!enabled) currentMenuIndex = -1
+    onVisibleChanged: if (!visible) currentMenuIndex = -1
 
     Rectangle {
         id: fallbackBase

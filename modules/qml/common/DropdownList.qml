@@ -45,6 +45,7 @@ Item {
     implicitHeight: 28
     opacity: enabled ? 1.0 : 0.2
     onEnabledChanged: if (!enabled) closeList()
+    onVisibleChanged: if (!visible) closeList()
 
     Rectangle {
         id: fallbackBox

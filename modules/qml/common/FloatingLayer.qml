@@ -17,6 +17,7 @@ Item {
     x: parent === owner ? 0 : liftedAt.x
     y: parent === owner ? 0 : liftedAt.y
     z: lifted ? 1000 : 0
+    visible: owner ? owner.visible : false
     width: owner ? owner.width : 0
     height: owner ? owner.height : 0
     onLiftedChanged: {
