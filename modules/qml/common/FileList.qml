@@ -20,8 +20,10 @@ Item {
 
     readonly property int itemCount: Controls.itemCount(mdItems)
 
+    // Any row number is kept, even one the entries do not reach yet: owners may set the
+    // selection before they refill the list.
     function setCurIndex(index) {
-        currentIndex = Controls.clampInt(index, -1, itemCount - 1, -1)
+        currentIndex = Controls.clampInt(index, -1, 0x7fffffff, -1)
     }
     function getCurIndex() {
         return currentIndex
@@ -47,12 +49,7 @@ Item {
     implicitHeight: 260
     opacity: enabled ? 1.0 : 0.2
     onEnabledChanged: if (!enabled) cancelEdit()
-    onItemCountChanged: {
-        if (currentIndex >= itemCount)
-            currentIndex = -1
-        if (editingIndex >= itemCount)
-            cancelEdit()
-    }
+    onItemCountChanged: if (editingIndex >= itemCount) cancelEdit()
 
     Connections {
         target: mainIten
