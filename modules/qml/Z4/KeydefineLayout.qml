@@ -1,0 +1,149 @@
+import QtQuick
+import "../common"
+import "keydefine.js" as KD
+
+// What the key definition page draws: the mouse beside the button list, the category and the
+// second control of the category, DEFAULT and APPLY. Every choice goes to the page.
+Item {
+    id: keydefineLayout
+    property Item page
+    readonly property alias buttonList: buttonList
+    readonly property alias categoryList: categoryList
+    readonly property alias keyInput: keyInput
+    readonly property alias mouseList: mouseList
+    readonly property alias mediaList: mediaList
+    readonly property alias comboPanel: comboPanel
+    readonly property alias macroPanel: macroPanel
+    readonly property alias firePanel: firePanel
+    readonly property var strings: mainIten.globalSetting_stringList || []
+    readonly property int category: categoryList.defaultIndex
+    readonly property int columnX: 300
+    readonly property int controlWidth: 260
+
+    anchors.fill: parent
+
+    Text {
+        id: title
+        objectName: "page_Keydefine_title"
+        x: 16
+        y: 12
+        text: KD.text(keydefineLayout.strings, 74, "KEY")
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size + 4
+        font.bold: true
+        color: mainIten.globalSetting_color
+    }
+
+    Model_KeyDefine_Z4 {
+        id: mousePicture
+        objectName: "keydefine_model"
+        x: 40
+        y: 64
+        position: keydefineLayout.page.slotId >= 0 ? keydefineLayout.page.position : -1
+    }
+
+    Column {
+        id: selection
+        x: keydefineLayout.columnX
+        y: 52
+        z: 3
+        spacing: 6
+
+        DropdownList {
+            id: buttonList
+            objectName: "keydefine_button"
+            z: 2
+            width: keydefineLayout.controlWidth
+            mdItems: keydefineLayout.page.buttonNames
+            onListElementClicked: function (index) { keydefineLayout.page.selectButton(index) }
+        }
+        Item { id: gap; width: 1; height: 6 }
+        DropdownList {
+            id: categoryList
+            objectName: "keydefine_category"
+            z: 1
+            width: keydefineLayout.controlWidth
+            enabled: keydefineLayout.page.slotId >= 0
+            mdItems: KD.categories.map(function (entry) {
+                return { textX: KD.text(keydefineLayout.strings, entry[0], entry[1]) }
+            })
+            onListElementClicked: function (index) { keydefineLayout.page.chooseCategory(index) }
+        }
+    }
+
+    Rectangle {
+        id: separator
+        x: keydefineLayout.columnX
+        y: 140
+        width: keydefineLayout.width - x - 24
+        height: 1
+        color: Qt.rgba(0, 1, 1, 0.22)
+    }
+
+    // The second control of the chosen category; none for LED control and profile switch.
+    Item {
+        id: secondControls
+        x: keydefineLayout.columnX
+        y: 156
+        z: 2
+        width: keydefineLayout.width - x - 24
+        height: 240
+        enabled: keydefineLayout.page.slotId >= 0
+
+        KeydefineKeyInput {
+            id: keyInput
+            objectName: "keydefine_key"
+            width: keydefineLayout.controlWidth
+            visible: keydefineLayout.category === KD.KEYBOARD
+            onKeyCaptured: function (usbCode) { keydefineLayout.page.store([0, 0, usbCode, 0]) }
+        }
+        DropdownList {
+            id: mouseList
+            objectName: "keydefine_mouse"
+            width: keydefineLayout.controlWidth
+            visible: keydefineLayout.category === KD.MOUSE
+            mdItems: KD.mouseRows.map(function (row) {
+                return { textX: KD.text(keydefineLayout.strings, row.text, row.fallback) }
+            })
+            onListElementClicked: function (index) { keydefineLayout.page.chooseMouse(index) }
+        }
+        DropdownList {
+            id: mediaList
+            objectName: "keydefine_media"
+            width: keydefineLayout.controlWidth
+            visible: keydefineLayout.category === KD.MEDIA
+            mdItems: KD.mediaFallbacks.map(function (fallback, i) {
+                return { textX: KD.text(keydefineLayout.strings, KD.mediaFirstText + i, fallback) }
+            })
+            onListElementClicked: function (index) { keydefineLayout.page.store(KD.mediaBytes(index)) }
+        }
+        KeydefineComboPanel {
+            id: comboPanel
+            visible: keydefineLayout.category === KD.COMBO
+            onChanged: function (modifier, key1, key2) {
+                keydefineLayout.page.store([0, KD.modifierBits(modifier), key1, key2])
+            }
+        }
+        KeydefineMacroPanel {
+            id: macroPanel
+            visible: keydefineLayout.category === KD.MACRO
+            fileNames: keydefineLayout.page.macroNames
+            onListRequested: keydefineLayout.page.refillMacroNames()
+            onAssignRequested: keydefineLayout.page.assignMacro()
+        }
+        KeydefineFirePanel {
+            id: firePanel
+            visible: keydefineLayout.category === KD.FIRE
+            onStoreRequested: keydefineLayout.page.storeFire()
+        }
+    }
+
+    KeydefineButtons {
+        id: pageButtons
+        x: keydefineLayout.width - width - 16
+        y: keydefineLayout.height - height - 16
+        applyInterval: 800
+        onDefaultClicked: keydefineLayout.page.pressDefault()
+        onApplyClicked: keydefineLayout.page.pressApply()
+    }
+}
