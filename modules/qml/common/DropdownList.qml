@@ -146,7 +146,8 @@ Item {
                 height: listFrame.fullHeight - 2
                 boundsBehavior: Flickable.StopAtBounds
                 clip: true
-                model: dropdownList.mdItems
+                // Rows exist only while the list is shown.
+                model: floating.lifted ? dropdownList.mdItems : null
                 delegate: Item {
                     id: row
                     required property var model

@@ -133,7 +133,8 @@ Item {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 height: fileListButton.listHeight
-                mdItems: fileListButton.mdItems
+                // Rows exist only while the list is shown.
+                mdItems: floating.lifted ? fileListButton.mdItems : []
                 onListElementClicked: function (index) { fileListButton.choose(index) }
             }
         }
