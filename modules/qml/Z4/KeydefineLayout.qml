@@ -6,7 +6,19 @@ import "keydefine.js" as KD
 // second control of the category, DEFAULT and APPLY. Every choice goes to the page.
 Item {
     id: keydefineLayout
-    property Item page
+    property var buttonNames: []
+    property var macroNames: []
+    property int position: -1
+    property bool hasSlot: false
+    signal buttonChosen(int index)
+    signal categoryChosen(int index)
+    signal mouseChosen(int index)
+    signal slotEdited(var bytes)
+    signal macroListRequested()
+    signal macroAssignRequested()
+    signal fireStoreRequested()
+    signal defaultClicked()
+    signal applyClicked()
     readonly property alias buttonList: buttonList
     readonly property alias categoryList: categoryList
     readonly property alias keyInput: keyInput
@@ -39,7 +51,7 @@ Item {
         objectName: "keydefine_model"
         x: 40
         y: 64
-        position: keydefineLayout.page.slotId >= 0 ? keydefineLayout.page.position : -1
+        position: keydefineLayout.hasSlot ? keydefineLayout.position : -1
     }
 
     Column {
@@ -54,8 +66,8 @@ Item {
             objectName: "keydefine_button"
             z: 2
             width: keydefineLayout.controlWidth
-            mdItems: keydefineLayout.page.buttonNames
-            onListElementClicked: function (index) { keydefineLayout.page.selectButton(index) }
+            mdItems: keydefineLayout.buttonNames
+            onListElementClicked: function (index) { keydefineLayout.buttonChosen(index) }
         }
         Item { id: gap; width: 1; height: 6 }
         DropdownList {
@@ -63,11 +75,11 @@ Item {
             objectName: "keydefine_category"
             z: 1
             width: keydefineLayout.controlWidth
-            enabled: keydefineLayout.page.slotId >= 0
+            enabled: keydefineLayout.hasSlot
             mdItems: KD.categories.map(function (entry) {
                 return { textX: KD.text(keydefineLayout.strings, entry[0], entry[1]) }
             })
-            onListElementClicked: function (index) { keydefineLayout.page.chooseCategory(index) }
+            onListElementClicked: function (index) { keydefineLayout.categoryChosen(index) }
         }
     }
 
@@ -88,14 +100,14 @@ Item {
         z: 2
         width: keydefineLayout.width - x - 24
         height: 240
-        enabled: keydefineLayout.page.slotId >= 0
+        enabled: keydefineLayout.hasSlot
 
         KeydefineKeyInput {
             id: keyInput
             objectName: "keydefine_key"
             width: keydefineLayout.controlWidth
             visible: keydefineLayout.category === KD.KEYBOARD
-            onKeyCaptured: function (usbCode) { keydefineLayout.page.store([0, 0, usbCode, 0]) }
+            onKeyCaptured: function (usbCode) { keydefineLayout.slotEdited([0, 0, usbCode, 0]) }
         }
         DropdownList {
             id: mouseList
@@ -105,7 +117,7 @@ Item {
             mdItems: KD.mouseRows.map(function (row) {
                 return { textX: KD.text(keydefineLayout.strings, row.text, row.fallback) }
             })
-            onListElementClicked: function (index) { keydefineLayout.page.chooseMouse(index) }
+            onListElementClicked: function (index) { keydefineLayout.mouseChosen(index) }
         }
         DropdownList {
             id: mediaList
@@ -115,26 +127,26 @@ Item {
             mdItems: KD.mediaFallbacks.map(function (fallback, i) {
                 return { textX: KD.text(keydefineLayout.strings, KD.mediaFirstText + i, fallback) }
             })
-            onListElementClicked: function (index) { keydefineLayout.page.store(KD.mediaBytes(index)) }
+            onListElementClicked: function (index) { keydefineLayout.slotEdited(KD.mediaBytes(index)) }
         }
         KeydefineComboPanel {
             id: comboPanel
             visible: keydefineLayout.category === KD.COMBO
             onChanged: function (modifier, key1, key2) {
-                keydefineLayout.page.store([0, KD.modifierBits(modifier), key1, key2])
+                keydefineLayout.slotEdited([0, KD.modifierBits(modifier), key1, key2])
             }
         }
         KeydefineMacroPanel {
             id: macroPanel
             visible: keydefineLayout.category === KD.MACRO
-            fileNames: keydefineLayout.page.macroNames
-            onListRequested: keydefineLayout.page.refillMacroNames()
-            onAssignRequested: keydefineLayout.page.assignMacro()
+            fileNames: keydefineLayout.macroNames
+            onListRequested: keydefineLayout.macroListRequested()
+            onAssignRequested: keydefineLayout.macroAssignRequested()
         }
         KeydefineFirePanel {
             id: firePanel
             visible: keydefineLayout.category === KD.FIRE
-            onStoreRequested: keydefineLayout.page.storeFire()
+            onStoreRequested: keydefineLayout.fireStoreRequested()
         }
     }
 
@@ -143,7 +155,7 @@ Item {
         x: keydefineLayout.width - width - 16
         y: keydefineLayout.height - height - 16
         applyInterval: 800
-        onDefaultClicked: keydefineLayout.page.pressDefault()
-        onApplyClicked: keydefineLayout.page.pressApply()
+        onDefaultClicked: keydefineLayout.defaultClicked()
+        onApplyClicked: keydefineLayout.applyClicked()
     }
 }

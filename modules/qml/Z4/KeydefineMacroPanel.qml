@@ -15,6 +15,10 @@ Column {
     signal assignRequested()
     signal listRequested()
 
+    function chooseMode(index) {
+        mode = index
+        assignRequested()
+    }
     function show(view) {
         file = view.macroFile
         fileList.setCurIndex(view.macroFile)
@@ -41,7 +45,14 @@ Column {
         id: normalRow
         spacing: 8
         height: 28
-        KeydefineModeRadio { id: normalRadio; panel: macroPanel; index: 0; anchors.verticalCenter: parent.verticalCenter }
+        KeydefineModeRadio {
+            id: normalRadio
+            anchors.verticalCenter: parent.verticalCenter
+            index: 0
+            strings: macroPanel.strings
+            isSelect: macroPanel.mode === index
+            onClicked: function (index) { macroPanel.chooseMode(index) }
+        }
         KeydefineCountField {
             id: countField
             objectName: "keydefine_macro_count"
@@ -58,6 +69,18 @@ Column {
             text: KD.text(macroPanel.strings, 97, "TIMES")
         }
     }
-    KeydefineModeRadio { id: alwaysRadio; panel: macroPanel; index: 1 }
-    KeydefineModeRadio { id: pressedRadio; panel: macroPanel; index: 2 }
+    KeydefineModeRadio {
+        id: alwaysRadio
+        index: 1
+        strings: macroPanel.strings
+        isSelect: macroPanel.mode === index
+        onClicked: function (index) { macroPanel.chooseMode(index) }
+    }
+    KeydefineModeRadio {
+        id: pressedRadio
+        index: 2
+        strings: macroPanel.strings
+        isSelect: macroPanel.mode === index
+        onClicked: function (index) { macroPanel.chooseMode(index) }
+    }
 }

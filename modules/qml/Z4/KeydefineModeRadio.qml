@@ -2,16 +2,11 @@ import QtQuick
 import "../common"
 import "keydefine.js" as KD
 
-// One play mode of the macro panel; choosing it asks the panel to assign the macro again.
+// One play mode of the macro panel, named by its interface text.
 RadioButton {
     id: modeRadio
-    property Item panel
+    property var strings: []
     objectName: "keydefine_macro_mode" + index
     height: 20
-    isSelect: panel.mode === index
-    chkStr: KD.text(panel.strings, KD.macroModeTexts[index][0], KD.macroModeTexts[index][1])
-    onClicked: function (index) {
-        panel.mode = index
-        panel.assignRequested()
-    }
+    chkStr: KD.text(strings, KD.macroModeTexts[index][0], KD.macroModeTexts[index][1])
 }

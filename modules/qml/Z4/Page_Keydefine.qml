@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 import "keydefine.js" as KD
 
 // The function of each programmable button. The page edits its own copy of the 16 key slots;
@@ -203,7 +202,7 @@ Item {
     }
     Connections {
         target: mainIten
-        function onEmptyAreaPressed() { firePanel.countField.commitIfTyped() }
+        function onEmptyAreaPressed() { page_Keydefine.firePanel.countField.commitIfTyped() }
     }
     Connections {
         target: main_Z4
@@ -216,7 +215,19 @@ Item {
 
     KeydefineLayout {
         id: layout
-        page: page_Keydefine
+        buttonNames: page_Keydefine.buttonNames
+        macroNames: page_Keydefine.macroNames
+        position: page_Keydefine.position
+        hasSlot: page_Keydefine.slotId >= 0
+        onButtonChosen: function (index) { page_Keydefine.selectButton(index) }
+        onCategoryChosen: function (index) { page_Keydefine.chooseCategory(index) }
+        onMouseChosen: function (index) { page_Keydefine.chooseMouse(index) }
+        onSlotEdited: function (bytes) { page_Keydefine.store(bytes) }
+        onMacroListRequested: page_Keydefine.refillMacroNames()
+        onMacroAssignRequested: page_Keydefine.assignMacro()
+        onFireStoreRequested: page_Keydefine.storeFire()
+        onDefaultClicked: page_Keydefine.pressDefault()
+        onApplyClicked: page_Keydefine.pressApply()
     }
     readonly property alias buttonList: layout.buttonList
     readonly property alias categoryList: layout.categoryList
