@@ -1,0 +1,228 @@
+#include "scenefixture.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace {
+const QString kLive = QStringLiteral("modules/setting/p_Z4.bin");
+const QStringList kPages = { "page_Keydefine", "page_Macro", "page_Color", "page_Sensor" };
+} // namespace
+
+// The function menu, the profile menu with its context menu and the page area, driven by real
+// clicks on the scene over the simulated mouse.
+class tst_SceneMenus : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { fx = std::make_unique<SceneFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void startShowsMenusAndNoPage();
+    void profileHighlight_data();
+    void profileHighlight();
+    void functionMenu_data();
+    void functionMenu();
+    void profileSelection_data();
+    void profileSelection();
+    void contextMenu_data();
+    void contextMenu();
+    void keyReportsReachTheModel();
+
+private:
+    // Profile 1 polls at 125 Hz and profile 3 at 1000 Hz, so the sensor page shows which
+    // profile it last read.
+    bool start(int deviceProfile = 1)
+    {
+        return fx->start([deviceProfile] {
+            for (int n = 0; n < sim::kProfiles; ++n)
+                sim::setReportRate(n, n == 3 ? 1 : 8);
+            sim::setCurrentProfile(deviceProfile);
+        });
+    }
+    int shownRateIndex() { return fx->item("sensor_rate")->property("currentIndex").toInt(); }
+    QQuickItem* model() { return fx->item("main_Z4"); }
+    bool pageAreaAtRest()
+    {
+        return fx->waitFor([this] { return !fx->item("pageArea")->property("sliding").toBool(); });
+    }
+
+    std::unique_ptr<SceneFixture> fx;
+};
+
+void tst_SceneMenus::startShowsMenusAndNoPage()
+{
+    QVERIFY(start());
+    QCOMPARE(model()->property("curPageId").toInt(), -1);
+    for (const QString& page : kPages)
+        QVERIFY2(!fx->item(page)->isVisible(), qPrintable(page));
+    QCOMPARE(fx->item("menuFunc")->x(), 8.0);
+    QCOMPARE(fx->item("menuProf")->x(), 1000.0 - 8 - 96);
+    QCOMPARE(fx->item("pageArea")->position(), QPointF(160, 56));
+    QCOMPARE(fx->item("menuProf_entry1")->property("selected").toBool(), true);
+    QCOMPARE(fx->commandCodes(), QByteArray());
+}
+
+void tst_SceneMenus::profileHighlight_data()
+{
+    QTest::addColumn<int>("deviceProfile");
+    QTest::addColumn<int>("lit");
+    QTest::newRow("profile 0 lights no entry") << 0 << -1;
+    QTest::newRow("profile 5") << 5 << 5;
+    QTest::newRow("past the last profile") << 9 << -1;
+}
+
+void tst_SceneMenus::profileHighlight()
+{
+    QFETCH(int, deviceProfile);
+    QFETCH(int, lit);
+    QVERIFY(start(deviceProfile));
+    for (int entry = 1; entry <= 5; ++entry) {
+        const QString name = QStringLiteral("menuProf_entry%1").arg(entry);
+        QCOMPARE(fx->item(name)->property("selected").toBool(), entry == lit);
+    }
+}
+
+void tst_SceneMenus::functionMenu_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<bool>("settingsOpen");
+    QTest::addColumn<bool>("slow");
+    QTest::addColumn<int>("page");
+    QTest::newRow("MACRO shows its page") << QList<int> { 1 } << false << false << 1;
+    QTest::newRow("MACRO twice hides it again") << QList<int> { 1, 1 } << false << false << -1;
+    QTest::newRow("another entry replaces the page") << QList<int> { 0, 2 } << false << false << 2;
+    QTest::newRow("a click during a slide-in shows its page at once")
+        << QList<int> { 0, 2 } << false << true << 2;
+    QTest::newRow("settings panel open: no reaction") << QList<int> { 3 } << true << false << -1;
+}
+
+void tst_SceneMenus::functionMenu()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(bool, settingsOpen);
+    QFETCH(bool, slow);
+    QFETCH(int, page);
+    QVERIFY(start());
+    fx->root()->setProperty("isGlobalSettingSelect", settingsOpen);
+    if (slow)
+        fx->root()->setProperty("animation_speed", 800);
+    for (int entry : clicks)
+        QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(entry)));
+    if (slow)
+        QVERIFY(!fx->item("pageArea")->property("sliding").toBool());
+    QVERIFY(pageAreaAtRest());
+    QCOMPARE(model()->property("curPageId").toInt(), page);
+    for (int i = 0; i < kPages.size(); ++i) {
+        QVERIFY2(fx->item(kPages[i])->isVisible() == (i == page), qPrintable(kPages[i]));
+        const QString entry = QStringLiteral("menuFunc_entry%1").arg(i);
+        QVERIFY2(fx->item(entry)->property("selected").toBool() == (i == page), qPrintable(entry));
+    }
+    QCOMPARE(fx->item("pageArea_content")->x(), 0.0);
+}
+
+void tst_SceneMenus::profileSelection_data()
+{
+    QTest::addColumn<int>("pageFirst");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QByteArray>("codes");
+    QTest::addColumn<int>("deviceProfile");
+    QTest::addColumn<int>("rateIndex");
+    QTest::newRow("another profile: 02H, pages re-read") << -1 << 3 << QByteArray("\x02") << 3 << 3;
+    QTest::newRow("the selected profile: nothing") << -1 << 1 << QByteArray() << 1 << 0;
+    QTest::newRow("macro page shown: no reaction") << 1 << 3 << QByteArray() << 1 << 0;
+    QTest::newRow("other pages leave the menu alone") << 3 << 3 << QByteArray("\x02") << 3 << 3;
+}
+
+void tst_SceneMenus::profileSelection()
+{
+    QFETCH(int, pageFirst);
+    QFETCH(int, entry);
+    QFETCH(QByteArray, codes);
+    QFETCH(int, deviceProfile);
+    QFETCH(int, rateIndex);
+    QVERIFY(start());
+    if (pageFirst >= 0) {
+        QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(pageFirst)));
+        QVERIFY(pageAreaAtRest());
+    }
+    fx->markWire();
+    const QString row = QStringLiteral("menuProf_entry%1").arg(entry);
+    QVERIFY(fx->click(row));
+    QVERIFY(fx->click(row, Qt::RightButton));
+    fx->settle();
+
+    QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
+    QCOMPARE(sim::currentProfile(), deviceProfile);
+    QCOMPARE(shownRateIndex(), rateIndex);
+    const bool reacts = pageFirst != 1;
+    QCOMPARE(
+        fx->item(QStringLiteral("menuProf_entry%1").arg(deviceProfile))->property("selected").toBool(), true);
+    QCOMPARE(fx->item("menuProf_context")->isVisible(), reacts);
+}
+
+void tst_SceneMenus::contextMenu_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("file"); // the file the dialog is answered with, empty: cancelled
+    QTest::addColumn<QByteArray>("codes");
+    QTest::addColumn<int>("rateIndex");
+    // import.pf holds profile 3 (1000 Hz) as the profile to import.
+    QTest::newRow("LOAD into the selected profile") << 1 << "load"
+                                                    << "import.pf" << QByteArray("\x02") << 3;
+    QTest::newRow("LOAD into another profile") << 4 << "load"
+                                               << "import.pf" << QByteArray() << 0;
+    QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
+                                                      << "" << QByteArray("\x02") << 0;
+    QTest::newRow("SAVE the selected profile") << 1 << "save"
+                                               << "export.pf" << QByteArray() << 0;
+    QTest::newRow("RESET the selected profile") << 1 << "reset"
+                                                << "" << QByteArray("\x02") << 2;
+    QTest::newRow("RESET another profile") << 4 << "reset"
+                                           << "" << QByteArray() << 0;
+    QTest::newRow("CANCEL") << 1 << "cancel"
+                            << "" << QByteArray() << 0;
+}
+
+void tst_SceneMenus::contextMenu()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, codes);
+    QFETCH(int, rateIndex);
+    QVERIFY(start());
+    fx->view()->profileStore().file()->sync();
+    QVERIFY(QFile::copy(kLive, "import.pf"));
+    QSettings("import.pf", QSettings::IniFormat).setValue("common/importProfile", 3);
+
+    QVERIFY(fx->click(QStringLiteral("menuProf_entry%1").arg(entry), Qt::RightButton));
+    QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
+    fx->markWire();
+    const bool dialog = action == "load" || action == "save";
+    auto answer = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
+    QVERIFY(fx->click("menuProf_" + action));
+    QCOMPARE(answer->answered, dialog ? 1 : 0);
+
+    QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
+    QCOMPARE(shownRateIndex(), rateIndex);
+    QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
+    if (action == "save")
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
+}
+
+void tst_SceneMenus::keyReportsReachTheModel()
+{
+    QVERIFY(start());
+    QQuickItem* root = fx->root();
+    QSignalSpy relayed(model(), SIGNAL(msg_KB(bool, int)));
+    QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 0x04));
+    QCOMPARE(model()->property("lastPressKeyCode").toInt(), 0x04);
+    // A release is relayed but leaves the last pressed key.
+    QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, false), Q_ARG(QVariant, 0x05));
+    QCOMPARE(model()->property("lastPressKeyCode").toInt(), 0x04);
+    QCOMPARE(relayed.count(), 2);
+    QCOMPARE(relayed.at(1), QVariantList({ false, 0x05 }));
+}
+
+QTEST_MAIN(tst_SceneMenus)
+#include "tst_scene_menus.moc"
