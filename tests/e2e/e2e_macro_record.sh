@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 make_sandbox "$1"
 
 library=$prog/modules/macro/1
-macro=$library/Macro. 001.bin
+macro="$library/Macro. 001.bin"
 mkdir -p "$library"
 printf '[config]\nindex=-1\ntotal=0\nrepeat=1\n' >"$macro"
 # Animation off, so the clicks below never race a slide.
@@ -15,9 +15,9 @@ sed -i 's/^3=.*/3=1/' "$prog/modules/setting/apConfig.bin"
 # Window coordinates of the controls: function menu entry "MACRO", the first macro row,
 # record and stop (the page area starts at 160, 56).
 macro_entry="78 264"
-first_row="290 138"
-record="670 138"
-stop="710 138"
+first_row="290 126"
+record="670 126"
+stop="710 126"
 
 "$prog/z4config" &
 pid=$!

@@ -47,7 +47,7 @@ Item {
     FileList {
         id: actionList
         objectName: "macro_actions"
-        y: 28
+        y: 42
         width: 200
         height: 260
         onListElementClicked: function (index) { actionPanel.actionClicked(index) }

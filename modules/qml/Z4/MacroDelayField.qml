@@ -42,6 +42,7 @@ Item {
         TextInput {
             id: input
             objectName: delayField.objectName + "_input"
+            anchors.baseline: prefix.baseline
             width: Math.max(contentWidth, 12)
             text: String(delayField.value)
             maximumLength: 5
@@ -55,6 +56,7 @@ Item {
             onEditingFinished: delayField.commit()
         }
         Text {
+            anchors.baseline: prefix.baseline
             text: " \u3011ms"
             font: prefix.font
             color: prefix.color

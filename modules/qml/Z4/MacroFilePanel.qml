@@ -51,7 +51,7 @@ Item {
     FileList {
         id: fileList
         objectName: "macro_files"
-        y: 28
+        y: 42
         width: 200
         height: 260
         onListElementClicked: function (index) { filePanel.fileClicked(index) }

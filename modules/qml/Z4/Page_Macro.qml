@@ -160,7 +160,7 @@ Item {
     MacroFilePanel {
         id: filePanel
         x: 32
-        y: 40
+        y: 14
         enabled: !page_Macro.recording
         names: page_Macro.fileNames.map(Actions.displayName)
         selectedIndex: page_Macro.fileIndex
@@ -181,7 +181,7 @@ Item {
     MacroActionPanel {
         id: actionPanel
         x: 264
-        y: 40
+        y: 14
         enabled: page_Macro.hasFile
         editable: !page_Macro.recording
         actions: page_Macro.actions
@@ -194,7 +194,7 @@ Item {
     MacroToolPanel {
         id: toolPanel
         x: 496
-        y: 68
+        y: 56
         hasFile: page_Macro.hasFile
         recording: page_Macro.recording
         onRecordClicked: page_Macro.startRecording()
