@@ -45,6 +45,12 @@ Item {
         powerOn.restart()
     }
 
+    // At start the selection is empty, so no page slides in.
+    function menusInPlace() {
+        pageArea.show(menuFunc.currentIndex)
+        poweredOn = true
+    }
+
     function setSkin() {
         menuFunc.setSkin()
     }
@@ -152,10 +158,7 @@ Item {
             }
         }
         ScriptAction {
-            script: {
-                pageArea.show(menuFunc.currentIndex)
-                main_Z4.poweredOn = true
-            }
+            script: main_Z4.menusInPlace()
         }
     }
 }

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // The function menu on the left: one entry per page. A click selects the entry, or clears the
@@ -48,25 +50,27 @@ Item {
 
             Item {
                 id: entry
+                required property int index
                 objectName: "menuFunc_entry" + index
                 width: menuFunc.width
                 height: menuFunc.entryHeight
 
                 readonly property bool selected: menuFunc.currentIndex === index
-                readonly property bool lit: selected || entryArea.containsMouse
+                // Disabled items still see the pointer; a disabled menu must not light up.
+                readonly property bool lit: selected || (entryArea.containsMouse && entryArea.enabled)
                 readonly property string icon: menuFunc.entries[index].icon
 
                 Image {
                     id: idleFrame
                     anchors.fill: parent
                     source: mainIten.source_listFnBtn_0
-                    sourceSize: Qt.size(140, 56)
+                    sourceSize.width: 140; sourceSize.height: 56
                 }
                 Image {
                     id: litFrame
                     anchors.fill: parent
                     source: mainIten.source_listFnBtn_1
-                    sourceSize: Qt.size(140, 56)
+                    sourceSize.width: 140; sourceSize.height: 56
                     opacity: entry.lit ? 1 : 0
                     Behavior on opacity { NumberAnimation { duration: menuFunc.hoverDuration } }
                 }
@@ -88,7 +92,7 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     width: 40
                     height: 40
-                    sourceSize: Qt.size(40, 40)
+                    sourceSize.width: 40; sourceSize.height: 40
                     source: mainIten["source_" + entry.icon + (entry.selected ? "_1" : "_0")]
                 }
                 Text {
@@ -96,7 +100,7 @@ Item {
                     x: 60
                     width: parent.width - x - 8
                     anchors.verticalCenter: parent.verticalCenter
-                    text: menuFunc.textAt(index)
+                    text: menuFunc.textAt(entry.index)
                     elide: Text.ElideRight
                     color: entry.lit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
                     font.family: mainIten.globalSetting_fontFamily
@@ -109,7 +113,7 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: menuFunc.select(index)
+                    onClicked: menuFunc.select(entry.index)
                 }
             }
         }

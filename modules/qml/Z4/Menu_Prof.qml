@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // The profile menu on the right: the mouse's profiles 1 to 5 (profile 0 is never offered).
@@ -70,7 +72,7 @@ Item {
         id: container
         anchors.fill: parent
         source: mainIten.source_listPfContainer
-        sourceSize: Qt.size(96, 260)
+        sourceSize.width: 96; sourceSize.height: 260
     }
 
     Repeater {
@@ -79,9 +81,12 @@ Item {
 
         Item {
             id: row
+            required property int index
             readonly property int entry: index + menuProf.firstEntry
             readonly property bool selected: menuProf.currentProfile === entry
-            readonly property bool lit: selected || rowArea.containsMouse
+            // Disabled items still see the pointer; a disabled menu must not light up.
+            readonly property bool hovered: rowArea.containsMouse && rowArea.enabled
+            readonly property bool lit: selected || hovered
             objectName: "menuProf_entry" + entry
             x: 4
             y: menuProf.rowTop + index * menuProf.rowPitch
@@ -92,14 +97,14 @@ Item {
                 id: idleFrame
                 anchors.fill: parent
                 source: mainIten.source_profileFW_0
-                sourceSize: Qt.size(88, 40)
+                sourceSize.width: 88; sourceSize.height: 40
             }
             Image {
                 id: litFrame
                 anchors.fill: parent
                 source: mainIten.source_profileFW_1
-                sourceSize: Qt.size(88, 40)
-                opacity: row.selected ? 1 : (rowArea.containsMouse ? 0.7 : 0)
+                sourceSize.width: 88; sourceSize.height: 40
+                opacity: row.selected ? 1 : (row.hovered ? 0.7 : 0)
                 Behavior on opacity { NumberAnimation { duration: menuProf.hoverDuration } }
             }
             Rectangle {

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 
 // The profile menu's right-click menu: LOAD, SAVE, RESET, CANCEL for one profile entry.
@@ -66,10 +68,12 @@ Item {
 
             Item {
                 id: row
+                required property int index
                 objectName: "menuProf_" + contextMenu.actions[index].action
                 width: contextMenu.width - 2 * contextMenu.padding
                 height: contextMenu.rowHeight
                 readonly property bool destructive: contextMenu.actions[index].action === "reset"
+                readonly property bool hovered: rowArea.containsMouse && rowArea.enabled
 
                 Rectangle {
                     id: hoverGlow
@@ -77,12 +81,12 @@ Item {
                     radius: 4
                     color: Qt.rgba(0, 1, 1, 0.12)
                     border.color: Qt.rgba(0, 1, 1, 0.35)
-                    visible: rowArea.containsMouse
+                    visible: row.hovered
                 }
                 Text {
                     anchors.centerIn: parent
-                    text: contextMenu.textAt(index)
-                    color: rowArea.containsMouse ? (row.destructive ? "#FF7F00" : mainIten.globalSetting_color)
+                    text: contextMenu.textAt(row.index)
+                    color: row.hovered ? (row.destructive ? "#FF7F00" : mainIten.globalSetting_color)
                                                  : mainIten.globalSetting_color_enable
                     font.family: mainIten.globalSetting_fontFamily
                     font.pixelSize: mainIten.globalSetting_size
@@ -97,7 +101,7 @@ Item {
                     onClicked: {
                         const chosenEntry = contextMenu.entry
                         contextMenu.close()
-                        contextMenu.chosen(contextMenu.actions[index].action, chosenEntry)
+                        contextMenu.chosen(contextMenu.actions[row.index].action, chosenEntry)
                     }
                 }
             }

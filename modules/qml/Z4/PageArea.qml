@@ -54,7 +54,7 @@ Item {
         Image {
             id: pageBackground
             source: pageArea.curPageId >= 0 ? pageArea.backgrounds[pageArea.curPageId] : ""
-            sourceSize: Qt.size(736, 484)
+            sourceSize.width: 736; sourceSize.height: 484
             visible: pageArea.curPageId >= 0
             z: -1
         }
