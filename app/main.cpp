@@ -1,3 +1,5 @@
+#include "app/localurlopener.h"
+#include "app/platformchoice.h"
 #include "app/singleinstance.h"
 #include "app/startuptrace.h"
 #include "app/ui_controler.h"
@@ -28,6 +30,7 @@ void endProgram(Widget& w)
 
 int main(int argc, char* argv[])
 {
+    platformchoice::apply();
     QApplication app(argc, argv);
     SingleInstance instance;
     if (instance.isRunning())
@@ -38,8 +41,11 @@ int main(int argc, char* argv[])
     QDir::setCurrent(exePath.left(exePath.lastIndexOf(QLatin1Char('/'))));
 
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
+    LocalUrlOpener urlOpener;
 
+    StartupTrace::mark("application");
     Widget w;
+    StartupTrace::mark("scene");
     StartupTrace trace(&w, w.view());
 
     // Without hooks the program still runs; the scene just never hears of keys or buttons.
@@ -54,6 +60,7 @@ int main(int argc, char* argv[])
 #endif
 
     w.checkDevice();
+    StartupTrace::mark("detection");
     w.showNormal();
     w.startScene();
     trace.markAfterQueuedCalls("initUI");

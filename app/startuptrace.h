@@ -19,13 +19,12 @@ public:
 
     // Queues a marker behind the start-up calls the host has queued on the scene.
     void markAfterQueuedCalls(const char* what);
+    static void mark(const char* what);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static void mark(const char* what);
-
     QWidget* host = nullptr;
     QQuickWidget* view = nullptr;
     bool rendered = false;

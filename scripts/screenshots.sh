@@ -5,20 +5,19 @@
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
 # Runs on a virtual X server of its own unless DISPLAY is set. Each picture is a 256-colour
-# PNG (kept under 200 KB) and is also copied into the user guide's folder.
+# PNG (kept under 200 KB); the build copies docs/screenshots beside the user guide.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$here/build/bin}" && pwd)
 preload=${2:-$(dirname "$bin")/lib/libz4sim_preload.so}
 out=${3:-$here/docs/screenshots}
-guide=$here/modules/guide
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$out"
 fi
 [ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
-mkdir -p "$out" "$guide"
+mkdir -p "$out"
 
 sandbox=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
@@ -42,7 +41,6 @@ xdotool windowmove --sync "$window" 0 0 || true
 # shot <name>: the window as it is now.
 shot() {
     import -silent -window "$window" -colors 256 "PNG8:$out/$1.png"
-    cp "$out/$1.png" "$guide/$1.png"
     local size
     size=$(stat -c %s "$out/$1.png")
     [ "$size" -lt 204800 ] || echo "warning: $1.png is $size bytes" >&2

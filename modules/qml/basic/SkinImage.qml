@@ -6,4 +6,6 @@ Image {
     readonly property bool ready: status === Image.Ready
     visible: ready
     smooth: false
+    // Decoded off the GUI thread: the scene is invisible until its start-up animation shows it.
+    asynchronous: true
 }
