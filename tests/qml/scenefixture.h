@@ -1,12 +1,8 @@
 #pragma once
 
 // The fixture of the scene-level tests: the real host window, bridge and scene on the simulated
-// mouse, in a private working folder, driven by objectName with real mouse events.
-//
-//   std::unique_ptr<SceneFixture> fx;
-//   void init() { fx = std::make_unique<SceneFixture>(); QVERIFY(fx->start()); }
-//   void cleanup() { fx.reset(); }
-//   ... QVERIFY(fx->click("menuFunc_entry1")); QCOMPARE(fx->commandCodes(), QByteArray("\x02"));
+// mouse, in a private working folder, driven by objectName with real mouse events. Make one
+// per test (init/cleanup) and call start() first.
 
 #include "app/widget.h"
 #include "bridge/myqquickview.h"
@@ -126,12 +122,8 @@ public:
 private:
     bool startupDone() const
     {
-        if (!root()->isVisible())
-            return false;
-        // A scene without the model's main item has only the frame's animation, which is
-        // over within a few frames at speed 10.
         const QQuickItem* model = find(root(), QStringLiteral("main_Z4"));
-        return model ? model->property("poweredOn").toBool() : (QTest::qWait(200), true);
+        return root()->isVisible() && model && model->property("poweredOn").toBool();
     }
 
     static QQuickItem* find(QQuickItem* root, const QString& name)

@@ -3,11 +3,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 
-namespace {
-const QString kLive = QStringLiteral("modules/setting/p_Z4.bin");
-const QStringList kPages = { "page_Keydefine", "page_Macro", "page_Color", "page_Sensor" };
-} // namespace
-
 // The function menu, the profile menu with its context menu and the page area, driven by real
 // clicks on the scene over the simulated mouse.
 class tst_SceneMenus : public QObject {
@@ -15,10 +10,8 @@ class tst_SceneMenus : public QObject {
 private slots:
     void init() { fx = std::make_unique<SceneFixture>(); }
     void cleanup() { fx.reset(); }
-
-    void startShowsMenusAndNoPage();
-    void profileHighlight_data();
-    void profileHighlight();
+    void start_data();
+    void start();
     void functionMenu_data();
     void functionMenu();
     void profileSelection_data();
@@ -28,9 +21,9 @@ private slots:
     void keyReportsReachTheModel();
 
 private:
-    // Profile 1 polls at 125 Hz and profile 3 at 1000 Hz, so the sensor page shows which
+    // Profile 3 polls at 1000 Hz, the others at 125 Hz, so the sensor page shows which
     // profile it last read.
-    bool start(int deviceProfile = 1)
+    bool startOn(int deviceProfile)
     {
         return fx->start([deviceProfile] {
             for (int n = 0; n < sim::kProfiles; ++n)
@@ -39,46 +32,41 @@ private:
         });
     }
     int shownRateIndex() { return fx->item("sensor_rate")->property("currentIndex").toInt(); }
-    QQuickItem* model() { return fx->item("main_Z4"); }
+    int curPageId() { return fx->item("main_Z4")->property("curPageId").toInt(); }
+    bool selected(const QString& name) { return fx->item(name)->property("selected").toBool(); }
     bool pageAreaAtRest()
     {
         return fx->waitFor([this] { return !fx->item("pageArea")->property("sliding").toBool(); });
     }
 
+    const QStringList pages = { "page_Keydefine", "page_Macro", "page_Color", "page_Sensor" };
     std::unique_ptr<SceneFixture> fx;
 };
 
-void tst_SceneMenus::startShowsMenusAndNoPage()
+void tst_SceneMenus::start_data()
 {
-    QVERIFY(start());
-    QCOMPARE(model()->property("curPageId").toInt(), -1);
-    for (const QString& page : kPages)
+    QTest::addColumn<int>("deviceProfile");
+    QTest::addColumn<int>("lit");
+    QTest::newRow("profile 1") << 1 << 1;
+    QTest::newRow("profile 0 lights no entry") << 0 << -1;
+    QTest::newRow("past the last profile") << 9 << -1;
+}
+
+// Menus in place, no page shown, the device's profile lit, nothing sent.
+void tst_SceneMenus::start()
+{
+    QFETCH(int, deviceProfile);
+    QFETCH(int, lit);
+    QVERIFY(startOn(deviceProfile));
+    QCOMPARE(curPageId(), -1);
+    for (const QString& page : pages)
         QVERIFY2(!fx->item(page)->isVisible(), qPrintable(page));
     QCOMPARE(fx->item("menuFunc")->x(), 8.0);
     QCOMPARE(fx->item("menuProf")->x(), 1000.0 - 8 - 96);
     QCOMPARE(fx->item("pageArea")->position(), QPointF(160, 56));
-    QCOMPARE(fx->item("menuProf_entry1")->property("selected").toBool(), true);
+    for (int entry = 1; entry <= 5; ++entry)
+        QCOMPARE(selected(QStringLiteral("menuProf_entry%1").arg(entry)), entry == lit);
     QCOMPARE(fx->commandCodes(), QByteArray());
-}
-
-void tst_SceneMenus::profileHighlight_data()
-{
-    QTest::addColumn<int>("deviceProfile");
-    QTest::addColumn<int>("lit");
-    QTest::newRow("profile 0 lights no entry") << 0 << -1;
-    QTest::newRow("profile 5") << 5 << 5;
-    QTest::newRow("past the last profile") << 9 << -1;
-}
-
-void tst_SceneMenus::profileHighlight()
-{
-    QFETCH(int, deviceProfile);
-    QFETCH(int, lit);
-    QVERIFY(start(deviceProfile));
-    for (int entry = 1; entry <= 5; ++entry) {
-        const QString name = QStringLiteral("menuProf_entry%1").arg(entry);
-        QCOMPARE(fx->item(name)->property("selected").toBool(), entry == lit);
-    }
 }
 
 void tst_SceneMenus::functionMenu_data()
@@ -101,20 +89,18 @@ void tst_SceneMenus::functionMenu()
     QFETCH(bool, settingsOpen);
     QFETCH(bool, slow);
     QFETCH(int, page);
-    QVERIFY(start());
+    QVERIFY(startOn(1));
     fx->root()->setProperty("isGlobalSettingSelect", settingsOpen);
-    if (slow)
-        fx->root()->setProperty("animation_speed", 800);
+    fx->root()->setProperty("animation_speed", slow ? 800 : 10);
     for (int entry : clicks)
         QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(entry)));
     if (slow)
         QVERIFY(!fx->item("pageArea")->property("sliding").toBool());
     QVERIFY(pageAreaAtRest());
-    QCOMPARE(model()->property("curPageId").toInt(), page);
-    for (int i = 0; i < kPages.size(); ++i) {
-        QVERIFY2(fx->item(kPages[i])->isVisible() == (i == page), qPrintable(kPages[i]));
-        const QString entry = QStringLiteral("menuFunc_entry%1").arg(i);
-        QVERIFY2(fx->item(entry)->property("selected").toBool() == (i == page), qPrintable(entry));
+    QCOMPARE(curPageId(), page);
+    for (int i = 0; i < pages.size(); ++i) {
+        QVERIFY2(fx->item(pages[i])->isVisible() == (i == page), qPrintable(pages[i]));
+        QVERIFY2(selected(QStringLiteral("menuFunc_entry%1").arg(i)) == (i == page), qPrintable(pages[i]));
     }
     QCOMPARE(fx->item("pageArea_content")->x(), 0.0);
 }
@@ -129,9 +115,10 @@ void tst_SceneMenus::profileSelection_data()
     QTest::newRow("another profile: 02H, pages re-read") << -1 << 3 << QByteArray("\x02") << 3 << 3;
     QTest::newRow("the selected profile: nothing") << -1 << 1 << QByteArray() << 1 << 0;
     QTest::newRow("macro page shown: no reaction") << 1 << 3 << QByteArray() << 1 << 0;
-    QTest::newRow("other pages leave the menu alone") << 3 << 3 << QByteArray("\x02") << 3 << 3;
+    QTest::newRow("another page shown") << 3 << 3 << QByteArray("\x02") << 3 << 3;
 }
 
+// A left click, then a right click on the same entry (which opens the context menu).
 void tst_SceneMenus::profileSelection()
 {
     QFETCH(int, pageFirst);
@@ -139,7 +126,7 @@ void tst_SceneMenus::profileSelection()
     QFETCH(QByteArray, codes);
     QFETCH(int, deviceProfile);
     QFETCH(int, rateIndex);
-    QVERIFY(start());
+    QVERIFY(startOn(1));
     if (pageFirst >= 0) {
         QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(pageFirst)));
         QVERIFY(pageAreaAtRest());
@@ -153,20 +140,17 @@ void tst_SceneMenus::profileSelection()
     QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
     QCOMPARE(sim::currentProfile(), deviceProfile);
     QCOMPARE(shownRateIndex(), rateIndex);
-    const bool reacts = pageFirst != 1;
-    QCOMPARE(
-        fx->item(QStringLiteral("menuProf_entry%1").arg(deviceProfile))->property("selected").toBool(), true);
-    QCOMPARE(fx->item("menuProf_context")->isVisible(), reacts);
+    QVERIFY(selected(QStringLiteral("menuProf_entry%1").arg(deviceProfile)));
+    QCOMPARE(fx->item("menuProf_context")->isVisible(), pageFirst != 1);
 }
 
 void tst_SceneMenus::contextMenu_data()
 {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("file"); // the file the dialog is answered with, empty: cancelled
+    QTest::addColumn<QString>("file"); // answers the file dialog; empty: cancelled
     QTest::addColumn<QByteArray>("codes");
-    QTest::addColumn<int>("rateIndex");
-    // import.pf holds profile 3 (1000 Hz) as the profile to import.
+    QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
     QTest::newRow("LOAD into the selected profile") << 1 << "load"
                                                     << "import.pf" << QByteArray("\x02") << 3;
     QTest::newRow("LOAD into another profile") << 4 << "load"
@@ -190,18 +174,18 @@ void tst_SceneMenus::contextMenu()
     QFETCH(QString, file);
     QFETCH(QByteArray, codes);
     QFETCH(int, rateIndex);
-    QVERIFY(start());
+    QVERIFY(startOn(1));
+    // An export of the live file that names profile 3 as the one to import.
     fx->view()->profileStore().file()->sync();
-    QVERIFY(QFile::copy(kLive, "import.pf"));
+    QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
     QSettings("import.pf", QSettings::IniFormat).setValue("common/importProfile", 3);
 
     QVERIFY(fx->click(QStringLiteral("menuProf_entry%1").arg(entry), Qt::RightButton));
     QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
     fx->markWire();
-    const bool dialog = action == "load" || action == "save";
     auto answer = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
     QVERIFY(fx->click("menuProf_" + action));
-    QCOMPARE(answer->answered, dialog ? 1 : 0);
+    QCOMPARE(answer->answered, action == "load" || action == "save" ? 1 : 0);
 
     QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
     QCOMPARE(shownRateIndex(), rateIndex);
@@ -212,14 +196,12 @@ void tst_SceneMenus::contextMenu()
 
 void tst_SceneMenus::keyReportsReachTheModel()
 {
-    QVERIFY(start());
-    QQuickItem* root = fx->root();
-    QSignalSpy relayed(model(), SIGNAL(msg_KB(bool, int)));
-    QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 0x04));
-    QCOMPARE(model()->property("lastPressKeyCode").toInt(), 0x04);
-    // A release is relayed but leaves the last pressed key.
-    QMetaObject::invokeMethod(root, "detectKeyboard", Q_ARG(QVariant, false), Q_ARG(QVariant, 0x05));
-    QCOMPARE(model()->property("lastPressKeyCode").toInt(), 0x04);
+    QVERIFY(startOn(1));
+    QSignalSpy relayed(fx->item("main_Z4"), SIGNAL(msg_KB(bool, int)));
+    QMetaObject::invokeMethod(fx->root(), "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 0x04));
+    // A release is relayed too but leaves the last pressed key.
+    QMetaObject::invokeMethod(fx->root(), "detectKeyboard", Q_ARG(QVariant, false), Q_ARG(QVariant, 0x05));
+    QCOMPARE(fx->item("main_Z4")->property("lastPressKeyCode").toInt(), 0x04);
     QCOMPARE(relayed.count(), 2);
     QCOMPARE(relayed.at(1), QVariantList({ false, 0x05 }));
 }

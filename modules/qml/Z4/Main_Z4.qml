@@ -83,7 +83,7 @@ Item {
     Connections {
         target: mainIten
         function onMsg_KB(isDown, usbCode) {
-            if (isDown)
+            if (isDown && Number.isInteger(usbCode))
                 main_Z4.lastPressKeyCode = usbCode
             main_Z4.msg_KB(isDown, usbCode)
         }
