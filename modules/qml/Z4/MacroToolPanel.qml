@@ -24,11 +24,22 @@ Item {
         keyInput.detectKeyboard(isDown, usbCode)
     }
 
+    // A key input left armed on a hidden page would take the next key typed anywhere.
+    function disarm() {
+        keyInput.isSelect = false
+        mouseList.closeList()
+        delayField.dropFocus()
+    }
+
     function translateStrings() {
-        var strings = mainIten.globalSetting_stringList
+        // A language pack that lacks a text falls back to the built-in word.
+        var strings = mainIten.globalSetting_stringList || []
+        var buttons = ["LEFT", "RIGHT", "MIDDLE", "BACKWARD", "FORWARD"]
         var items = []
-        for (var i = 0; i < 5; ++i)
-            items.push({ textX: strings[47] + "\u3010 " + strings[51 + i] + " \u3011" })
+        for (var i = 0; i < 5; ++i) {
+            items.push({ textX: (strings[47] || "MOUSE") + "\u3010 " + (strings[51 + i] || buttons[i])
+                                + " \u3011" })
+        }
         var current = mouseList.getCurIndex()
         mouseList.mdItems = items
         mouseList.setCurIndex(current < 0 ? 0 : current)

@@ -213,4 +213,11 @@ Item {
         target: mainIten
         function onEmptyAreaPressed() { contextMenu.close() }
     }
+
+    onVisibleChanged: {
+        if (!visible) {
+            contextMenu.close()
+            toolPanel.disarm()
+        }
+    }
 }
