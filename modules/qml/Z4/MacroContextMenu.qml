@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 
 // The file list's context menu: LOAD, SAVE, RENAME, CANCEL for one row. It fades in over
@@ -61,7 +62,9 @@ Item {
                 { entry: "cancel", text: 78 }
             ]
             delegate: Item {
-                objectName: contextMenu.objectName + "_" + modelData.entry
+                id: entryItem
+                required property var modelData
+                objectName: contextMenu.objectName + "_" + entryItem.modelData.entry
                 width: contextMenu.width - 8
                 height: 24
 
@@ -73,7 +76,7 @@ Item {
                 }
                 Text {
                     anchors.centerIn: parent
-                    text: mainIten.globalSetting_stringList[modelData.text]
+                    text: mainIten.globalSetting_stringList[entryItem.modelData.text]
                     font.family: mainIten.globalSetting_fontFamily
                     font.pixelSize: mainIten.globalSetting_size
                     color: entryArea.containsMouse ? mainIten.globalSetting_color
@@ -85,8 +88,8 @@ Item {
                     hoverEnabled: true
                     onClicked: {
                         contextMenu.close()
-                        if (modelData.entry !== "cancel")
-                            contextMenu.entryClicked(modelData.entry, contextMenu.row)
+                        if (entryItem.modelData.entry !== "cancel")
+                            contextMenu.entryClicked(entryItem.modelData.entry, contextMenu.row)
                     }
                 }
             }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import "../common"
 
@@ -35,18 +36,19 @@ Item {
             ]
             delegate: Button_2state {
                 id: editButton
-                objectName: editButtons.objectName + "_" + modelData.which
+                required property var modelData
+                objectName: editButtons.objectName + "_" + editButton.modelData.which
                 width: 28
                 height: 28
-                source0: mainIten["source_" + modelData.picture + "_0"]
-                source1: mainIten["source_" + modelData.picture + "_1"]
-                enabled: modelData.which === "paste" ? editButtons.canPaste : editButtons.canEdit
-                onClicked: editButtons.actionClicked(modelData.which)
+                source0: mainIten["source_" + editButton.modelData.picture + "_0"]
+                source1: mainIten["source_" + editButton.modelData.picture + "_1"]
+                enabled: editButton.modelData.which === "paste" ? editButtons.canPaste : editButtons.canEdit
+                onClicked: editButtons.actionClicked(editButton.modelData.which)
                 Connections {
                     target: editButton.mouse
                     function onContainsMouseChanged() {
                         hoverLabel.text = editButton.mouse.containsMouse
-                                ? mainIten.globalSetting_stringList[modelData.text] : ""
+                                ? mainIten.globalSetting_stringList[editButton.modelData.text] : ""
                     }
                 }
             }
