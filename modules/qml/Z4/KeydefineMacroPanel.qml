@@ -21,12 +21,13 @@ Column {
     }
     function show(view) {
         file = view.macroFile
-        fileList.setCurIndex(view.macroFile)
         mode = view.macroMode
         countField.setValue(view.macroCount)
     }
 
     spacing: 10
+    // The list may be refilled under the selection; the box follows the file, not the row.
+    onFileChanged: fileList.setCurIndex(file)
 
     FileListButton {
         id: fileList
