@@ -1,44 +1,29 @@
 // The colour page on the simulated mouse: real clicks on its controls, then what reached the
 // wire and the mouse.
-#include "scenefixture.h"
+#include "tst_scene_sensorcolor.h"
 
 #include <QSettings>
+
+using pagetest::commands;
 
 namespace {
 constexpr int kCurrent = 3;
 
-void arrangeMouse()
+void arrangeMouse(int effect)
 {
     for (int p = 0; p < sim::kProfiles; ++p) {
         sim::Bytes image(sim::kBlockLength, 0);
         image[70] = 8;
-        image[71] = 1; // static
+        image[71] = uchar(effect);
         image[72] = 255;
         sim::setProfileImage(p, image);
     }
     sim::setCurrentProfile(kCurrent);
-}
-
-// The lighting defaults of profile 0 and of the current profile differ, so a reset that
-// read the wrong one shows.
-void arrangeDefaults()
-{
+    // Profile 0's default effect (9) differs from the current profile's (3).
     QSettings defaults(QStringLiteral("modules/setting/pD_Z4.bin"), QSettings::IniFormat);
-    for (const auto& [profile, effect] : { std::pair { 0, 9 }, std::pair { kCurrent, 4 } }) {
-        const QString key = QStringLiteral("profile_fw/%1").arg(profile);
-        QVariantList image = defaults.value(key).toList();
-        image[71] = effect;
-        defaults.setValue(key, image);
-    }
-}
-
-QList<QList<int>> commands()
-{
-    QList<QList<int>> out;
-    for (const sim::Report& r : sim::wire())
-        if (r.dir == sim::Dir::ToMouse && r.kind == sim::Kind::Feature && r.iface == sim::Role::Command)
-            out.append({ r.bytes.at(1), r.bytes.at(2) });
-    return out;
+    QVariantList image = defaults.value(QStringLiteral("profile_fw/0")).toList();
+    image[71] = 9;
+    defaults.setValue(QStringLiteral("profile_fw/0"), image);
 }
 } // namespace
 
@@ -46,66 +31,63 @@ class tst_SceneColor : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup() { fx.reset(); }
 
     void applySendsColoursThenEffect();
+    void effectNotOfferedStaysOnTheMouse();
     void defaultShowsProfileZeroWhateverIsSelected();
 
 private:
-    bool waitUnprotected() const
+    void start(int effect)
     {
-        return fx->waitFor([this] { return !fx->root()->property("protecting").toBool(); }, 3000);
+        fx = std::make_unique<SceneFixture>();
+        QVERIFY(fx->start([=] { arrangeMouse(effect); }));
+        QVERIFY(press(QStringLiteral("menuFunc_entry2")));
+        fx->markWire();
     }
+    bool press(const QString& name, qreal x = -1) { return pagetest::press(*fx, name, x); }
+    int shownEffect() { return fx->item(QStringLiteral("color_effect"))->property("defaultIndex").toInt(); }
 
     std::unique_ptr<SceneFixture> fx;
 };
 
-void tst_SceneColor::init()
-{
-    fx = std::make_unique<SceneFixture>();
-    QVERIFY(fx->start([] {
-        arrangeMouse();
-        arrangeDefaults();
-    }));
-    QVERIFY(fx->click(QStringLiteral("menuFunc_entry2")));
-    fx->settle();
-    fx->markWire();
-}
-
 void tst_SceneColor::applySendsColoursThenEffect()
 {
+    start(1);
     QVERIFY(!fx->item(QStringLiteral("color_speed"))->isEnabled()); // static has no speed
-    QVERIFY(fx->click(QStringLiteral("color_effect_button")));
-    fx->settle();
-    QVERIFY(fx->click(QStringLiteral("color_effect_item3"))); // breathing
-    fx->settle();
+    QVERIFY(press(QStringLiteral("color_effect_button")));
+    QVERIFY(press(QStringLiteral("color_effect_item3"))); // breathing
     QVERIFY(fx->item(QStringLiteral("color_speed"))->isEnabled());
-    QQuickItem* track = fx->item(QStringLiteral("color_speed_track"));
-    QTest::mouseClick(
-        fx->view(), Qt::LeftButton, Qt::NoModifier, track->mapToScene(QPointF(0, 10)).toPoint());
-    QVERIFY(fx->click(QStringLiteral("color_group_cell1")));
-    QVERIFY(fx->click(QStringLiteral("color_group_pick_strip")));
-    QVERIFY(fx->click(QStringLiteral("color_apply")));
-    QVERIFY(waitUnprotected());
+    QVERIFY(press(QStringLiteral("color_speed_track"), 0));
+    QVERIFY(press(QStringLiteral("color_group_cell1")));
+    QVERIFY(press(QStringLiteral("color_group_pick_strip")));
+    QVERIFY(press(QStringLiteral("color_apply")));
 
-    QCOMPARE(commands(), (QList<QList<int>> { { 0x0C, 0 }, { 0x0C, kCurrent } }));
+    QCOMPARE(commands(), (QList<QList<int>> { { 0x0C, 0, 0x80 }, { 0x0C, kCurrent, 0x80 } }));
     const sim::Bytes table = sim::profileImage(0);
-    QList<int> picked;
-    for (const char* field : { "_r", "_g", "_b" })
-        picked << fx->item(QStringLiteral("color_group_pick") + field)->property("text").toInt();
-    QCOMPARE((QList<int> { table[27], table[28], table[29] }), picked);
+    QCOMPARE(pagetest::fieldTexts(*fx, QStringLiteral("color_group_pick")),
+        (QStringList { QString::number(table[27]), QString::number(table[28]), QString::number(table[29]) }));
     const sim::Bytes image = sim::profileImage(kCurrent);
     QCOMPARE(
-        (QList<int> { image[71], image[72], image[73] }), (QList<int> { 3, 255, 10 })); // slider 0 is slowest
+        (QList<int> { image[71], image[72], image[73] }), (QList<int> { 3, 255, 10 })); // slider 0: slowest
+}
+
+void tst_SceneColor::effectNotOfferedStaysOnTheMouse()
+{
+    start(42);
+    QCOMPARE(shownEffect(), -1);
+    QVERIFY(!fx->item(QStringLiteral("color_group"))->isEnabled());
+    QVERIFY(press(QStringLiteral("color_apply")));
+    QCOMPARE(commands(), (QList<QList<int>> { { 0x0C, 0, 0x80 } }));
+    QCOMPARE(int(sim::profileImage(kCurrent)[71]), 42);
 }
 
 void tst_SceneColor::defaultShowsProfileZeroWhateverIsSelected()
 {
-    QCOMPARE(fx->item(QStringLiteral("color_effect"))->property("defaultIndex").toInt(), 1);
-    QVERIFY(fx->click(QStringLiteral("color_default")));
-    QVERIFY(waitUnprotected());
-    QCOMPARE(fx->item(QStringLiteral("color_effect"))->property("defaultIndex").toInt(), 9);
+    start(1);
+    QCOMPARE(shownEffect(), 1);
+    QVERIFY(press(QStringLiteral("color_default")));
+    QCOMPARE(shownEffect(), 9);
     QVERIFY(commands().isEmpty());
 }
 

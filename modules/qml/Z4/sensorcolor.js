@@ -79,9 +79,11 @@ function dpiBase(base) {
     return value > 0 ? value : defaultDpiBase
 }
 
-// Number of usable cells: missing gives 8, anything else is held to 1..8.
+// Number of usable cells, 1..8. A count below 1 is what a blank profile image holds, so it
+// says nothing and gives all eight, as a missing value does; more than 8 gives 8.
 function maxStage(value) {
-    return clamp(Math.round(toNumber(value, stageCount)), 1, stageCount)
+    var count = Math.round(toNumber(value, stageCount))
+    return count < 1 ? stageCount : Math.min(count, stageCount)
 }
 
 // The pop-up choices: at most 18 numbers; entries that are not numbers become 0 ("×").
