@@ -22,7 +22,24 @@ stop="710 126"
 "$prog/z4config" &
 pid=$!
 win=$(window_of "$pid" 30) || fail "no window within 30 s"
-sleep 3
+
+# The window's picture: drawn (more than a few colours) and unchanged for a second means the
+# start-up animation is over and the menus take clicks.
+picture() {
+    import -window "$win" rgb:- 2>/dev/null | md5sum
+}
+settled() {
+    local before
+    [ "$(import -window "$win" png:- 2>/dev/null | convert - -format '%k' info:)" -gt 16 ] || return 1
+    before=$(picture)
+    sleep 1
+    [ "$(picture)" = "$before" ]
+}
+if command -v import >/dev/null && command -v convert >/dev/null; then
+    wait_until 30 "settled window" settled
+else
+    sleep 3 # without ImageMagick to watch the picture
+fi
 
 click_at() {
     xdotool mousemove --window "$win" $1 click 1

@@ -46,7 +46,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: 6
-        color: "#F0151B24"
+        color: "#151B24"
         border.color: Qt.rgba(0, 1, 1, 0.35)
     }
 
