@@ -57,9 +57,9 @@ Item {
         modColors.setProperty(i, "colorB", SC.toByte(rgb[2]))
     }
     // Eight [r, g, b] cells, as from SC.colorsFromList.
-    function setColors(cells) {
-        for (var i = 0; i < cells.length && i < cellCount; ++i)
-            setColor(i, cells[i])
+    function setColors(list) {
+        for (var i = 0; i < list.length && i < cellCount; ++i)
+            setColor(i, list[i])
         pick.color = cellColor(currentIndex)
     }
     function setIndices(ids) {
@@ -68,18 +68,18 @@ Item {
     }
     // 24 numbers, every cell whether usable or not.
     function colorList() {
-        var cells = []
+        var rgb = []
         for (var i = 0; i < cellCount; ++i) {
             var cell = modColors.get(i)
-            cells.push([cell.colorR, cell.colorG, cell.colorB])
+            rgb[i] = [cell.colorR, cell.colorG, cell.colorB]
         }
-        return SC.listFromColors(cells)
+        return SC.listFromColors(rgb)
     }
     function indexList() {
-        var ids = []
+        var list = []
         for (var i = 0; i < SC.stageCount; ++i)
-            ids.push(cellId(i))
-        return ids
+            list[i] = cellId(i)
+        return list
     }
 
     implicitWidth: 320

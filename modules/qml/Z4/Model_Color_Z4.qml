@@ -1,11 +1,9 @@
 import QtQuick
 
-// The mouse seen from above, lit in the page's colours: a soft glow of the selected colour
-// behind the picture and the first colours along its light strips.
+// The mouse seen from above with a soft glow of the selected colour behind it.
 Item {
     id: model_Color_Z4
     property color glowColor: "#00FFFF"
-    property var stripColors: []
 
     width: 220
     height: 360
@@ -40,21 +38,5 @@ Item {
         color: "#151B24"
         border.width: 1
         border.color: Qt.rgba(0, 1, 1, 0.35)
-    }
-
-    Repeater {
-        id: strips
-        model: 2
-        delegate: Rectangle {
-            id: strip
-            required property int index
-            x: index === 0 ? 38 : model_Color_Z4.width - 38 - width
-            y: 150
-            width: 4
-            height: 120
-            radius: 2
-            color: model_Color_Z4.stripColors[index] || model_Color_Z4.glowColor
-            opacity: 0.85
-        }
     }
 }

@@ -92,7 +92,6 @@ Item {
         x: 40
         y: 64
         glowColor: colorGroup.cellColor(colorGroup.currentIndex)
-        stripColors: [colorGroup.cellColor(0), colorGroup.cellColor(1)]
     }
 
     Column {
@@ -115,7 +114,7 @@ Item {
             }
         }
 
-        Item { id: gap1; width: 1; height: 8 }
+        Item { id: gap1; width: 1; height: 4 }
         SensorColorLabel { id: speedLabel; text: page_Color.strings[3] || "SPEED"; enabled: speedSlider.enabled }
         Slider {
             id: speedSlider
@@ -126,7 +125,7 @@ Item {
             enabled: SC.speedUsable(page_Color.effectPosition)
         }
 
-        Item { id: gap2; width: 1; height: 8 }
+        Item { id: gap2; width: 1; height: 4 }
         SensorColorLabel { id: brightnessLabel; text: page_Color.strings[4] || "BRIGHTNESS"; enabled: brightnessSlider.enabled }
         Slider {
             id: brightnessSlider
@@ -137,7 +136,7 @@ Item {
             enabled: SC.brightnessUsable(page_Color.effectPosition)
         }
 
-        Item { id: gap3; width: 1; height: 8 }
+        Item { id: gap3; width: 1; height: 4 }
         SensorColorLabel { id: colorLabel; text: page_Color.strings[76] || "COLOR"; enabled: colorGroup.enabled }
         ColorGroup_8 {
             id: colorGroup
