@@ -19,6 +19,7 @@ private slots:
     void contextMenu_data();
     void contextMenu();
     void keyReportsReachTheModel();
+    void disabledMenusStayDarkUnderThePointer();
 
 private:
     // Profile 3 polls at 1000 Hz, the others at 125 Hz, so the sensor page shows which
@@ -204,6 +205,20 @@ void tst_SceneMenus::keyReportsReachTheModel()
     QCOMPARE(fx->item("main_Z4")->property("lastPressKeyCode").toInt(), 0x04);
     QCOMPARE(relayed.count(), 2);
     QCOMPARE(relayed.at(1), QVariantList({ false, 0x05 }));
+}
+
+// A disabled MouseArea still reports the pointer; the entries must not stay lit for it.
+void tst_SceneMenus::disabledMenusStayDarkUnderThePointer()
+{
+    QVERIFY(startOn(1));
+    for (const char* name : { "menuFunc_entry0", "menuProf_entry2" }) {
+        QQuickItem* entry = fx->item(name);
+        fx->root()->setProperty("isGlobalSettingSelect", false);
+        QTest::mouseMove(fx->view(), entry->mapToScene(QPointF(10, 10)).toPoint());
+        QVERIFY2(fx->waitFor([entry] { return entry->property("lit").toBool(); }), name);
+        fx->root()->setProperty("isGlobalSettingSelect", true);
+        QVERIFY2(!entry->property("lit").toBool(), name);
+    }
 }
 
 QTEST_MAIN(tst_SceneMenus)

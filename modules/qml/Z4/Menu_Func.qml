@@ -56,8 +56,9 @@ Item {
                 height: menuFunc.entryHeight
 
                 readonly property bool selected: menuFunc.currentIndex === index
-                // Disabled items still see the pointer; a disabled menu must not light up.
-                readonly property bool lit: selected || (entryArea.containsMouse && entryArea.enabled)
+                // A disabled MouseArea still tracks the pointer (its own `enabled` stays true), so the
+                // item's effective state decides; a disabled menu must not light up.
+                readonly property bool lit: selected || (entryArea.containsMouse && entry.enabled)
                 readonly property string icon: menuFunc.entries[index].icon
 
                 Image {

@@ -84,8 +84,9 @@ Item {
             required property int index
             readonly property int entry: index + menuProf.firstEntry
             readonly property bool selected: menuProf.currentProfile === entry
-            // Disabled items still see the pointer; a disabled menu must not light up.
-            readonly property bool hovered: rowArea.containsMouse && rowArea.enabled
+            // A disabled MouseArea still tracks the pointer (its own `enabled` stays true), so the
+            // item's effective state decides; a disabled menu must not light up.
+            readonly property bool hovered: rowArea.containsMouse && row.enabled
             readonly property bool lit: selected || hovered
             objectName: "menuProf_entry" + entry
             x: 4

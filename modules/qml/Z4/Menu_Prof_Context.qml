@@ -73,7 +73,7 @@ Item {
                 width: contextMenu.width - 2 * contextMenu.padding
                 height: contextMenu.rowHeight
                 readonly property bool destructive: contextMenu.actions[index].action === "reset"
-                readonly property bool hovered: rowArea.containsMouse && rowArea.enabled
+                readonly property bool hovered: rowArea.containsMouse && row.enabled
 
                 Rectangle {
                     id: hoverGlow
