@@ -34,8 +34,7 @@ private slots:
     void cleanup() { fx.reset(); }
 
     void applySendsColoursThenEffect();
-    void effectNotOfferedStaysOnTheMouse();
-    void defaultShowsProfileZeroWhateverIsSelected();
+    void unofferedEffectStaysAndDefaultReadsProfileZero();
 
 private:
     void start(int effect)
@@ -72,7 +71,9 @@ void tst_SceneColor::applySendsColoursThenEffect()
         (QList<int> { image[71], image[72], image[73] }), (QList<int> { 3, 255, 10 })); // slider 0: slowest
 }
 
-void tst_SceneColor::effectNotOfferedStaysOnTheMouse()
+// An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
+// lighting although profile 3 is selected, and sends nothing.
+void tst_SceneColor::unofferedEffectStaysAndDefaultReadsProfileZero()
 {
     start(42);
     QCOMPARE(shownEffect(), -1);
@@ -80,12 +81,7 @@ void tst_SceneColor::effectNotOfferedStaysOnTheMouse()
     QVERIFY(press(QStringLiteral("color_apply")));
     QCOMPARE(commands(), (QList<QList<int>> { { 0x0C, 0, 0x80 } }));
     QCOMPARE(int(sim::profileImage(kCurrent)[71]), 42);
-}
-
-void tst_SceneColor::defaultShowsProfileZeroWhateverIsSelected()
-{
-    start(1);
-    QCOMPARE(shownEffect(), 1);
+    fx->markWire();
     QVERIFY(press(QStringLiteral("color_default")));
     QCOMPARE(shownEffect(), 9);
     QVERIFY(commands().isEmpty());
