@@ -104,7 +104,6 @@ Item {
         DropdownList {
             id: effectList
             objectName: "color_effect"
-            z: 10
             width: 232
             mdItems: page_Color.effectMaps.posToId.map(function (id) {
                 return { textX: page_Color.strings[SC.effectNameIndex[id]] || "" }

@@ -164,7 +164,6 @@ Item {
         ButtonGroupPro_8 {
             id: dpiGroup
             objectName: "sensor_dpi"
-            z: 10
             width: 320
             height: 72
             currentIndex: 1
