@@ -220,11 +220,14 @@ Item {
         position: page_Keydefine.position
         hasSlot: page_Keydefine.slotId >= 0
         onButtonChosen: function (index) { page_Keydefine.selectButton(index) }
-        onCategoryChosen: function (index) { page_Keydefine.chooseCategory(index) }
-        onMouseChosen: function (index) { page_Keydefine.chooseMouse(index) }
+        // The left-button question and a macro's size warning run a nested event loop, in
+        // which a closing list may destroy the row whose click handler is still running; so
+        // these choices are handled once that handler has returned.
+        onCategoryChosen: function (index) { Qt.callLater(page_Keydefine.chooseCategory, index) }
+        onMouseChosen: function (index) { Qt.callLater(page_Keydefine.chooseMouse, index) }
         onSlotEdited: function (bytes) { page_Keydefine.store(bytes) }
         onMacroListRequested: page_Keydefine.refillMacroNames()
-        onMacroAssignRequested: page_Keydefine.assignMacro()
+        onMacroAssignRequested: Qt.callLater(page_Keydefine.assignMacro)
         onFireStoreRequested: page_Keydefine.storeFire()
         onDefaultClicked: page_Keydefine.pressDefault()
         onApplyClicked: page_Keydefine.pressApply()
