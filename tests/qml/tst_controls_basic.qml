@@ -35,6 +35,19 @@ Item {
     // Declared after the drop-down, so it would paint over a list that stayed inside it.
     Rectangle { id: coveringRect; y: 160; width: 200; height: 100; visible: false; color: "gray"; MouseArea { anchors.fill: parent } }
 
+    // Disabled as a whole, as the model area is while the settings panel is open.
+    Item {
+        id: lockedPanel
+        y: 290
+        width: 400
+        height: 40
+        enabled: false
+        Button_2state { objectName: "lockedButton"; x: 0 }
+        RadioButton { objectName: "lockedRadio"; x: 40; chkStr: "ON" }
+        Checkbox { objectName: "lockedCheck"; x: 100; chkStr: "ON" }
+        KeyInput { objectName: "lockedKey"; x: 160 }
+    }
+
     SignalSpy { id: radioSpy; target: radio; signalName: "clicked" }
     SignalSpy { id: sliderSpy; target: slider; signalName: "sliderClicked" }
     SignalSpy { id: slider11Spy; target: slider11; signalName: "sliderClicked" }
@@ -127,6 +140,36 @@ Item {
             dropdown.visible = false
             verify(!dropdown.isOpen, "a hidden drop-down leaves no list floating")
             dropdown.visible = true
+        }
+
+        // Item.enabled of the control follows its ancestors; the MouseArea inside keeps a flag
+        // of its own and would still see the pointer.
+        function test_disabledParentKeepsControlDark_data() {
+            return [
+                { tag: "Button_2state", control: "lockedButton", hover: "hovered", signal: "clicked" },
+                { tag: "RadioButton", control: "lockedRadio", hover: "lit", signal: "clicked" },
+                { tag: "Checkbox", control: "lockedCheck", hover: "hovered", signal: "clicked" },
+                { tag: "KeyInput", control: "lockedKey", hover: "isIn", signal: "clearKey" }
+            ]
+        }
+
+        function test_disabledParentKeepsControlDark(row) {
+            var control = find(row.control)
+            var reports = 0
+            var count = function () { ++reports }
+            control[row.signal].connect(count)
+            lockedPanel.enabled = true
+            mouseMove(control, 5, 5)
+            tryVerify(function () { return control[row.hover] }, 1000, "lights up while enabled")
+            lockedPanel.enabled = false
+            verify(!control[row.hover], "dark once the parent is disabled under the pointer")
+            mouseMove(mainIten, 399, 399)
+            mouseMove(control, 6, 6)
+            verify(!control[row.hover], "dark when the pointer comes back")
+            mouseClick(control, 6, 6)
+            control[row.signal].disconnect(count)
+            compare(reports, 0, "a click does nothing")
+            mouseMove(mainIten, 399, 399)
         }
 
         function test_openListCoversLaterItems() {

@@ -9,7 +9,7 @@ Item {
     property bool isSelect: false
     signal clicked()
 
-    readonly property bool hovered: choiceArea.containsMouse
+    readonly property bool hovered: choiceArea.hovered
     readonly property string text: Controls.stageText(value)
     implicitWidth: 56
     implicitHeight: 24
@@ -36,12 +36,10 @@ Item {
                                                          : mainIten.globalSetting_color_enable
     }
 
-    MouseArea {
+    HoverArea {
         id: choiceArea
         objectName: menuChoice.objectName + "_area"
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: menuChoice.clicked()
     }
 }

@@ -46,7 +46,7 @@ Item {
                 id: cell
                 required property int index
                 readonly property bool selected: buttonGroup_4.currentIndex === index
-                readonly property bool hovered: cellArea.containsMouse
+                readonly property bool hovered: cellArea.hovered
                 width: cells.width / 4
                 height: cells.height
 
@@ -82,12 +82,10 @@ Item {
                                                          : mainIten.globalSetting_color_enable
                     Behavior on color { ColorAnimation { duration: 100 } }
                 }
-                MouseArea {
+                HoverArea {
                     id: cellArea
                     objectName: buttonGroup_4.objectName + "_cell" + cell.index
                     anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
                     onClicked: {
                         buttonGroup_4.currentIndex = cell.index
                         buttonGroup_4.clicked(cell.index)

@@ -6,6 +6,8 @@ Item {
     property url source0
     property url source1
     property alias mouse: mouseArea
+    // Owners read this rather than mouse.containsMouse, which ignores a disabled ancestor.
+    readonly property bool hovered: mouseArea.hovered
     signal clicked()
 
     implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
@@ -18,9 +20,9 @@ Item {
         anchors.fill: parent
         visible: !normalPicture.ready
         radius: 4
-        color: mouseArea.containsMouse ? Qt.rgba(0, 1, 1, 0.18) : "#1E2630"
+        color: button_2state.hovered ? Qt.rgba(0, 1, 1, 0.18) : "#1E2630"
         border.width: 1
-        border.color: mouseArea.containsMouse ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
+        border.color: button_2state.hovered ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
@@ -29,14 +31,12 @@ Item {
         anchors.fill: parent
         normalSource: button_2state.source0
         litSource: button_2state.source1
-        lit: mouseArea.containsMouse ? 1 : 0
+        lit: button_2state.hovered ? 1 : 0
     }
 
-    MouseArea {
+    HoverArea {
         id: mouseArea
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: button_2state.clicked()
     }
 }

@@ -7,7 +7,7 @@ Item {
     property string chkStr
     signal clicked(bool select)
 
-    readonly property bool hovered: mouseArea.containsMouse
+    readonly property bool hovered: mouseArea.hovered
     implicitWidth: label.x + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
     opacity: enabled ? 1.0 : 0.2
@@ -60,11 +60,9 @@ Item {
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: mouseArea
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: {
             checkbox.isSelect = !checkbox.isSelect
             checkbox.clicked(checkbox.isSelect)

@@ -53,8 +53,8 @@ Item {
             radius: 3
             color: "#1E2630"
             border.width: 1
-            border.color: input.activeFocus || inputArea.containsMouse ? mainIten.globalSetting_color
-                                                                      : Qt.rgba(0, 1, 1, 0.22)
+            border.color: input.activeFocus || inputArea.hovered ? mainIten.globalSetting_color
+                                                                 : Qt.rgba(0, 1, 1, 0.22)
             Behavior on border.color { ColorAnimation { duration: 100 } }
         }
         Picture {
@@ -71,15 +71,14 @@ Item {
             color: "transparent"
             border.width: 1
             border.color: mainIten.globalSetting_color
-            opacity: input.activeFocus ? 0.9 : inputArea.containsMouse ? 0.4 : 0
+            opacity: input.activeFocus ? 0.9 : inputArea.hovered ? 0.4 : 0
             Behavior on opacity { NumberAnimation { duration: 100 } }
         }
 
-        MouseArea {
+        HoverArea {
             id: inputArea
             anchors.fill: parent
-            hoverEnabled: true
-            cursorShape: Qt.IBeamCursor
+            cursorShape: live ? Qt.IBeamCursor : Qt.ArrowCursor
             acceptedButtons: Qt.NoButton
         }
 

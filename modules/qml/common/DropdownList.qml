@@ -54,8 +54,8 @@ Item {
         radius: 4
         color: "#1E2630"
         border.width: 1
-        border.color: boxArea.containsMouse || listFrame.open ? mainIten.globalSetting_color
-                                                              : Qt.rgba(0, 1, 1, 0.22)
+        border.color: boxArea.hovered || listFrame.open ? mainIten.globalSetting_color
+                                                        : Qt.rgba(0, 1, 1, 0.22)
         Behavior on border.color { ColorAnimation { duration: 100 } }
     }
 
@@ -76,8 +76,8 @@ Item {
         text: Controls.dropdownText(dropdownList.mdItems, dropdownList.defaultIndex, dropdownList.optionsWord)
         font.family: mainIten.globalSetting_fontFamily
         font.pixelSize: mainIten.globalSetting_size
-        color: boxArea.containsMouse || listFrame.open ? mainIten.globalSetting_color
-                                                       : mainIten.globalSetting_color_enable
+        color: boxArea.hovered || listFrame.open ? mainIten.globalSetting_color
+                                                 : mainIten.globalSetting_color_enable
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
@@ -93,12 +93,10 @@ Item {
         Behavior on rotation { NumberAnimation { duration: 120 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: boxArea
         objectName: dropdownList.objectName + "_button"
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: listFrame.open ? dropdownList.closeList() : dropdownList.showList()
     }
 
@@ -162,7 +160,7 @@ Item {
                         anchors.margins: 1
                         radius: 3
                         color: mainIten.globalSetting_color
-                        opacity: rowArea.containsMouse ? 0.18 : row.current ? 0.08 : 0
+                        opacity: rowArea.hovered ? 0.18 : row.current ? 0.08 : 0
                         Behavior on opacity { NumberAnimation { duration: 80 } }
                     }
                     Text {
@@ -175,15 +173,13 @@ Item {
                         text: Controls.rowText(row.model)
                         font.family: mainIten.globalSetting_fontFamily
                         font.pixelSize: mainIten.globalSetting_size
-                        color: rowArea.containsMouse || row.current ? mainIten.globalSetting_color
-                                                                    : mainIten.globalSetting_color_enable
+                        color: rowArea.hovered || row.current ? mainIten.globalSetting_color
+                                                              : mainIten.globalSetting_color_enable
                     }
-                    MouseArea {
+                    HoverArea {
                         id: rowArea
                         objectName: dropdownList.objectName + "_item" + row.index
                         anchors.fill: parent
-                        hoverEnabled: true
-                        cursorShape: Qt.PointingHandCursor
                         onClicked: {
                             dropdownList.defaultIndex = row.index
                             dropdownList.closeList()

@@ -60,8 +60,8 @@ Item {
         radius: 4
         color: "#1E2630"
         border.width: 1
-        border.color: boxArea.containsMouse || fileListButton.isSelect ? mainIten.globalSetting_color
-                                                                       : Qt.rgba(0, 1, 1, 0.22)
+        border.color: boxArea.hovered || fileListButton.isSelect ? mainIten.globalSetting_color
+                                                                 : Qt.rgba(0, 1, 1, 0.22)
         Behavior on border.color { ColorAnimation { duration: 100 } }
     }
 
@@ -82,8 +82,8 @@ Item {
         text: Controls.dropdownText(fileListButton.mdItems, fileListButton.currentIndex, fileListButton.optionsWord)
         font.family: mainIten.globalSetting_fontFamily
         font.pixelSize: mainIten.globalSetting_size
-        color: boxArea.containsMouse || fileListButton.isSelect ? mainIten.globalSetting_color
-                                                                : mainIten.globalSetting_color_enable
+        color: boxArea.hovered || fileListButton.isSelect ? mainIten.globalSetting_color
+                                                          : mainIten.globalSetting_color_enable
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
@@ -99,12 +99,10 @@ Item {
         Behavior on rotation { NumberAnimation { duration: 120 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: boxArea
         objectName: fileListButton.objectName + "_button"
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: fileListButton.isSelect ? fileListButton.closeList() : fileListButton.showList()
     }
 

@@ -13,7 +13,7 @@ Item {
     signal editAccepted(string name)
     signal editAbandoned()
 
-    readonly property bool hovered: rowArea.containsMouse
+    readonly property bool hovered: rowArea.hovered
     readonly property color textColor: selected || hovered ? mainIten.globalSetting_color
                                                            : mainIten.globalSetting_color_enable
 
@@ -61,13 +61,11 @@ Item {
         opacity: 0.8
     }
 
-    MouseArea {
+    HoverArea {
         id: rowArea
         objectName: fileListRow.objectName + "_area"
         anchors.fill: parent
         acceptedButtons: Qt.LeftButton | Qt.RightButton
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: function (mouse) {
             if (mouse.button === Qt.RightButton)
                 fileListRow.rightClicked()

@@ -8,7 +8,7 @@ Item {
     property string keyname
     property string keynameDefault: "\u3010 KEYS \u3011"
     property string keycancel: "\u2573"
-    readonly property bool isIn: keyArea.containsMouse
+    readonly property bool isIn: keyArea.hovered
     signal clearKey()
 
     // A code without a name counts as no key.
@@ -56,12 +56,10 @@ Item {
                                                        : mainIten.globalSetting_color_disable
     }
 
-    MouseArea {
+    HoverArea {
         id: keyArea
         objectName: keyInput.objectName + "_area"
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: {
             keyInput.setKeycodeUSB(-1)
             keyInput.clearKey()

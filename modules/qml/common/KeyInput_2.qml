@@ -25,7 +25,7 @@ Item {
         inputComplete(usbCode)
     }
 
-    readonly property bool hovered: keyArea.containsMouse
+    readonly property bool hovered: keyArea.hovered
     implicitWidth: 200
     implicitHeight: 28
     opacity: enabled ? 1.0 : 0.2
@@ -75,12 +75,10 @@ Item {
         }
     }
 
-    MouseArea {
+    HoverArea {
         id: keyArea
         objectName: keyInput_2.objectName + "_area"
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: {
             keyInput_2.setKeycodeUSB(0)
             keyInput_2.isSelect = !keyInput_2.isSelect

@@ -8,7 +8,7 @@ Item {
     property int index: 0
     signal clicked(int index)
 
-    readonly property bool lit: isSelect || mouseArea.containsMouse
+    readonly property bool lit: isSelect || mouseArea.hovered
     implicitWidth: label.x + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
     opacity: enabled ? 1.0 : 0.2
@@ -48,11 +48,9 @@ Item {
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: mouseArea
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onClicked: radioButton.clicked(radioButton.index)
     }
 }

@@ -42,16 +42,15 @@ Item {
         anchors.margins: -1
         color: "transparent"
         border.width: 1
-        border.color: stripArea.containsMouse ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
+        border.color: stripArea.hovered ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
         Behavior on border.color { ColorAnimation { duration: 100 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: stripArea
         objectName: rainbowStrip.areaName
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.CrossCursor
+        cursorShape: live ? Qt.CrossCursor : Qt.ArrowCursor
         function pick(x) {
             var position = Math.max(0, Math.min(rainbowStrip.width - 1, x))
             var c = Rainbow.colorAt(position, rainbowStrip.width)

@@ -23,7 +23,7 @@ Item {
         radius: 4
         color: "#1E2630"
         border.width: 1
-        border.color: trackArea.containsMouse ? Qt.rgba(0, 1, 1, 0.5) : Qt.rgba(0, 1, 1, 0.22)
+        border.color: trackArea.hovered ? Qt.rgba(0, 1, 1, 0.5) : Qt.rgba(0, 1, 1, 0.22)
         Behavior on border.color { ColorAnimation { duration: 100 } }
     }
 
@@ -65,12 +65,10 @@ Item {
         }
     }
 
-    MouseArea {
+    HoverArea {
         id: trackArea
         objectName: segmentTrack.areaName
         anchors.fill: parent
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
         onPressed: function (mouse) { segmentTrack.pointerMoved(mouse.x) }
         onPositionChanged: function (mouse) {
             if (pressed)

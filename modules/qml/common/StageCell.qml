@@ -16,7 +16,7 @@ Item {
     signal arrowClicked()
 
     readonly property bool selectable: shown && Controls.hasValue(value)
-    readonly property bool hovered: cellArea.containsMouse || arrowArea.containsMouse
+    readonly property bool hovered: cellArea.hovered || arrowArea.hovered
     readonly property alias text: valueText.text
     visible: shown
 
@@ -49,31 +49,28 @@ Item {
         font.family: mainIten.globalSetting_fontFamily
         font.pixelSize: mainIten.globalSetting_size
         font.bold: stageCell.selected
-        color: stageCell.selected || (cellArea.containsMouse && stageCell.selectable)
+        color: stageCell.selected || (cellArea.hovered && stageCell.selectable)
                ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
-    MouseArea {
+    HoverArea {
         id: cellArea
         anchors.fill: parent
         anchors.rightMargin: arrowArea.width
-        enabled: stageCell.shown
-        hoverEnabled: true
-        cursorShape: stageCell.selectable ? Qt.PointingHandCursor : Qt.ArrowCursor
+        active: stageCell.shown
+        cursorShape: live && stageCell.selectable ? Qt.PointingHandCursor : Qt.ArrowCursor
         onClicked: stageCell.cellClicked()
     }
 
-    MouseArea {
+    HoverArea {
         id: arrowArea
         objectName: stageCell.arrowName
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
         width: 20
-        enabled: stageCell.shown
-        hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
+        active: stageCell.shown
         onClicked: stageCell.arrowClicked()
 
         Text {
@@ -81,8 +78,8 @@ Item {
             anchors.centerIn: parent
             text: "\u25BC"
             font.pixelSize: Math.max(7, mainIten.globalSetting_size - 4)
-            color: arrowArea.containsMouse || stageCell.menuOpen ? mainIten.globalSetting_color
-                                                                 : mainIten.globalSetting_color_enable
+            color: arrowArea.hovered || stageCell.menuOpen ? mainIten.globalSetting_color
+                                                           : mainIten.globalSetting_color_enable
             rotation: stageCell.menuOpen ? 180 : 0
             Behavior on rotation { NumberAnimation { duration: 120 } }
         }

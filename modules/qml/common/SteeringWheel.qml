@@ -31,10 +31,10 @@ Item {
             height: steeringWheel.cellSize - 2
             radius: index === 0 ? width / 2 : 4
             color: selected ? Qt.alpha(mainIten.globalSetting_color, 0.25)
-                            : cellArea.containsMouse ? Qt.alpha(mainIten.globalSetting_color, 0.12) : "#1E2630"
+                            : cellArea.hovered ? Qt.alpha(mainIten.globalSetting_color, 0.12) : "#1E2630"
             border.width: 1
-            border.color: selected || cellArea.containsMouse ? mainIten.globalSetting_color
-                                                             : Qt.rgba(0, 1, 1, 0.22)
+            border.color: selected || cellArea.hovered ? mainIten.globalSetting_color
+                                                       : Qt.rgba(0, 1, 1, 0.22)
             Behavior on color { ColorAnimation { duration: 100 } }
 
             Text {
@@ -42,15 +42,13 @@ Item {
                 anchors.centerIn: parent
                 text: steeringWheel.glyphs[cell.index]
                 font.pixelSize: steeringWheel.textSize
-                color: cell.selected || cellArea.containsMouse ? mainIten.globalSetting_color
-                                                               : steeringWheel.textColor
+                color: cell.selected || cellArea.hovered ? mainIten.globalSetting_color
+                                                         : steeringWheel.textColor
             }
-            MouseArea {
+            HoverArea {
                 id: cellArea
                 objectName: steeringWheel.objectName + "_cell" + cell.index
                 anchors.fill: parent
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
                 onClicked: {
                     steeringWheel.currentIndex = cell.index
                     steeringWheel.wheelClicked(cell.index)
