@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up figures of one or more built program folders, measured the same way, runs interleaved:
 #   start -> window first exposed, start -> first scene frame on screen, start -> end of the
-#   scene's initUI, peak resident memory, and CPU used while idle (4 to 6 s after start).
+#   scene's initUI, peak resident memory, and CPU used while idle 8 to 10 s after start (once
+#   the start-up animation is over).
 # Each run uses a fresh copy of the folder, a fresh home folder and no mouse (or the simulated
 # one with --sim), on a virtual X server of its own unless DISPLAY is already set.
 #
@@ -49,11 +50,11 @@ one_run() {
         "$prog/z4config" 2>"$log" &
     pid=$!
     deadline=$((SECONDS + 20))
-    until grep -q "^z4.startup: initUI" "$log" && grep -q "^z4.startup: frame" "$log"; do
+    until grep -qs "^z4.startup: initUI" "$log" && grep -qs "^z4.startup: frame" "$log"; do
         [ $SECONDS -lt $deadline ] || { echo "no start-up milestones from $1" >&2; cat "$log" >&2; return 1; }
         sleep 0.05
     done
-    t0=$(( start / 1000 + 4000 )); t1=$(( t0 + 2000 ))
+    t0=$(( start / 1000 + 8000 )); t1=$(( t0 + 2000 ))
     while [ $(( $(now_us) / 1000 )) -lt $t0 ]; do sleep 0.05; done
     c0=$(cpu_ticks $pid)
     while [ $(( $(now_us) / 1000 )) -lt $t1 ]; do sleep 0.05; done

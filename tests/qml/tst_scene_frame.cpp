@@ -64,6 +64,7 @@ private slots:
     void cleanup() { fx.reset(); }
 
     void dragMovesWindowByPointerOffset();
+    void closeButtonShrinksThenCloses();
     void protectLockHoldsInputForItsInterval_data();
     void protectLockHoldsInputForItsInterval();
     void settingsPanelDisablesTheRest();
@@ -98,6 +99,15 @@ void TestSceneFrame::dragMovesWindowByPointerOffset()
 
     QCOMPARE(spy.calls, QStringList({ "x5", "y-3" }));
     QTRY_COMPARE(host->pos(), before + QPoint(5, -3));
+}
+
+void TestSceneFrame::closeButtonShrinksThenCloses()
+{
+    QVERIFY(fx->start());
+    QWidget* host = fx->view()->window();
+    QVERIFY(fx->click(QStringLiteral("menuUp_close")));
+    QTRY_VERIFY(!host->isVisible());
+    QCOMPARE(root()->height(), 0.0);
 }
 
 void TestSceneFrame::protectLockHoldsInputForItsInterval_data()

@@ -53,7 +53,8 @@ Item {
     Row {
         id: buttons
         anchors.horizontalCenter: parent.horizontalCenter
-        y: textBox.y + textBox.height + 20
+        // At a fixed place, whatever the text size and font make of the box above.
+        y: parent.height - 60
         spacing: 24
 
         BarButton {
@@ -80,7 +81,7 @@ Item {
         id: languageList
         objectName: "globalsetting_language"
         x: 24
-        y: languageTitle.y + languageTitle.height + 8
+        y: 48
         width: parent.width - 48
         height: 28
         mdItems: globalsettingContent.settings.languages
