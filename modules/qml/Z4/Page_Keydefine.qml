@@ -17,8 +17,6 @@ Item {
     property int position: KD.initialPosition
     readonly property int slotId: KD.slotOfPosition(position, buttonNames.length)
     property var macroNames: []
-    // What the page last showed for the selected button.
-    property var view: KD.clearedView()
     readonly property var strings: mainIten.globalSetting_stringList || []
     readonly property var keyInputs: [keyInput, comboPanel.keyInputs[0], comboPanel.keyInputs[1], firePanel.keyInput]
 
@@ -75,7 +73,6 @@ Item {
             show(next)
     }
     function show(next) {
-        view = next
         categoryList.setCurIndex(next.category)
         keyInput.show(next.key)
         mouseList.setCurIndex(next.mouse)
