@@ -38,6 +38,7 @@ private slots:
     void oneMacroFileSharedByTwoButtons();
     void unreadableMacroLeavesSlotEmpty();
     void allResetShowsDefaultsAndSendsOnlyOnSave();
+    void profileSwitchShowsEachProfilesSlots();
 
 private:
     void start(const sim::Bytes& matrix, bool withMacro = false)
@@ -48,7 +49,11 @@ private:
             QCOMPARE(macros.create(), kMacro);
             QVERIFY(macros.saveLines(kMacro, { "A    [Down]", "A      [Up]" }));
         }
-        QVERIFY(fx->start([matrix] { sim::setKeyMatrix(sim::currentProfile(), matrix); }));
+        QVERIFY(fx->start([matrix] {
+            sim::setCurrentProfile(1);
+            for (int profile = 0; profile < sim::kProfiles; ++profile)
+                sim::setKeyMatrix(profile, matrix);
+        }));
         clickAndSettle(QStringLiteral("menuFunc_entry0"));
         QVERIFY(page()->isVisible());
         SceneFixture::markWire();
@@ -233,6 +238,26 @@ void tst_SceneKeydefine::allResetShowsDefaultsAndSendsOnlyOnSave()
     clickAndSettle(QStringLiteral("menuDown_save"));
     waitUnlocked();
     QCOMPARE(sim::keyMatrix(sim::currentProfile()), matrixWith(0, {}));
+}
+
+// Applied edits come back with their profile; unapplied ones are dropped by the switch.
+void tst_SceneKeydefine::profileSwitchShowsEachProfilesSlots()
+{
+    start(matrixWith(0, {}));
+    choose(QStringLiteral("keydefine_category"), 2);
+    choose(QStringLiteral("keydefine_media"), 11);
+    clickAndSettle(QStringLiteral("keydefine_apply"));
+    waitUnlocked();
+    choose(QStringLiteral("keydefine_category"), 6);
+
+    clickAndSettle(QStringLiteral("menuProf_entry2"));
+    QCOMPARE(sim::currentProfile(), 2);
+    QCOMPARE(shown("keydefine_category"), 1);
+    QCOMPARE(shown("keydefine_mouse"), 4);
+    clickAndSettle(QStringLiteral("menuProf_entry1"));
+    QCOMPARE(shown("keydefine_category"), 2);
+    QCOMPARE(shown("keydefine_media"), 11);
+    QCOMPARE(slot(3), bytes({ 0x03, 0, 0x21, 0x02 }));
 }
 
 QTEST_MAIN(tst_SceneKeydefine)
