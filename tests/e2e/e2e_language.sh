@@ -12,7 +12,7 @@ sed -i 's/^3=0$/3=1/' "$config"
 settings_button=(928 22)
 language_box=(830 106)
 second_language=(830 159)
-apply_button=(902 544)
+apply_button=(902 512)
 
 click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1

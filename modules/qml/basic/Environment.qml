@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 
 // The window's background: the custom picture when one is chosen, otherwise the skin's,
 // with the frame picture over it.

@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 
 // One decoration picture near each side of the window.
 Item {

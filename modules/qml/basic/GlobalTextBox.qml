@@ -5,7 +5,7 @@ import "../common"
 // and brightness. Every change shows at once; nothing is stored until apply.
 Rectangle {
     id: globalTextBox
-    required property Item settings
+    required property var settings
     readonly property var texts: mainIten.globalSetting_stringList
 
     height: brightnessSlider.y + brightnessSlider.height + 16

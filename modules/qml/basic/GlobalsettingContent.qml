@@ -5,7 +5,7 @@ import "../common"
 // reset and apply buttons. `settings` is the panel that owns the values.
 Item {
     id: globalsettingContent
-    required property Item settings
+    required property var settings
 
     readonly property var texts: mainIten.globalSetting_stringList
 
@@ -54,7 +54,7 @@ Item {
         id: buttons
         anchors.horizontalCenter: parent.horizontalCenter
         // At a fixed place, whatever the text size and font make of the box above.
-        y: parent.height - 60
+        y: 452
         spacing: 24
 
         BarButton {

@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 
 // Bottom bar: ALL RESET and ALL SAVE lock the interface, then let every page reset or apply.
 Item {

@@ -1,5 +1,4 @@
 import QtQuick
-import "../common"
 import "globalsetting.js" as G
 import "builtinstrings.js" as BuiltIn
 
@@ -40,37 +39,37 @@ Item {
 
     function initUI() {
         initLanguage()
-        const state = G.parse(typeof ui_View !== "undefined" ? ui_View.loadApConfig() : [],
+        const stored = G.parse(typeof ui_View !== "undefined" ? ui_View.loadApConfig() : [],
                               languages.length)
-        if (state === null)
+        if (stored === null)
             return
-        if (state.animation !== undefined) {
-            animationPosition = state.animation
-            _AnimationSpeed = G.animationSpeed(state.animation)
+        if (stored.animation !== undefined) {
+            animationPosition = stored.animation
+            _AnimationSpeed = G.animationSpeed(stored.animation)
         }
-        if (state.language !== undefined)
-            setLanguage(state.language)
-        if (state.customBackground !== undefined)
-            isCustomBackground = state.customBackground
-        if (state.customImage !== undefined)
-            sourceCustomBackground = state.customImage
-        if (state.size !== undefined)
-            _Size = G.textSize(state.size)
-        loadSwatches(state)
-        if (state.brightness !== undefined)
-            brightness = state.brightness
-        _Url = state.url ? state.url : guideUrl
+        if (stored.language !== undefined)
+            setLanguage(stored.language)
+        if (stored.customBackground !== undefined)
+            isCustomBackground = stored.customBackground
+        if (stored.customImage !== undefined)
+            sourceCustomBackground = stored.customImage
+        if (stored.size !== undefined)
+            _Size = G.textSize(stored.size)
+        loadSwatches(stored)
+        if (stored.brightness !== undefined)
+            brightness = stored.brightness
+        _Url = stored.url ? stored.url : guideUrl
     }
 
-    function loadSwatches(state) {
+    function loadSwatches(stored) {
         const next = swatches.slice()
         for (let i = 0; i < G.swatchCount; ++i) {
-            if (state.swatches[i] !== undefined)
-                next[i] = state.swatches[i]
+            if (stored.swatches[i] !== undefined)
+                next[i] = stored.swatches[i]
         }
         swatches = next
-        if (state.selected !== undefined)
-            selectedSwatch = state.selected
+        if (stored.selected !== undefined)
+            selectedSwatch = stored.selected
     }
 
     function resetApconfig() {

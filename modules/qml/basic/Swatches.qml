@@ -3,7 +3,7 @@ import QtQuick
 // The seven text colours; a click selects one and makes it the text colour.
 Row {
     id: swatches
-    required property Item settings
+    required property var settings
     spacing: 8
     readonly property var selectedRgb: settings.swatches[settings.selectedSwatch] || [0, 0, 0]
     readonly property color selectedColour: Qt.rgba(selectedRgb[0] / 255, selectedRgb[1] / 255,
