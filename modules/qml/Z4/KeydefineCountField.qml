@@ -52,6 +52,7 @@ Item {
         anchors.centerIn: parent
         Text {
             id: prefixText
+            anchors.verticalCenter: parent.verticalCenter
             text: countField.prefix
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -60,6 +61,8 @@ Item {
         TextInput {
             id: input
             objectName: countField.objectName + "_input"
+            // The brackets come from a font with a taller line; the digits sit on their baseline.
+            anchors.baseline: prefixText.baseline
             width: Math.max(contentWidth, 8 * countField.limits.digits)
             horizontalAlignment: TextInput.AlignHCenter
             text: String(countField.value)
@@ -78,6 +81,7 @@ Item {
         }
         Text {
             id: suffixText
+            anchors.baseline: prefixText.baseline
             text: countField.suffix
             font: prefixText.font
             color: prefixText.color
