@@ -17,6 +17,7 @@ SkinPictures {
     signal msg_KB(bool isDown, int usbCode)
 
     // Owned by the settings panel; everything else binds to these.
+    skin_No: page_Globalsetting.skin_No
     property int globalSetting_size: page_Globalsetting._Size
     property color globalSetting_color: page_Globalsetting._Color
     property color globalSetting_color_enable: page_Globalsetting._ColorEnable
