@@ -130,6 +130,8 @@ Item {
             visible = true
             slideIn.restart()
         } else {
+            // Typed colour values commit and an unrolled language list closes on the way out.
+            mainIten.emptyAreaPressed()
             if (slideIn.running)
                 slideIn.complete()
             if (visible)
