@@ -128,7 +128,7 @@ Item {
                 color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
                 border.width: selected ? 2 : 1
                 border.color: selected ? mainIten.globalSetting_color
-                                       : Qt.rgba(1, 1, 1, cellArea.containsMouse ? 0.8 : 0.25)
+                                       : Qt.rgba(1, 1, 1, cellArea.hovered ? 0.8 : 0.25)
 
                 Rectangle {
                     id: selectionGlow
@@ -141,12 +141,10 @@ Item {
                     visible: cell.selected
                 }
 
-                MouseArea {
+                HoverArea {
                     id: cellArea
                     anchors.fill: parent
-                    enabled: cell.usable
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
+                    active: cell.usable
                     onClicked: colorGroup_8.setCurIndex(cell.index)
                 }
             }

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import "keydefine.js" as KD
 
 // A count between a prefix and a suffix, e.g. "FIRE【 10 】times". The typed text becomes the
@@ -43,7 +44,7 @@ Item {
         radius: 4
         color: input.activeFocus ? Qt.alpha(mainIten.globalSetting_color, 0.08) : "#1E2630"
         border.width: 1
-        border.color: input.activeFocus || area.containsMouse ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
+        border.color: input.activeFocus || area.hovered ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
         Behavior on border.color { ColorAnimation { duration: 100 } }
     }
 
@@ -89,12 +90,11 @@ Item {
     }
 
     // A press anywhere on the frame starts the edit.
-    MouseArea {
+    HoverArea {
         id: area
         anchors.fill: parent
         z: -1
-        hoverEnabled: true
-        cursorShape: Qt.IBeamCursor
+        cursorShape: live ? Qt.IBeamCursor : Qt.ArrowCursor
         onPressed: input.forceActiveFocus()
     }
 }

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import "../common"
 
 // The file list's context menu: LOAD, SAVE, RENAME, CANCEL for one row. It fades in over
 // 1.5 x animation_speed and out over animation_speed; it takes clicks only while opening or open.
@@ -72,20 +73,19 @@ Item {
                     anchors.fill: parent
                     radius: 4
                     color: Qt.rgba(0, 1, 1, 0.18)
-                    visible: entryArea.containsMouse
+                    visible: entryArea.hovered
                 }
                 Text {
                     anchors.centerIn: parent
                     text: mainIten.globalSetting_stringList[entryItem.modelData.text]
                     font.family: mainIten.globalSetting_fontFamily
                     font.pixelSize: mainIten.globalSetting_size
-                    color: entryArea.containsMouse ? mainIten.globalSetting_color
+                    color: entryArea.hovered ? mainIten.globalSetting_color
                                                    : mainIten.globalSetting_color_enable
                 }
-                MouseArea {
+                HoverArea {
                     id: entryArea
                     anchors.fill: parent
-                    hoverEnabled: true
                     onClicked: {
                         contextMenu.close()
                         if (entryItem.modelData.entry !== "cancel")

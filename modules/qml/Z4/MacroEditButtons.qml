@@ -46,8 +46,8 @@ Item {
                 onClicked: editButtons.actionClicked(editButton.modelData.which)
                 Connections {
                     target: editButton.mouse
-                    function onContainsMouseChanged() {
-                        hoverLabel.text = editButton.mouse.containsMouse
+                    function onHoveredChanged() {
+                        hoverLabel.text = editButton.hovered
                                 ? mainIten.globalSetting_stringList[editButton.modelData.text] : ""
                     }
                 }

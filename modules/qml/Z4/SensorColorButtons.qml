@@ -37,7 +37,7 @@ Item {
                 font.pixelSize: mainIten.globalSetting_size
                 font.bold: true
                 color: mainIten.globalSetting_color
-                opacity: button.mouse.containsMouse ? 1 : 0
+                opacity: button.hovered ? 1 : 0
                 Behavior on opacity { NumberAnimation { duration: 100 } }
             }
 

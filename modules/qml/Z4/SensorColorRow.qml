@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import "sensorcolor.js" as SC
 
 // The eight fixed indicator colours in index order; a click picks index k for the colour
@@ -22,15 +23,13 @@ Row {
             height: 20
             radius: 3
             color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
-            border.width: sensorColorRow.selectedIndex === index || swatchArea.containsMouse ? 2 : 1
+            border.width: sensorColorRow.selectedIndex === index || swatchArea.hovered ? 2 : 1
             border.color: sensorColorRow.selectedIndex === index ? mainIten.globalSetting_color
-                                                                 : Qt.rgba(1, 1, 1, swatchArea.containsMouse ? 0.8 : 0.25)
+                                                                 : Qt.rgba(1, 1, 1, swatchArea.hovered ? 0.8 : 0.25)
 
-            MouseArea {
+            HoverArea {
                 id: swatchArea
                 anchors.fill: parent
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
                 onClicked: sensorColorRow.colorClicked(swatch.index)
             }
         }

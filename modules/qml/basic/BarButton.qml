@@ -15,7 +15,6 @@ Button_2state {
         font.family: mainIten.globalSetting_fontFamily
         font.pixelSize: mainIten.globalSetting_size
         font.bold: true
-        color: barButton.mouse.containsMouse ? mainIten.globalSetting_color
-                                             : mainIten.globalSetting_color_enable
+        color: barButton.hovered ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
     }
 }

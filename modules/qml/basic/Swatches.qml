@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // The seven text colours; a click selects one and makes it the text colour.
 Row {
@@ -23,14 +24,12 @@ Row {
             radius: 4
             color: Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
             border.width: selected ? 2 : 1
-            border.color: selected ? "#FFFFFF" : cellArea.containsMouse ? "#AAAAAA" : "#40FFFFFF"
+            border.color: selected ? "#FFFFFF" : cellArea.hovered ? "#AAAAAA" : "#40FFFFFF"
 
-            MouseArea {
+            HoverArea {
                 id: cellArea
                 anchors.fill: parent
                 anchors.margins: -2
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
                 onClicked: {
                     mainIten.emptyAreaPressed()
                     swatches.settings.selectedSwatch = cell.index
