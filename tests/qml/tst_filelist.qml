@@ -54,26 +54,6 @@ Item {
             compare(fileList.getCurIndex(), -1, "a right click does not select")
         }
 
-        function test_rightClickReportsRow() {
-            var reported = []
-            fileList.listElementRightBtnClicked.connect(function (i) { reported.push(i) })
-            mouseClick(find("macros_row2"), 5, 5, Qt.RightButton)
-            compare(reported, [2])
-        }
-
-        function test_renameEndsOnEnter() {
-            fileList.editFileName(1)
-            var editor = find("macros_editor")
-            verify(editor.activeFocus)
-            compare(editor.selectedText, "beta", "the whole name starts selected")
-            keyClick(Qt.Key_D)
-            keyClick(Qt.Key_Return)
-            compare(renameSpy.count, 1)
-            compare(renameSpy.signalArguments[0][0], "beta")
-            compare(renameSpy.signalArguments[0][1], "d")
-            compare(fileList.editingIndex, -1)
-        }
-
         function test_renameAbandoned_data() {
             return [
                 { tag: "background pressed" },

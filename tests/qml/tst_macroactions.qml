@@ -12,7 +12,6 @@ TestCase {
             { tag: "key press", value: "A", command: "[Down]", text: "A    [Down]" },
             { tag: "key release", value: "L Shift", command: "[Up]", text: "L Shift      [Up]" },
             { tag: "delay", value: 1000, command: "[Delay]", text: "1000   [Delay]" },
-            { tag: "value with blanks", value: "KP 7 ", command: "[Down]", text: "KP 7     [Down]" },
             { tag: "value ending like a command", value: "[Up]", command: "[Up]", text: "[Up]      [Up]" }
         ]
     }
@@ -31,7 +30,6 @@ TestCase {
     function test_unsplittable_data() {
         return [
             { tag: "shorter than the field", text: "A [Down]" },
-            { tag: "empty", text: "" },
             { tag: "unknown command", text: "A   [Press]" },
             { tag: "command not right-aligned", text: "A[Down]    " },
             { tag: "missing line read as 0", text: "0" }
@@ -49,9 +47,7 @@ TestCase {
     function test_insert_data() {
         return [
             { tag: "before the third", selected: 2, at: 2, selectedAfter: 4 },
-            { tag: "before the first", selected: 0, at: 0, selectedAfter: 2 },
             { tag: "appended without selection", selected: -1, at: 4, selectedAfter: -1 },
-            { tag: "past the end appends", selected: 4, at: 4, selectedAfter: -1 },
             { tag: "not an index appends", selected: undefined, at: 4, selectedAfter: -1 }
         ]
     }
@@ -105,12 +101,9 @@ TestCase {
     function test_commitDelay_data() {
         return [
             { tag: "raised to 10", typed: "5", value: 10 },
-            { tag: "zero", typed: "0", value: 10 },
             { tag: "kept", typed: "250", value: 250 },
-            { tag: "upper end", typed: "65535", value: 65535 },
             { tag: "five digits above the range", typed: "99999", value: 65535 },
             { tag: "empty keeps previous", typed: "", value: 1000 },
-            { tag: "six digits keeps previous", typed: "123456", value: 1000 },
             { tag: "not a number keeps previous", typed: "-5", value: 1000 }
         ]
     }
@@ -121,10 +114,7 @@ TestCase {
 
     function test_recordedAction_data() {
         return [
-            { tag: "shift press", down: true, code: 0xE1, text: "L Shift    [Down]" },
             { tag: "letter release", down: false, code: 0x04, text: "A      [Up]" },
-            { tag: "backslash", down: true, code: 0x31, text: "\\ |    [Down]" },
-            { tag: "no name skipped", down: true, code: 0x74, text: "" },
             { tag: "mouse code skipped", down: true, code: 0xF0, text: "" }
         ]
     }
@@ -133,21 +123,12 @@ TestCase {
         compare(Actions.recordedAction(row.down, row.code), row.text)
     }
 
-    function test_names() {
-        compare(Actions.mouseName(0), "MS-L")
-        compare(Actions.mouseName(4), "MS-B5")
-        compare(Actions.mouseName(5), undefined)
-        compare(Actions.displayName("Macro. 001.bin"), "Macro. 001")
-        compare(Actions.displayName(".bin"), "")
-    }
-
     function test_rename_data() {
         return [
             { tag: "plain", name: "Jump", ok: true },
             { tag: "case change of itself", name: "macro. 001", ok: true },
             { tag: "empty", name: "", ok: false },
             { tag: "blanks only", name: "  ", ok: false },
-            { tag: "unchanged", name: "Macro. 001", ok: false },
             { tag: "existing", name: "Macro. 002", ok: false },
             { tag: "existing in other case", name: "MACRO. 002", ok: false },
             { tag: "path separator", name: "../x", ok: false },

@@ -15,20 +15,16 @@ TestCase {
 
     function test_slides_data() {
         return [
-            { tag: "first page slides in", steps: [2], phase: "in", shown: 2, slide: "in" },
             { tag: "slide-in ends", steps: [2, "f"], phase: "idle", shown: 2, slide: "" },
             { tag: "none slides the page out", steps: [1, "f", -1], phase: "out", shown: 1, next: -1, slide: "out" },
             { tag: "after sliding out none remains", steps: [1, "f", -1, "f"], phase: "idle", shown: -1, slide: "rest" },
-            { tag: "another page: out first", steps: [0, "f", 3], phase: "out", shown: 0, next: 3, slide: "out" },
             { tag: "another page: then in", steps: [0, "f", 3, "f"], phase: "in", shown: 3, slide: "in" },
             { tag: "request during slide-out replaces the next page and cuts the slide short",
               steps: [0, "f", 3, 2], phase: "in", shown: 2, slide: "in" },
             { tag: "none during slide-out ends with no page", steps: [0, "f", 3, -1], phase: "idle", shown: -1, slide: "rest" },
-            { tag: "request during slide-in shows that page at once", steps: [0, 1], phase: "idle", shown: 1, slide: "rest" },
             { tag: "none during slide-in hides at once", steps: [0, -1], phase: "idle", shown: -1, slide: "rest" },
             { tag: "the shown page again changes nothing", steps: [3, "f", 3], phase: "idle", shown: 3, slide: "" },
             { tag: "none while none is shown", steps: [-1], phase: "idle", shown: -1, slide: "" },
-            { tag: "finish while idle changes nothing", steps: ["f"], phase: "idle", shown: -1, slide: "" },
             { tag: "page past the last means none", steps: [1, "f", 4], phase: "out", shown: 1, next: -1, slide: "out" },
             { tag: "non-numbers mean none", steps: ["MACRO", "2", null, true, undefined, 1.5], phase: "idle", shown: -1, slide: "" }
         ]
