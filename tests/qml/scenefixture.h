@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QDirIterator>
+#include <QJSValue>
 #include <QQuickItem>
 #include <QTest>
 
@@ -66,15 +67,40 @@ public:
     // the view and reaches whatever the scene has on top there. False when the item is not shown.
     bool click(const QString& name, Qt::MouseButton button = Qt::LeftButton)
     {
-        QQuickItem* target = item(name);
-        if (!target || !target->isVisible() || target->opacity() <= 0) {
-            if (target)
-                QTest::qFail(qPrintable(QStringLiteral("\"%1\" is not shown").arg(name)), __FILE__, __LINE__);
+        QQuickItem* target = shownItem(name);
+        if (target)
+            clickAt(target, target->width() / 2, button);
+        return target;
+    }
+
+    // A click at x along the item (its centre when x is negative, and then only when shown),
+    // then the end of any protect lock it started, since clicks during the lock are swallowed.
+    bool press(const QString& name, qreal x = -1, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QQuickItem* target = x < 0 ? shownItem(name) : item(name);
+        if (!target)
             return false;
-        }
-        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(view(), button, Qt::NoModifier, centre.toPoint());
-        return true;
+        clickAt(target, x < 0 ? target->width() / 2 : x, button);
+        settle();
+        return waitFor([this] { return !root()->property("protecting").toBool(); }, 5000);
+    }
+
+    // A property of a scene item as plain data (JavaScript arrays arrive as QJSValue).
+    QVariant value(const QString& name, const char* property)
+    {
+        QVariant held = item(name)->property(property);
+        if (held.metaType() == QMetaType::fromType<QJSValue>())
+            held = held.value<QJSValue>().toVariant();
+        return held;
+    }
+
+    // The texts of a colour pick's three number fields.
+    QStringList rgbTexts(const QString& pick)
+    {
+        QStringList texts;
+        for (const char* field : { "_r", "_g", "_b" })
+            texts << item(pick + field)->property("text").toString();
+        return texts;
     }
 
     static bool waitFor(const std::function<bool()>& predicate, int ms = 2000)
@@ -88,6 +114,15 @@ public:
     // The wire since the last mark: the code of each command packet, and each 128-byte block
     // written to the mouse.
     static void markWire() { sim::clearWire(); }
+    // Each command packet since the mark: code, profile and first value.
+    static QList<QList<int>> commands()
+    {
+        QList<QList<int>> out;
+        for (const sim::Report& r : sim::wire())
+            if (r.dir == sim::Dir::ToMouse && r.kind == sim::Kind::Feature && r.iface == sim::Role::Command)
+                out.append({ r.bytes.at(1), r.bytes.at(2), r.bytes.at(3) });
+        return out;
+    }
     static QByteArray commandCodes()
     {
         QByteArray codes;
@@ -120,6 +155,21 @@ public:
     }
 
 private:
+    QQuickItem* shownItem(const QString& name)
+    {
+        QQuickItem* target = item(name);
+        if (target && (!target->isVisible() || target->opacity() <= 0)) {
+            QTest::qFail(qPrintable(QStringLiteral("\"%1\" is not shown").arg(name)), __FILE__, __LINE__);
+            return nullptr;
+        }
+        return target;
+    }
+    void clickAt(QQuickItem* target, qreal x, Qt::MouseButton button)
+    {
+        const QPointF at = target->mapToScene(QPointF(x, target->height() / 2));
+        QTest::mouseClick(view(), button, Qt::NoModifier, at.toPoint());
+    }
+
     bool startupDone() const
     {
         const QQuickItem* model = find(root(), QStringLiteral("main_Z4"));

@@ -3,7 +3,6 @@
 #include "macro/macrolibrary.h"
 #include "scenefixture.h"
 
-#include <QJSValue>
 #include <unistd.h>
 
 namespace {
@@ -38,17 +37,13 @@ private:
     QQuickItem* page() { return fx->item(QStringLiteral("page_Macro")); }
     QStringList pageList(const char* property)
     {
-        QVariant value = page()->property(property);
-        if (value.metaType() == QMetaType::fromType<QJSValue>())
-            value = value.value<QJSValue>().toVariant();
-        return value.toStringList();
+        return fx->value(QStringLiteral("page_Macro"), property).toStringList();
     }
     int shownActions() { return fx->item(QStringLiteral("macro_actions"))->property("itemCount").toInt(); }
     bool isEnabled(const char* name) { return fx->item(QString::fromLatin1(name))->isEnabled(); }
     void clickAndSettle(const QString& name, Qt::MouseButton button = Qt::LeftButton)
     {
-        QVERIFY(fx->click(name, button));
-        fx->settle();
+        QVERIFY(fx->press(name, -1, button));
     }
     void type(const QString& text)
     {
@@ -119,10 +114,8 @@ void tst_SceneMacro::addSelectRenameDelete()
 void tst_SceneMacro::renameRefused_data()
 {
     QTest::addColumn<QString>("newName");
-    QTest::newRow("empty") << QString();
     QTest::newRow("existing") << kSecond;
     QTest::newRow("leaves the folder") << QStringLiteral("../Escaped");
-    QTest::newRow("path separator") << QStringLiteral("a/b");
 }
 
 void tst_SceneMacro::renameRefused()
