@@ -2,31 +2,16 @@ import QtQuick
 import QtTest
 import "../../modules/qml/common"
 
-// Scene root stand-in (see tst_controls_basic.qml).
-Item {
+StandInRoot {
     id: mainIten
-    width: 400
     height: 300
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#00FFFF"
-    property color globalSetting_color_enable: "#AAAAAA"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 10
-    signal emptyAreaPressed()
 
     ButtonGroupPro_8 { id: group; objectName: "dpi" }
     SignalSpy { id: clickSpy; target: group; signalName: "clicked" }
     SignalSpy { id: valueSpy; target: group; signalName: "valueChanged" }
 
-    TestCase {
+    ComponentCase {
         name: "ButtonGroupPro8"
-        when: windowShown
-
-        function find(name) {
-            var item = findChild(mainIten, name)
-            verify(item, "no item named " + name)
-            return item
-        }
 
         function init() {
             group.valueForIndex = [400, 0, 1600, 3200, 6400, 8000, 9000, 10000]

@@ -3,32 +3,16 @@ import QtTest
 import "../../modules/qml/common"
 import "../../modules/qml/common/rainbow.js" as Rainbow
 
-// Scene root stand-in (see tst_controls_basic.qml).
-Item {
+StandInRoot {
     id: mainIten
-    width: 400
     height: 200
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#00FFFF"
-    property color globalSetting_color_enable: "#AAAAAA"
-    property color globalSetting_color_disable: "#80FFFFFF"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 10
     property color swatch: "#102030"
-    signal emptyAreaPressed()
 
     ColorPick { id: pick; objectName: "pick"; width: 256; color: mainIten.swatch }
     SignalSpy { id: pickSpy; target: pick; signalName: "colorPicked" }
 
-    TestCase {
+    ComponentCase {
         name: "ColorPick"
-        when: windowShown
-
-        function find(name) {
-            var item = findChild(mainIten, name)
-            verify(item, "no item named " + name)
-            return item
-        }
 
         function init() {
             mainIten.swatch = "#102030"

@@ -2,20 +2,8 @@ import QtQuick
 import QtTest
 import "../../modules/qml/common"
 
-// Stands in for the scene's root: the shared controls read their fonts, colours, texts and
-// timings from `mainIten`. No skin pictures here, so the controls draw their fallback look.
-Item {
+StandInRoot {
     id: mainIten
-    width: 400
-    height: 400
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#00FFFF"
-    property color globalSetting_color_enable: "#AAAAAA"
-    property color globalSetting_color_disable: "#80FFFFFF"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 10
-    property var globalSetting_stringList: ["Arial", "OPTIONS"]
-    signal emptyAreaPressed()
 
     Slider { id: slider; objectName: "speed"; y: 0 }
     Slider_11 { id: slider11; objectName: "bright"; y: 30 }
@@ -51,15 +39,8 @@ Item {
     SignalSpy { id: sliderSpy; target: slider; signalName: "sliderClicked" }
     SignalSpy { id: slider11Spy; target: slider11; signalName: "sliderClicked" }
 
-    TestCase {
+    ComponentCase {
         name: "ControlsBasic"
-        when: windowShown
-
-        function find(name) {
-            var item = findChild(mainIten, name)
-            verify(item, "no item named " + name)
-            return item
-        }
 
         function test_sliderReleaseAtEdges_data() {
             return [

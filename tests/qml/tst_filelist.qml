@@ -2,18 +2,10 @@ import QtQuick
 import QtTest
 import "../../modules/qml/common"
 
-// Scene root stand-in (see tst_controls_basic.qml).
-Item {
+StandInRoot {
     id: mainIten
     width: 500
     height: 300
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#00FFFF"
-    property color globalSetting_color_enable: "#AAAAAA"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 10
-    property var globalSetting_stringList: ["Arial", "OPTIONS"]
-    signal emptyAreaPressed()
 
     ListModel {
         id: files
@@ -27,15 +19,8 @@ Item {
     SignalSpy { id: clickSpy; target: fileList; signalName: "listElementClicked" }
     SignalSpy { id: renameSpy; target: fileList; signalName: "editFileName_completed" }
 
-    TestCase {
+    ComponentCase {
         name: "FileList"
-        when: windowShown
-
-        function find(name) {
-            var item = findChild(mainIten, name)
-            verify(item, "no item named " + name)
-            return item
-        }
 
         function init() {
             fileList.setCurIndex(-1)

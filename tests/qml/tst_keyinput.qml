@@ -2,31 +2,16 @@ import QtQuick
 import QtTest
 import "../../modules/qml/common"
 
-// Scene root stand-in (see tst_controls_basic.qml).
-Item {
+StandInRoot {
     id: mainIten
-    width: 400
     height: 300
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#00FFFF"
-    property color globalSetting_color_enable: "#AAAAAA"
-    property color globalSetting_color_disable: "#80FFFFFF"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 10
 
     KeyInput_2 { id: keyInput2; objectName: "fireKey" }
     KeyInput { id: keyInput; objectName: "key"; y: 40 }
     SignalSpy { id: completeSpy; target: keyInput2; signalName: "inputComplete" }
 
-    TestCase {
+    ComponentCase {
         name: "KeyInputs"
-        when: windowShown
-
-        function find(name) {
-            var item = findChild(mainIten, name)
-            verify(item, "no item named " + name)
-            return item
-        }
 
         function test_keyReport_data() {
             return [
