@@ -20,7 +20,6 @@ TestCase {
             v[name] = fields[name]
         return v
     }
-    function mouseRowBytes(i) { return KD.mouseRows[i].bytes }
     function all100() { return Array.from({ length: 100 }, function (_, i) { return i }) }
     function macroSlots(ids) {
         return ids.map(function (id) { return [0x09, 0, id, 0] }).concat([[0x09, 0, 3, 1]])
@@ -60,7 +59,6 @@ TestCase {
             rows.push({ tag: "no pattern " + bytes, fn: "keyCodeToUI", args: [bytes, []], expect: null })
         })
         KD.mouseRows.forEach(function (row, i) {
-            rows.push({ tag: "mouse row " + row.fallback, fn: "mouseRowBytes", args: [i], expect: row.bytes })
             rows.push({ tag: "mouse bytes show " + row.fallback, fn: "keyCodeToUI", args: [row.bytes, []],
                         expect: view(KD.MOUSE, { mouse: i }) })
         })
