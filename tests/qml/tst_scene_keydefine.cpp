@@ -5,20 +5,22 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace {
 using Clicks = QList<QPair<QString, int>>; // drop-down objectName and row to choose
 
-// The page's default slots; the mouse starts with them so each test changes one thing.
-const sim::Bytes kDefaults
-    = { 0x01, 0, 0xF0, 0, 0x01, 0, 0xF1, 0, 0x01, 0, 0xF2, 0, 0x01, 0, 0xF4, 0, 0x01, 0, 0xF3, 0, 0x07, 0,
-          0x01, 0, 0x07, 0, 0x02, 0, 0x0A, 0xF0, 0x22, 0x03, 0x05, 0, 0x03, 0, 0x03, 0, 0x8A, 0x01, 0x03, 0,
-          0x23, 0x02, 0x03, 0, 0x94, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0x04, 0, 0x01, 0, 0x04, 0, 0x02, 0 };
 const QString kMacro = QStringLiteral("Macro. 001");
 
+// The program's default slots with one slot replaced; the mouse starts with the defaults so each
+// test changes one thing.
 sim::Bytes matrixWith(int slot, const sim::Bytes& bytes)
 {
-    sim::Bytes matrix = kDefaults;
+    const QSettings defaults(
+        QStringLiteral(Z4_PROGRAM_DIR "/modules/setting/pD_Z4.bin"), QSettings::IniFormat);
+    sim::Bytes matrix;
+    for (const QVariant& value : defaults.value(QStringLiteral("matrix_fw/1")).toList())
+        matrix.push_back(uchar(value.toInt()));
     matrix.resize(sim::kBlockLength, 0);
     std::copy(bytes.begin(), bytes.end(), matrix.begin() + slot * 4);
     return matrix;
