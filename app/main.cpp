@@ -1,7 +1,11 @@
 #include "app/datafolder.h"
+#include "app/localurlopener.h"
+#include "app/platformchoice.h"
 #include "app/singleinstance.h"
+#include "app/startuptrace.h"
 #include "app/ui_controler.h"
 #include "app/widget.h"
+#include "bridge/myqquickview.h"
 #include "device/hidlibrary.h"
 #include "system/inputhook.h"
 
@@ -29,6 +33,7 @@ void endProgram(Widget& w)
 
 int main(int argc, char* argv[])
 {
+    platformchoice::apply();
     QApplication app(argc, argv);
     SingleInstance instance;
     if (instance.isRunning())
@@ -40,10 +45,14 @@ int main(int argc, char* argv[])
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
+    LocalUrlOpener urlOpener;
 
     // Outlives the window, whose destruction stops the listener.
     HidLibrary hid;
+    StartupTrace::mark("application");
     Widget w;
+    StartupTrace::mark("scene");
+    StartupTrace trace(&w, w.view());
 
     // Without hooks the program still runs; the scene just never hears of keys or buttons.
     InputHook hook;
@@ -57,8 +66,10 @@ int main(int argc, char* argv[])
 #endif
 
     w.checkDevice();
+    StartupTrace::mark("detection");
     w.showNormal();
     w.startScene();
+    trace.markAfterQueuedCalls("initUI");
     const int status = app.exec();
     hook.uninstall();
     return status;

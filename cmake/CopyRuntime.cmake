@@ -1,9 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
-# Copies the run-time folders (setting, i18n, img, macro) from SRC to DST. The live files
-# (apConfig.bin, p_Z4.bin and the macro library) are first-run copies: once the program has
-# written its own, a rebuild must not overwrite the user's settings.
+# Copies the run-time folders (setting, i18n, macro) from SRC to DST; the skin pictures are
+# rendered straight into DST by SkinPictures.cmake, so img/ (sources only) is not copied.
+# The live files (apConfig.bin, p_Z4.bin and the macro library) are first-run copies: once the
+# program has written its own, a rebuild must not overwrite the user's settings.
 set(first_run_only "setting/apConfig.bin" "setting/p_Z4.bin")
-foreach(folder setting i18n img macro)
+foreach(folder setting i18n macro)
     if(NOT IS_DIRECTORY ${SRC}/${folder})
         continue()
     endif()

@@ -1,9 +1,11 @@
 import QtQuick
 import "basic"
+import "Z4"
 
 // Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse() and
 // setProtectUI() by name, so their names and argument lists are a contract with C++.
-Item {
+// The picture addresses come from SkinPictures.
+SkinPictures {
     id: mainIten
     objectName: "mainIten"
     width: 1000
@@ -14,19 +16,27 @@ Item {
     signal emptyAreaPressed()
     signal msg_KB(bool isDown, int usbCode)
 
-    property int globalSetting_size: 11
-    property color globalSetting_color: "#FF00FFFF"
-    property color globalSetting_color_enable: "#FFAAAAAA"
-    property color globalSetting_color_disable: "#80FFFFFF"
-    property string globalSetting_fontFamily: "Arial"
-    property int animation_speed: 800
-    property int skin_No: 1
-    property bool initialized: false
-    property alias protecting: protectTimer.running
-    property alias protectInterval: protectTimer.interval
+    // Owned by the settings panel; everything else binds to these.
+    skin_No: page_Globalsetting.skin_No
+    property int globalSetting_size: page_Globalsetting._Size
+    property color globalSetting_color: page_Globalsetting._Color
+    property color globalSetting_color_enable: page_Globalsetting._ColorEnable
+    property color globalSetting_color_disable: page_Globalsetting._ColorDisable
+    property int animation_speed: page_Globalsetting._AnimationSpeed
+    property var globalSetting_stringList: page_Globalsetting._StringList
+    property string globalSetting_fontFamily: page_Globalsetting._FontFamily
+    property string globalSetting_url: page_Globalsetting._Url
+    property bool isCustomBackground: page_Globalsetting.isCustomBackground
+    property url sourceCustomBackground: page_Globalsetting.sourceCustomBackground
+    property bool isGlobalSettingSelect: false
+
+    readonly property Menu_Down bottomBar: menuDown
+    readonly property alias protecting: protectTimer.running
 
     function initUI() {
-        initialized = true
+        // The pages need the texts of the chosen language, so the settings go first.
+        page_Globalsetting.initUI()
+        main_Z4.initUI()
     }
 
     function run() {
@@ -42,9 +52,26 @@ Item {
 
     function setProtectUI(interval) {
         busyIndicator.visible = true
-        ui_View.setEnabled(false)
-        protectTimer.interval = interval
+        if (typeof ui_View !== "undefined")
+            ui_View.setEnabled(false)
+        const ms = Number(interval)
+        protectTimer.interval = isFinite(ms) && ms >= 0 ? ms : 1000
         protectTimer.restart()
+    }
+
+    function setSkin() {
+        menuDown.setSkin()
+        if (typeof main_Z4.setSkin === "function")
+            main_Z4.setSkin()
+    }
+
+    function translateStrings(code) {
+        page_Globalsetting.translateStrings()
+        main_Z4.translateStrings(code)
+    }
+
+    function closeWindow() {
+        closeAnimation.start()
     }
 
     KeyCodeString {
@@ -55,94 +82,120 @@ Item {
         id: protectTimer
         interval: 1000
         onRunningChanged: {
-            if (!running) {
+            if (running)
+                return
+            if (typeof ui_View !== "undefined")
                 ui_View.setEnabled(true)
-                busyIndicator.visible = false
-            }
+            busyIndicator.visible = false
         }
     }
 
-    Rectangle {
-        id: background
-        anchors.fill: parent
-        radius: 12
-        color: "#E0101418"
-        border.color: mainIten.globalSetting_color
-        border.width: 1
+    Environment {
+        id: environment
+        opacity: 0
     }
 
-    // Lies below every other item: a press on empty space drags the frameless window.
+    // Lies below every other interactive item: a press on empty space drags the frameless window.
     MouseArea {
         id: dragArea
+        objectName: "dragArea"
         anchors.fill: parent
         property point pressPos
         onPressed: function (mouse) {
+            mainIten.forceActiveFocus()
             mainIten.emptyAreaPressed()
             pressPos = Qt.point(mouse.x, mouse.y)
         }
         onPositionChanged: function (mouse) {
-            if (!pressed)
+            if (!pressed || typeof ui_Ctl === "undefined")
                 return
             ui_Ctl.onXChanged(mouse.x - pressPos.x)
             ui_Ctl.onYChanged(mouse.y - pressPos.y)
         }
     }
 
-    Text {
-        id: title
-        objectName: "title"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 270
+    Environment_Decoration {
+        id: decoration
         opacity: 0
-        text: "Z4"
-        color: mainIten.globalSetting_color
-        font.family: mainIten.globalSetting_fontFamily
-        font.pixelSize: 48
-        font.bold: true
     }
 
-    Text {
-        id: closeButton
-        objectName: "closeButton"
-        anchors.top: parent.top
-        anchors.right: parent.right
-        anchors.margins: 10
-        text: "\u2715"
-        color: closeArea.containsMouse ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
-        font.pixelSize: 18
-        MouseArea {
-            id: closeArea
-            anchors.fill: parent
-            anchors.margins: -6
-            hoverEnabled: true
-            onClicked: closeAnimation.start()
+    Main_Z4 {
+        id: main_Z4
+        objectName: "main_Z4"
+        x: 0
+        y: 0
+        width: 1000
+        height: 600
+    }
+
+    Menu_Up {
+        id: menuUp
+        objectName: "menuUp"
+        y: -600
+        onBtnClicked: function (btnIndex) {
+            if (btnIndex === 0)
+                mainIten.isGlobalSettingSelect = !mainIten.isGlobalSettingSelect
+            else if (btnIndex === 1)
+                mainIten.closeWindow()
         }
     }
 
-    Text {
+    Menu_Down {
+        id: menuDown
+        objectName: "menuDown"
+        y: 600
+        enabled: !mainIten.isGlobalSettingSelect
+        opacity: enabled ? 1.0 : 0.2
+    }
+
+    Logo {
+        id: logo
+        objectName: "logo"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 270
+        opacity: 0
+    }
+
+    Page_Globalsetting {
+        id: page_Globalsetting
+        objectName: "page_Globalsetting"
+        x: mainIten.width - width
+        y: 44
+    }
+
+    BusyIndicator {
         id: busyIndicator
         objectName: "busyIndicator"
         anchors.centerIn: parent
         z: 100
         visible: false
-        text: qsTr("LOADING ......")
-        color: mainIten.globalSetting_color
-        font.family: mainIten.globalSetting_fontFamily
-        font.pixelSize: mainIten.globalSetting_size
-        font.bold: true
-        SequentialAnimation on opacity {
-            running: busyIndicator.visible
-            loops: Animation.Infinite
-            NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
-            NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
-        }
     }
 
     SequentialAnimation {
         id: startAnimation
         PropertyAction { target: mainIten; property: "visible"; value: true }
-        NumberAnimation { target: title; property: "opacity"; from: 0; to: 1; duration: mainIten.animation_speed }
-        NumberAnimation { target: title; property: "y"; from: 270; to: 4; duration: 1.5 * mainIten.animation_speed; easing.type: Easing.OutCubic }
+        NumberAnimation { target: logo; property: "opacity"; from: 0; to: 1; duration: mainIten.animation_speed }
+        NumberAnimation { target: logo; property: "y"; from: 270; to: 4; duration: 1.5 * mainIten.animation_speed }
+        ParallelAnimation {
+            NumberAnimation { target: environment; property: "opacity"; from: 0; to: 1; duration: mainIten.animation_speed }
+            NumberAnimation { target: decoration; property: "opacity"; from: 0; to: 1; duration: mainIten.animation_speed }
+        }
+        ParallelAnimation {
+            NumberAnimation {
+                target: menuUp; property: "y"; from: -600; to: 0
+                duration: mainIten.animation_speed; easing.type: Easing.OutElastic
+            }
+            NumberAnimation {
+                target: menuDown; property: "y"; from: 600; to: 600 - menuDown.height
+                duration: mainIten.animation_speed; easing.type: Easing.OutElastic
+            }
+            ScriptAction {
+                script: {
+                    if (typeof main_Z4.playOnPowerOn === "function")
+                        main_Z4.playOnPowerOn()
+                }
+            }
+        }
     }
 
     NumberAnimation {
@@ -152,6 +205,9 @@ Item {
         from: 600
         to: 0
         duration: mainIten.animation_speed
-        onFinished: ui_Ctl.onMinimize()
+        onFinished: {
+            if (typeof ui_Ctl !== "undefined")
+                ui_Ctl.onMinimize()
+        }
     }
 }

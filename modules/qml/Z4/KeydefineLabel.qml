@@ -1,0 +1,11 @@
+import QtQuick
+
+// Caption of a control of the key definition page; dimmed with its control.
+Text {
+    id: keydefineLabel
+    font.family: mainIten.globalSetting_fontFamily
+    font.pixelSize: mainIten.globalSetting_size
+    font.bold: true
+    color: enabled ? mainIten.globalSetting_color_enable : mainIten.globalSetting_color_disable
+    opacity: enabled ? 1.0 : 0.5
+}

@@ -1,0 +1,72 @@
+import QtQuick
+import "macroactions.js" as Actions
+
+// "DELAY【 n 】ms": a number field of at most five digits. Enter or losing the focus commits
+// the typed number, raised to at least 10; the owner commits too before it uses the value.
+Item {
+    id: delayField
+    width: 160
+    height: 28
+
+    property int value: Actions.delayDefault
+    readonly property bool editing: input.activeFocus
+
+    function commit() {
+        value = Actions.commitDelay(input.text, value)
+        input.text = String(value)
+    }
+
+    function dropFocus() {
+        if (input.activeFocus) {
+            commit()
+            input.focus = false
+        }
+    }
+
+    onValueChanged: input.text = String(value)
+
+    Image {
+        anchors.fill: parent
+        source: mainIten.source_btnFrame
+    }
+
+    Row {
+        anchors.centerIn: parent
+        Text {
+            id: prefix
+            text: "DELAY\u3010 "
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: delayField.enabled ? mainIten.globalSetting_color_enable : mainIten.globalSetting_color_disable
+        }
+        TextInput {
+            id: input
+            objectName: delayField.objectName + "_input"
+            anchors.baseline: prefix.baseline
+            width: Math.max(contentWidth, 12)
+            text: String(delayField.value)
+            maximumLength: 5
+            // Any five digits are accepted, so Enter always commits; commit() clamps.
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,5}/ }
+            selectByMouse: true
+            font: prefix.font
+            color: mainIten.globalSetting_color
+            selectionColor: Qt.rgba(0, 1, 1, 0.35)
+            onAccepted: delayField.commit()
+            onEditingFinished: delayField.commit()
+        }
+        Text {
+            anchors.baseline: prefix.baseline
+            text: " \u3011ms"
+            font: prefix.font
+            color: prefix.color
+        }
+    }
+
+    // Pressing on the frame outside the digits still starts the edit.
+    MouseArea {
+        anchors.fill: parent
+        z: -1
+        onPressed: input.forceActiveFocus()
+    }
+}

@@ -1,0 +1,164 @@
+import QtQuick
+
+// The model's half of the scene: its configuration values, the function menu that picks the
+// page, the profile menu that picks the mouse's active profile, and the page area with the
+// four pages. It relays key reports to the pages and passes language changes on to them.
+Item {
+    id: main_Z4
+    width: 1000
+    height: 600
+
+    // Model constants as the configuration holds them (texts and lists of texts); the pages
+    // convert and range-check them where they use them.
+    property var colorMaxStage: 0
+    property var effectEnable: []
+    property var dpiBase: 0
+    property var dpiValue: []
+    // Usage code of the last key press reported, 0 until the first one.
+    property int lastPressKeyCode: 0
+    // The product's button names in the current language.
+    property var _ProductLayoutStringList: []
+    readonly property alias curPageId: pageArea.curPageId
+    // True once the menus are in place after power-on.
+    property bool poweredOn: false
+
+    signal msg_KB(bool isDown, int usbCode)
+
+    readonly property var pages: [page_Keydefine, page_Macro, page_Color, page_Sensor]
+    readonly property int macroPageId: 1
+    readonly property real disabledOpacity: 0.2
+
+    function initUI() {
+        colorMaxStage = ui_View.z4_getApConfig("colorMaxStage")
+        effectEnable = ui_View.z4_getApConfig("effectEnable")
+        dpiBase = ui_View.z4_getApConfig("dpiBase")
+        dpiValue = ui_View.z4_getApConfig("dpiValue")
+        menuProf.initUI()
+        for (const page of pages)
+            callPage(page, "initUI")
+    }
+
+    function playOnPowerOn() {
+        menuFunc.visible = true
+        menuProf.visible = true
+        pageArea.visible = true
+        powerOn.restart()
+    }
+
+    // At start the selection is empty, so no page slides in.
+    function menusInPlace() {
+        pageArea.show(menuFunc.currentIndex)
+        poweredOn = true
+    }
+
+    function setSkin() {
+        menuFunc.setSkin()
+    }
+
+    function translateStrings(code) {
+        const names = ui_View.z4_getProductLayoutStrings(code === undefined ? "" : String(code))
+        _ProductLayoutStringList = names ? names : []
+        callPage(page_Keydefine, "translateStrings", code)
+        callPage(page_Macro, "translateStrings", code)
+        callPage(page_Color, "translateStrings", code)
+        // The menus' texts are bound to the string list and are already up to date.
+    }
+
+    // The device-backed pages follow the active profile.
+    function rereadProfilePages() {
+        callPage(page_Keydefine, "initUI")
+        callPage(page_Color, "refreshUI")
+        callPage(page_Sensor, "initUI")
+    }
+
+    // A failing page must not keep the others from their turn; the error still shows in the log.
+    function callPage(page, name, arg) {
+        try {
+            page[name](arg)
+        } catch (error) {
+            console.warn(page.objectName + "." + name + ": " + error)
+        }
+    }
+
+    Connections {
+        target: mainIten
+        function onMsg_KB(isDown, usbCode) {
+            if (isDown && Number.isInteger(usbCode))
+                main_Z4.lastPressKeyCode = usbCode
+            main_Z4.msg_KB(isDown, usbCode)
+        }
+    }
+
+    PageArea {
+        id: pageArea
+        objectName: "pageArea"
+        x: 160
+        y: 56
+        visible: false
+        enabled: !mainIten.isGlobalSettingSelect
+        opacity: enabled ? 1 : main_Z4.disabledOpacity
+
+        Page_Keydefine {
+            id: page_Keydefine
+            objectName: "page_Keydefine"
+            visible: pageArea.curPageId === 0
+        }
+        Page_Macro {
+            id: page_Macro
+            objectName: "page_Macro"
+            visible: pageArea.curPageId === 1
+        }
+        Page_Color {
+            id: page_Color
+            objectName: "page_Color"
+            visible: pageArea.curPageId === 2
+        }
+        Page_Sensor {
+            id: page_Sensor
+            objectName: "page_Sensor"
+            visible: pageArea.curPageId === 3
+        }
+    }
+
+    Menu_Func {
+        id: menuFunc
+        objectName: "menuFunc"
+        x: -150
+        y: 70
+        visible: false
+        enabled: !mainIten.isGlobalSettingSelect
+        opacity: enabled ? 1 : main_Z4.disabledOpacity
+        onPageRequested: function (pageId) {
+            pageArea.show(pageId)
+        }
+    }
+
+    Menu_Prof {
+        id: menuProf
+        objectName: "menuProf"
+        readonly property real restX: main_Z4.width - 8 - width
+        x: main_Z4.width
+        y: 70
+        visible: false
+        enabled: !mainIten.isGlobalSettingSelect && pageArea.curPageId !== main_Z4.macroPageId
+        opacity: enabled ? 1 : main_Z4.disabledOpacity
+        onProfileApplied: main_Z4.rereadProfilePages()
+    }
+
+    SequentialAnimation {
+        id: powerOn
+        ParallelAnimation {
+            NumberAnimation {
+                target: menuProf; property: "x"; from: main_Z4.width; to: menuProf.restX
+                duration: mainIten.animation_speed; easing.type: Easing.OutElastic
+            }
+            NumberAnimation {
+                target: menuFunc; property: "x"; from: -150; to: 8
+                duration: mainIten.animation_speed; easing.type: Easing.OutElastic
+            }
+        }
+        ScriptAction {
+            script: main_Z4.menusInPlace()
+        }
+    }
+}

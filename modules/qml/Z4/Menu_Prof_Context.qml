@@ -1,0 +1,127 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+
+// The profile menu's right-click menu: LOAD, SAVE, RESET, CANCEL for one profile entry.
+// It fades in over 1.5 x animation_speed and out over animation_speed; while fading out it
+// takes no clicks, so a fast second click lands on whatever is below.
+Item {
+    id: contextMenu
+    objectName: "menuProf_context"
+    width: 104
+    height: column.height + 2 * padding
+    visible: false
+    opacity: 0
+    enabled: isOpen
+
+    property int entry: -1
+    property bool isOpen: false
+    readonly property int padding: 6
+    readonly property int rowHeight: 28
+    signal chosen(string action, int entry)
+
+    // Action names, the texts' positions in the string list and their built-in texts.
+    readonly property var actions: [
+        { action: "load", text: 84, name: "LOAD" },
+        { action: "save", text: 85, name: "SAVE" },
+        { action: "reset", text: 77, name: "RESET" },
+        { action: "cancel", text: 78, name: "CANCEL" }
+    ]
+
+    function openFor(profileEntry) {
+        entry = profileEntry
+        isOpen = true
+        fadeOut.stop()
+        visible = true
+        fadeIn.restart()
+    }
+
+    function close() {
+        if (!isOpen)
+            return
+        isOpen = false
+        fadeIn.stop()
+        fadeOut.restart()
+    }
+
+    function textAt(index) {
+        const list = mainIten.globalSetting_stringList
+        const text = list ? list[actions[index].text] : undefined
+        return (typeof text === "string" && text.length > 0) ? text : actions[index].name
+    }
+
+    Rectangle {
+        id: panel
+        anchors.fill: parent
+        radius: 6
+        color: "#F2151B24"
+        border.color: Qt.rgba(0, 1, 1, 0.35)
+    }
+
+    Column {
+        id: column
+        x: contextMenu.padding
+        y: contextMenu.padding
+
+        Repeater {
+            model: contextMenu.actions.length
+
+            Item {
+                id: row
+                required property int index
+                objectName: "menuProf_" + contextMenu.actions[index].action
+                width: contextMenu.width - 2 * contextMenu.padding
+                height: contextMenu.rowHeight
+                readonly property bool destructive: contextMenu.actions[index].action === "reset"
+                readonly property bool hovered: rowArea.containsMouse && row.enabled
+
+                Rectangle {
+                    id: hoverGlow
+                    anchors.fill: parent
+                    radius: 4
+                    color: Qt.rgba(0, 1, 1, 0.12)
+                    border.color: Qt.rgba(0, 1, 1, 0.35)
+                    visible: row.hovered
+                }
+                Text {
+                    anchors.centerIn: parent
+                    text: contextMenu.textAt(row.index)
+                    color: row.hovered ? (row.destructive ? "#FF7F00" : mainIten.globalSetting_color)
+                                                 : mainIten.globalSetting_color_enable
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    font.bold: true
+                    font.letterSpacing: 1
+                }
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        const chosenEntry = contextMenu.entry
+                        contextMenu.close()
+                        contextMenu.chosen(contextMenu.actions[row.index].action, chosenEntry)
+                    }
+                }
+            }
+        }
+    }
+
+    NumberAnimation {
+        id: fadeIn
+        target: contextMenu
+        property: "opacity"
+        to: 1
+        duration: 1.5 * mainIten.animation_speed
+    }
+
+    NumberAnimation {
+        id: fadeOut
+        target: contextMenu
+        property: "opacity"
+        to: 0
+        duration: mainIten.animation_speed
+        onFinished: contextMenu.visible = false
+    }
+}

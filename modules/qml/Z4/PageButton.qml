@@ -1,0 +1,62 @@
+import QtQuick
+import "../common"
+
+// One DEFAULT or APPLY plate of a page. The plates carry only an icon, so the name sits beside
+// it at rest, and shows again above the plate while hovered.
+Item {
+    id: pageButton
+    property int textIndex
+    property string fallback
+    property string picture
+    // objectName of the plate itself, the part a person or a test clicks.
+    property string buttonName
+    readonly property string label: (mainIten.globalSetting_stringList || [])[textIndex] || fallback
+    readonly property alias hovered: plate.hovered
+    signal clicked()
+
+    width: 120
+    height: 56
+
+    Text {
+        id: hoverLabel
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: pageButton.label
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        font.bold: true
+        color: mainIten.globalSetting_color
+        opacity: plate.hovered ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 100 } }
+    }
+
+    Button_2state {
+        id: plate
+        objectName: pageButton.buttonName
+        y: pageButton.height - height
+        width: 120
+        height: 32
+        source0: mainIten["source_" + pageButton.picture + "_0"] || ""
+        source1: mainIten["source_" + pageButton.picture + "_1"] || ""
+        onClicked: pageButton.clicked()
+
+        // The icon fills the plate's left 28 px; a long translation shrinks rather than overflow.
+        Text {
+            id: caption
+            objectName: pageButton.buttonName + "_caption"
+            x: 30
+            width: parent.width - x - 8
+            height: parent.height
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: pageButton.label
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 8
+            elide: Text.ElideRight
+            color: plate.hovered ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+            Behavior on color { ColorAnimation { duration: 100 } }
+        }
+    }
+}

@@ -1,0 +1,157 @@
+import QtQuick
+import "../common"
+import "sensorcolor.js" as SC
+
+// Lighting: effect, speed, brightness and the eight-colour table. Values are read on initUI
+// and on a profile change (refreshUI) and written only by APPLY or "ALL SAVE".
+Item {
+    id: page_Color
+    objectName: "page_Color"
+    width: 736
+    height: 484
+
+    property var effectMaps: SC.identityEffectMaps()
+    // The effect the page will send; the drop-down shows its position (none when disabled).
+    property int effectId: 0
+    readonly property int effectPosition: effectList.defaultIndex
+    readonly property var strings: mainIten.globalSetting_stringList || []
+
+    function initUI() {
+        colorGroup.maxStage = SC.maxStage(main_Z4.colorMaxStage)
+        effectMaps = SC.effectMaps(main_Z4.effectEnable)
+        refreshUI()
+    }
+
+    function refreshUI() {
+        syncValToPage(ui_View.z4_GetLED8StageColor(), ui_View.z4_8CH_GetRGBLedEffect())
+        colorGroup.setCurIndex(colorGroup.currentIndex)
+    }
+
+    // Shows a colour list (24 numbers) and an effect triple (id, brightness, speed); lists of
+    // any other length leave their part of the page as it is.
+    function syncValToPage(colorList, effectList3) {
+        var cells = SC.colorsFromList(colorList)
+        if (cells)
+            colorGroup.setColors(cells)
+        var effect = SC.toArray(effectList3)
+        if (effect.length !== 3)
+            return
+        effectId = Math.round(SC.toNumber(effect[0], -1))
+        showEffectPosition()
+        brightnessSlider.setCurIndex(SC.brightnessIndex(effect[1]))
+        speedSlider.setCurIndex(SC.speedIndex(effectId, effect[2]))
+    }
+
+    function showEffectPosition() {
+        effectList.setCurIndex(SC.effectPosition(effectMaps, effectId))
+    }
+
+    // Names bind to the interface texts, so a new language renames the entries by itself.
+    function translateStrings(code) {
+    }
+
+    function pageApply() {
+        colorGroup.setTextInputFocus(false)
+        ui_View.z4_SetLED8StageColor(colorGroup.colorList())
+        // An effect that is not offered cannot have been chosen here: the mouse keeps its own.
+        if (effectPosition < 0)
+            return
+        ui_View.z4_0CH_SetRGBLedEffect(effectId, SC.brightnessValue(brightnessSlider.currentIndex),
+                                       SC.speedValue(effectId, speedSlider.currentIndex))
+    }
+
+    // The lighting defaults live in profile 0 whatever profile is selected.
+    function pageReset() {
+        var image = SC.toArray(ui_View.z4_getDefaultProfile("profile_fw", 0))
+        syncValToPage(image.slice(0x18, 0x30), image.slice(0x47, 0x4A))
+        colorGroup.setCurIndex(colorGroup.currentIndex)
+    }
+
+    onEffectMapsChanged: showEffectPosition()
+
+    Connections {
+        target: mainIten.bottomBar || null
+        function onBtnTotalResetClicked() { page_Color.pageReset() }
+        function onBtnTotalApplyClicked() { page_Color.pageApply() }
+    }
+
+    Text {
+        id: title
+        objectName: "page_Color_title"
+        x: 16
+        y: 12
+        text: page_Color.strings[76] || "COLOR"
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size + 4
+        font.bold: true
+        color: mainIten.globalSetting_color
+    }
+
+    Model_Color_Z4 {
+        id: mousePicture
+        x: 40
+        y: 64
+        glowColor: colorGroup.cellColor(colorGroup.currentIndex)
+    }
+
+    Column {
+        id: controls
+        x: 336
+        y: 56
+        spacing: 8
+
+        SensorColorLabel { id: effectLabel; text: page_Color.strings[7] || "EFFECTS" }
+        DropdownList {
+            id: effectList
+            objectName: "color_effect"
+            width: 232
+            mdItems: page_Color.effectMaps.posToId.map(function (id) {
+                return { textX: page_Color.strings[SC.effectNameIndex[id]] || "" }
+            })
+            onListElementClicked: function (index) {
+                page_Color.effectId = page_Color.effectMaps.posToId[index]
+            }
+        }
+
+        Item { id: gap1; width: 1; height: 4 }
+        SensorColorLabel { id: speedLabel; text: page_Color.strings[3] || "SPEED"; enabled: speedSlider.enabled }
+        Slider {
+            id: speedSlider
+            objectName: "color_speed"
+            width: 232
+            height: 20
+            currentIndex: 4
+            enabled: SC.speedUsable(page_Color.effectPosition)
+        }
+
+        Item { id: gap2; width: 1; height: 4 }
+        SensorColorLabel { id: brightnessLabel; text: page_Color.strings[4] || "BRIGHTNESS"; enabled: brightnessSlider.enabled }
+        Slider {
+            id: brightnessSlider
+            objectName: "color_brightness"
+            width: 232
+            height: 20
+            currentIndex: 7
+            enabled: SC.brightnessUsable(page_Color.effectPosition)
+        }
+
+        Item { id: gap3; width: 1; height: 4 }
+        SensorColorLabel { id: colorLabel; text: page_Color.strings[76] || "COLOR"; enabled: colorGroup.enabled }
+        ColorGroup_8 {
+            id: colorGroup
+            objectName: "color_group"
+            enabled: SC.colorsUsable(page_Color.effectPosition)
+        }
+    }
+
+    SensorColorButtons {
+        id: pageButtons
+        prefix: "color"
+        x: page_Color.width - width - 16
+        y: page_Color.height - height - 16
+        resetInterval: 800
+        applyInterval: 800
+        onResetClicked: page_Color.pageReset()
+        onApplyClicked: page_Color.pageApply()
+    }
+}

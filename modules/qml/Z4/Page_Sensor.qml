@@ -1,0 +1,203 @@
+import QtQuick
+import "../common"
+import "sensorcolor.js" as SC
+
+// Tracking: report rate, the DPI stages with the active one, the indicator colour of each
+// stage and the three pointer settings. Read on initUI (start and every profile change),
+// written only by APPLY or "ALL SAVE".
+Item {
+    id: page_Sensor
+    objectName: "page_Sensor"
+    width: 736
+    height: 484
+
+    property int dpiMAXStage: 8
+    property real dpiBase: 100
+    property int dpiLedType: 1
+    // False while the page holds no stage table it could send back (an unreadable list);
+    // picking a stage value or DEFAULT makes it true.
+    property bool stagesKnown: true
+    readonly property var strings: mainIten.globalSetting_stringList || []
+
+    function initUI() {
+        var maxStage = ui_View.z4_GetMaxDpiStage()
+        dpiBase = SC.dpiBase(main_Z4.dpiBase)
+        var ledType = ui_View.z4_89H_GetRGBLedTwinkle()
+        var rate = ui_View.z4_83H_GetReportRate()
+        var cursor = ui_View.getCursorSpeed()
+        var lines = ui_View.getVerticalScrollLines()
+        var doubleClick = ui_View.getDoubleClickSpeed()
+        var stage = ui_View.z4_84H_GetDPIStage()
+        var codes = ui_View.z4_8CH_GetDpi8Stage()
+
+        dpiMAXStage = SC.maxStage(maxStage)
+        dpiLedType = SC.toByte(ledType)
+        rateGroup.setCurIndex(SC.rateIndexFromByte(rate))
+        showPointer([undefined, cursor, lines, doubleClick])
+        showActiveStage(stage)
+
+        dpiGroup.valueForMenuIndex = SC.dpiChoices(main_Z4.dpiValue)
+        dpiGroup.menuCounter = dpiGroup.valueForMenuIndex.length
+        showStageValues(SC.stageValuesFromCodes(codes, dpiBase))
+
+        showColors(SC.colorsFromList(ui_View.z4_8CH_GetDpi8Color()))
+        var indices = SC.indicesFromList(ui_View.z4_8CH_GetDpi8Io())
+        if (indices)
+            colorGroup.setIndices(indices)
+        colorGroup.setCurIndex(dpiGroup.currentIndex)
+    }
+
+    function refreshUI() {
+    }
+
+    // Texts bind to the interface texts.
+    function translateStrings(code) {
+    }
+
+    function pageApply() {
+        colorGroup.setTextInputFocus(false)
+        ui_View.z4_03H_SetReportRate(SC.rateByteFromIndex(rateGroup.currentIndex))
+        ui_View.setCursorSpeed(cursorSlider.currentIndex)
+        ui_View.setVerticalScrollLines(scrollSlider.currentIndex)
+        ui_View.setDoubleClickSpeed(doubleClickSlider.currentIndex)
+        if (dpiLedType === 0)
+            ui_View.z4_0CH_SetDpi8Io(colorGroup.indexList())
+        else
+            ui_View.z4_0CH_SetDpi8Color(colorGroup.colorList())
+        if (stagesKnown)
+            ui_View.z4_0CH_SetDpi8Stage(SC.stageCodesFromValues(dpiGroup.valueForIndex, dpiBase))
+        ui_View.z4_04H_SetDPIStage(dpiGroup.currentIndex + 1)
+    }
+
+    // Shows the selected profile's defaults; nothing reaches the mouse until applied.
+    function pageReset() {
+        var profile = ui_View.z4_82H_GetCurrentProfile()
+        var pointer = SC.toArray(ui_View.z4_getDefaultProfile("profile_sw", profile))
+        var image = ui_View.z4_getDefaultProfile("profile_fw", profile)
+        var other = SC.toArray(ui_View.z4_getDefaultProfile("other_fw", profile))
+        if (other.length > 1)
+            rateGroup.setCurIndex(SC.rateIndexFromByte(other[1]))
+        showPointer(pointer)
+        var stages = SC.defaultStageValues(image, dpiBase)
+        if (stages)
+            showStageValues(stages)
+        if (other.length > 0)
+            showActiveStage(other[0])
+        showColors(SC.defaultIndicatorColors)
+        colorGroup.setIndices(SC.defaultIndicatorIndices)
+        colorGroup.setCurIndex(dpiGroup.currentIndex)
+    }
+
+    // Entries 1 to 3 of a pointer-settings list; missing ones keep their slider.
+    function showPointer(list) {
+        cursorSlider.setCurIndex(SC.sliderIndex(list[1], cursorSlider.currentIndex))
+        scrollSlider.setCurIndex(SC.sliderIndex(list[2], scrollSlider.currentIndex))
+        doubleClickSlider.setCurIndex(SC.sliderIndex(list[3], doubleClickSlider.currentIndex))
+    }
+
+    // The active stage is kept among the stages offered, so what is shown is what is sent.
+    function showActiveStage(stage) {
+        dpiGroup.setCurIndex(Math.min(SC.stageIndexFromStage(stage), dpiMAXStage - 1))
+    }
+
+    function showStageValues(values) {
+        stagesKnown = values !== null
+        dpiGroup.valueForIndex = values || [0, 0, 0, 0, 0, 0, 0, 0]
+    }
+
+    function showColors(cells) {
+        if (cells)
+            colorGroup.setColors(cells)
+    }
+
+    Connections {
+        target: mainIten.bottomBar || null
+        function onBtnTotalResetClicked() { page_Sensor.pageReset() }
+        function onBtnTotalApplyClicked() { page_Sensor.pageApply() }
+    }
+
+    Text {
+        id: title
+        objectName: "page_Sensor_title"
+        x: 16
+        y: 12
+        text: page_Sensor.strings[86] || "SENSOR"
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size + 4
+        font.bold: true
+        color: mainIten.globalSetting_color
+    }
+
+    Column {
+        id: pointerColumn
+        x: 24
+        y: 56
+        spacing: 6
+
+        SensorColorLabel { id: rateLabel; text: page_Sensor.strings[100] || "POLLING RATE" }
+        ButtonGroup_4 {
+            id: rateGroup
+            objectName: "sensor_rate"
+            width: 320
+            height: 32
+            valueForIndex: ["125 Hz", "250 Hz", "500 Hz", "1000 Hz"]
+            currentIndex: 2
+        }
+        Item { id: gap1; width: 1; height: 14 }
+        SensorColorLabel { id: cursorLabel; text: page_Sensor.strings[101] || "CURSOR SPEED" }
+        Slider_11 { id: cursorSlider; objectName: "sensor_cursorSpeed"; width: 232; height: 20; currentIndex: 5 }
+        Item { id: gap2; width: 1; height: 14 }
+        SensorColorLabel { id: scrollLabel; text: page_Sensor.strings[102] || "VERTICAL SCROLL SPEED" }
+        Slider_11 { id: scrollSlider; objectName: "sensor_scrollSpeed"; width: 232; height: 20; currentIndex: 2 }
+        Item { id: gap3; width: 1; height: 14 }
+        SensorColorLabel { id: doubleClickLabel; text: page_Sensor.strings[103] || "DOUBLE CLICK SPEED" }
+        Slider_11 { id: doubleClickSlider; objectName: "sensor_doubleClick"; width: 232; height: 20; currentIndex: 5 }
+    }
+
+    Column {
+        id: dpiColumn
+        x: 392
+        y: 56
+        spacing: 6
+
+        SensorColorLabel { id: dpiLabel; text: page_Sensor.strings[104] || "DPI LEVEL" }
+        ButtonGroupPro_8 {
+            id: dpiGroup
+            objectName: "sensor_dpi"
+            width: 320
+            height: 72
+            currentIndex: 1
+            maxStage: page_Sensor.dpiMAXStage
+            valueForIndex: [0, 0, 0, 0, 0, 0, 0, 0]
+            onValueChanged: page_Sensor.stagesKnown = true
+        }
+        Item { id: gap4; width: 1; height: 14 }
+        SensorColorLabel { id: ledLabel; text: page_Sensor.strings[105] || "DPI INDICATOR LED" }
+        ColorGroup_8 {
+            id: colorGroup
+            objectName: "sensor_color"
+            maxStage: page_Sensor.dpiMAXStage
+            isCompat8Color: page_Sensor.dpiLedType === 0
+        }
+        SensorColorRow {
+            id: eightColorRow
+            objectName: "sensor_eight"
+            visible: colorGroup.isCompat8Color
+            selectedIndex: colorGroup.currentColorId
+            onColorClicked: function (index) {
+                colorGroup.setColor8_Id(colorGroup.currentIndex, index)
+            }
+        }
+    }
+
+    SensorColorButtons {
+        id: pageButtons
+        prefix: "sensor"
+        x: page_Sensor.width - width - 16
+        y: page_Sensor.height - height - 16
+        resetInterval: 800
+        applyInterval: 1600
+        onResetClicked: page_Sensor.pageReset()
+        onApplyClicked: page_Sensor.pageApply()
+    }
+}

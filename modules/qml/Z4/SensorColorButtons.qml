@@ -1,0 +1,40 @@
+import QtQuick
+
+// DEFAULT and APPLY of the sensor and colour pages. Each button locks the view for its own
+// interval before the page works.
+Item {
+    id: pageButtons
+    property string prefix
+    property int resetInterval: 800
+    property int applyInterval: 800
+    signal resetClicked()
+    signal applyClicked()
+
+    width: 256
+    height: 56
+
+    PageButton {
+        id: resetButton
+        buttonName: pageButtons.prefix + "_default"
+        textIndex: 106
+        fallback: "DEFAULT"
+        picture: "reset"
+        onClicked: {
+            mainIten.setProtectUI(pageButtons.resetInterval)
+            pageButtons.resetClicked()
+        }
+    }
+
+    PageButton {
+        id: applyButton
+        x: 136
+        buttonName: pageButtons.prefix + "_apply"
+        textIndex: 107
+        fallback: "APPLY"
+        picture: "apply"
+        onClicked: {
+            mainIten.setProtectUI(pageButtons.applyInterval)
+            pageButtons.applyClicked()
+        }
+    }
+}

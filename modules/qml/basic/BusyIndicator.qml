@@ -1,0 +1,20 @@
+import QtQuick
+
+// Shown while the protect lock holds the interface: a blinking "LOADING ......".
+Text {
+    id: busyIndicator
+    text: qsTr("LOADING ......")
+    color: mainIten.globalSetting_color
+    font.family: mainIten.globalSetting_fontFamily
+    font.pixelSize: mainIten.globalSetting_size
+    font.bold: true
+    style: Text.Outline
+    styleColor: "#0B0E13"
+
+    SequentialAnimation on opacity {
+        running: busyIndicator.visible
+        loops: Animation.Infinite
+        NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
+        NumberAnimation { from: 0.2; to: 1.0; duration: 400 }
+    }
+}

@@ -1,0 +1,9 @@
+import QtQuick
+
+// A field name on the settings panel.
+Text {
+    id: label
+    font.family: mainIten.globalSetting_fontFamily
+    font.pixelSize: mainIten.globalSetting_size
+    color: mainIten.globalSetting_color_enable
+}

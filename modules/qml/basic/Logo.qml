@@ -1,0 +1,12 @@
+import QtQuick
+import "../common"
+
+// The logo at the top of the window; a click opens the user guide or the configured address.
+Button_2state {
+    id: logo
+    width: 180
+    height: 40
+    source0: mainIten.source_web_0
+    source1: mainIten.source_web_1
+    onClicked: Qt.openUrlExternally(mainIten.globalSetting_url)
+}

@@ -1,0 +1,42 @@
+import QtQuick
+import "../common"
+
+// Top bar: the settings button (0) and the closing button (1), reported by index.
+Item {
+    id: menu_Up
+    width: 1000
+    height: 44
+    signal btnClicked(int btnIndex)
+
+    SkinImage {
+        id: container
+        anchors.fill: parent
+        source: mainIten.source_listUpContainer
+    }
+
+    Button_2state {
+        id: settingButton
+        objectName: "menuUp_setting"
+        x: 912
+        y: 6
+        width: 32
+        height: 32
+        // Stays lit while the settings panel is open.
+        source0: mainIten.isGlobalSettingSelect ? mainIten.source_applicationSetting_1
+                                                : mainIten.source_applicationSetting_0
+        source1: mainIten.source_applicationSetting_1
+        onClicked: menu_Up.btnClicked(0)
+    }
+
+    Button_2state {
+        id: closeButton
+        objectName: "menuUp_close"
+        x: 956
+        y: 6
+        width: 32
+        height: 32
+        source0: mainIten.source_applicationMinimize_0
+        source1: mainIten.source_applicationMinimize_1
+        onClicked: menu_Up.btnClicked(1)
+    }
+}

@@ -1,0 +1,42 @@
+import QtQuick
+
+// Picture button: the second picture while hovered, dimmed while pressed or disabled.
+Item {
+    id: button_2state
+    property url source0
+    property url source1
+    property alias mouse: mouseArea
+    // Owners read this rather than mouse.containsMouse, which ignores a disabled ancestor.
+    readonly property bool hovered: mouseArea.hovered
+    signal clicked()
+
+    implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
+    implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
+    opacity: !enabled || mouseArea.pressed ? 0.2 : 1.0
+
+    // Drawn only when the skin lacks the pictures, so the button stays findable.
+    Rectangle {
+        id: fallbackFrame
+        anchors.fill: parent
+        visible: !normalPicture.ready
+        radius: 4
+        color: button_2state.hovered ? Qt.rgba(0, 1, 1, 0.18) : "#1E2630"
+        border.width: 1
+        border.color: button_2state.hovered ? mainIten.globalSetting_color : Qt.rgba(0, 1, 1, 0.22)
+        Behavior on color { ColorAnimation { duration: 100 } }
+    }
+
+    Picture {
+        id: normalPicture
+        anchors.fill: parent
+        normalSource: button_2state.source0
+        litSource: button_2state.source1
+        lit: button_2state.hovered ? 1 : 0
+    }
+
+    HoverArea {
+        id: mouseArea
+        anchors.fill: parent
+        onClicked: button_2state.clicked()
+    }
+}

@@ -1,0 +1,120 @@
+.pragma library
+
+// Arithmetic of the shared controls, kept apart from the drawing so it can be tested alone.
+
+// Whole number in [lo, hi]; anything that is not a finite number gives the fallback.
+function clampInt(value, lo, hi, fallback) {
+    var n = Number(value)
+    if (value === null || value === undefined || value === "" || !isFinite(n))
+        return fallback
+    return Math.max(lo, Math.min(hi, Math.round(n)))
+}
+
+// Position x clamped to a track of the given width, as a fraction of (width - 1).
+function trackFraction(x, width) {
+    if (!(width > 1) || !isFinite(Number(x)))
+        return 0
+    return Math.max(0, Math.min(width - 1, x)) / (width - 1)
+}
+
+// Seven segments: 0 only at the very left edge, 7 at the right edge.
+function sliderIndex(x, width) {
+    return Math.min(7, Math.ceil(trackFraction(x, width) * 7))
+}
+
+// Eleven segments: 0 over the whole first segment, 10 at the right edge.
+function slider11Index(x, width) {
+    return Math.max(0, Math.min(10, Math.ceil(11 * trackFraction(x, width)) - 1))
+}
+
+// Left edge of segment i of n equal segments of segWidth, centred on a base of baseWidth.
+function segmentX(i, n, segWidth, baseWidth) {
+    var gap = n > 1 ? Math.floor((baseWidth - n * segWidth) / (n + 1)) : 0
+    gap = Math.max(0, gap)
+    var margin = (baseWidth - n * segWidth - (n - 1) * gap) / 2
+    return Math.round(margin + i * (segWidth + gap))
+}
+
+// A stage holds a value when it is a number above 0.
+function hasValue(value) {
+    var n = Number(value)
+    return value !== null && value !== undefined && value !== "" && isFinite(n) && n > 0
+}
+
+// A stage value as a cell or a pop-up choice shows it: its number, or a cross when unset.
+function stageText(value) {
+    return hasValue(value) ? String(value) : "\u00D7"
+}
+
+function stageShown(index, maxStage) {
+    return index >= 0 && index < Number(maxStage)
+}
+
+// A cell can be selected only inside the stage count and while it holds a value.
+function stageSelectable(index, maxStage, value) {
+    return stageShown(index, maxStage) && hasValue(value)
+}
+
+// Number of entries of a ListModel or a JavaScript array; 0 for anything else.
+function itemCount(items) {
+    if (!items)
+        return 0
+    if (typeof items.count === "number")
+        return items.count
+    if (typeof items.length === "number" && typeof items !== "string")
+        return items.length
+    return 0
+}
+
+// Text of entry index (its textX role, or the entry itself when it is a plain string);
+// undefined when the index is outside the list.
+function itemText(items, index) {
+    var i = Number(index)
+    if (!isFinite(i) || i < 0 || i >= itemCount(items) || Math.floor(i) !== i)
+        return undefined
+    var entry = typeof items.get === "function" ? items.get(i) : items[i]
+    if (entry === null || entry === undefined)
+        return undefined
+    if (typeof entry === "object")
+        return entry.textX === undefined ? undefined : String(entry.textX)
+    return String(entry)
+}
+
+function optionsText(word) {
+    return "\u3010 " + (word === undefined || word === null ? "OPTIONS" : word) + " \u3011"
+}
+
+// What a closed drop-down shows: the current entry, or the bracketed options word.
+function dropdownText(items, index, word) {
+    var text = itemText(items, index)
+    return text === undefined ? optionsText(word) : text
+}
+
+// Whether a list of listHeight should unroll above a box at boxY (scene coordinates) because
+// it would leave the scene below and fits above.
+function opensUpwards(boxY, boxHeight, listHeight, sceneHeight) {
+    return boxY + boxHeight + listHeight > sceneHeight && boxY - listHeight >= 0
+}
+
+function unrollDuration(speed, count) {
+    return Math.max(0, Number(speed) || 0) * (0.1 + 0.05 * Math.max(0, Number(count) || 0))
+}
+
+// Text of a delegate's model object: a ListModel role textX, or a plain array entry.
+function rowText(model, role) {
+    if (!model)
+        return ""
+    var key = role || "textX"
+    if (model[key] !== undefined && model[key] !== null)
+        return String(model[key])
+    var data = model.modelData
+    if (data === undefined || data === null)
+        return ""
+    if (typeof data === "object")
+        return data[key] === undefined || data[key] === null ? "" : String(data[key])
+    return key === "textX" ? String(data) : ""
+}
+
+function keyInput2Text(name) {
+    return name ? "KEY \u3010 " + name + " \u3011" : "KEY\u3010 PRESS ANY \u3011"
+}

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Pictures of the real program on the simulated mouse, for README and the user guide:
+# the window after the start-up animation, with the settings panel open, and with each page.
+#
+#   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
+#
+# Runs on a virtual X server of its own unless DISPLAY is set. Each picture is a 256-colour
+# PNG (kept under 200 KB); the build copies docs/screenshots beside the user guide.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+bin=$(cd "${1:-$here/build/bin}" && pwd)
+preload=${2:-$(dirname "$bin")/lib/libz4sim_preload.so}
+out=${3:-$here/docs/screenshots}
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$out"
+fi
+[ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
+mkdir -p "$out"
+
+sandbox=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+cp -r "$bin" "$sandbox/prog"
+mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
+
+# A recorded macro for the macro page: each action is a value and a ten-character command
+# field, right-aligned, as the page writes them.
+action() { printf '%d="%s%10s"\n' "$1" "$2" "$3"; }
+mkdir -p "$sandbox/prog/modules/macro/1"
+{
+    printf '[config]\nindex=-1\ntotal=12\nrepeat=1\n\n[macro]\n'
+    action 0 "L Shift" "[Down]"
+    action 1 "H" "[Down]"
+    action 2 "50" "[Delay]"
+    action 3 "H" "[Up]"
+    action 4 "L Shift" "[Up]"
+    action 5 "I" "[Down]"
+    action 6 "50" "[Delay]"
+    action 7 "I" "[Up]"
+    action 8 "120" "[Delay]"
+    action 9 "Enter" "[Down]"
+    action 10 "30" "[Delay]"
+    action 11 "Enter" "[Up]"
+} >"$sandbox/prog/modules/macro/1/Greeting.bin"
+
+HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
+    QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
+    LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
+xdotool windowmove --sync "$window" 0 0 || true
+
+# shot <name>: the window as it is now, the pointer parked on an empty spot.
+shot() {
+    xdotool mousemove --window "$window" 80 520
+    sleep 0.4
+    import -silent -window "$window" -colors 256 "PNG8:$out/$1.png"
+    local size
+    size=$(stat -c %s "$out/$1.png")
+    [ "$size" -lt 204800 ] || echo "warning: $1.png is $size bytes" >&2
+    echo "$out/$1.png"
+}
+
+# click <x> <y>: a left click at a window position.
+click() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep "${3:-1.2}"
+}
+
+# The start-up animation takes about 4.5 s at the default speed, the menus' power-on after it.
+sleep 6
+
+# The simulated mouse starts with blank memory: show and store the factory settings of the
+# first profile, each button waiting out its lock (ALL SAVE 2 s) and the writes after it.
+click 943 104 1.5         # profile P01
+click 428 577 1.5         # ALL RESET
+click 572 577 3.5         # ALL SAVE
+shot main
+
+click 928 22 1.5          # the settings button
+shot settings
+click 928 22 1.2          # close the panel again
+
+# The function menu's four entries (KEY, MACRO, COLOR, SENSOR): 56 px high, 72 px apart.
+pages=(keydefine macro color sensor)
+for i in "${!pages[@]}"; do
+    click 78 $((192 + 72 * i)) 2.0
+    # The macro page shows the recorded macro: its row is the list's first.
+    [ "${pages[$i]}" = macro ] && click 280 126 1.0
+    shot "page_${pages[$i]}"
+done
+
+kill -TERM "$pid"
+wait "$pid" || true
