@@ -71,23 +71,6 @@ bool prepareSettings(const QString& installed, const QString& user)
     return true;
 }
 
-// The shipped macros are a starting library: copied when the user has none, so a macro the
-// user deleted never comes back with an update.
-bool prepareMacros(const QString& installed, const QString& user)
-{
-    if (QFileInfo::exists(user))
-        return true;
-    if (!QDir().mkpath(user))
-        return false;
-    QDirIterator it(installed, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString from = it.next();
-        const QString to = user + from.mid(installed.size());
-        QDir().mkpath(QFileInfo(to).path());
-        copyWritable(from, to);
-    }
-    return true;
-}
 } // namespace
 
 namespace datafolder {
@@ -113,11 +96,10 @@ bool prepare(const QString& installedDir, const QString& userDir)
         const QString name = entry.fileName();
         const QString target = to + QLatin1Char('/') + name;
         bool ok = true;
+        // The macro library is always the user's own folder, never a link into the installation.
         if (name == QLatin1String("setting"))
             ok = prepareSettings(entry.filePath(), target);
-        else if (name == QLatin1String("macro"))
-            ok = prepareMacros(entry.filePath(), target);
-        else
+        else if (name != QLatin1String("macro"))
             ok = linkOrCopy(entry.filePath(), target);
         if (!ok)
             return false;

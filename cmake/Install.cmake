@@ -22,6 +22,7 @@ install(FILES ${pkg}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Debian wants the changelog and the manual page compressed without a time stamp.
 find_program(Z4_GZIP gzip)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/debian/changelog ${pkg}/z4config.1)
 if(Z4_GZIP)
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog
         OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)

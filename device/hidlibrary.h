@@ -9,9 +9,4 @@ public:
     ~HidLibrary();
     HidLibrary(const HidLibrary&) = delete;
     HidLibrary& operator=(const HidLibrary&) = delete;
-
-    bool initialised() const { return ok; }
-
-private:
-    bool ok = false;
 };

@@ -16,7 +16,8 @@ std::mutex hidMutex;
 HidLibrary::HidLibrary()
 {
     const std::lock_guard<std::mutex> lock(hidMutex);
-    ok = hid_init() == 0;
+    if (hid_init() != 0)
+        qWarning("hidapi could not be initialised; the mouse will not be found");
 }
 
 HidLibrary::~HidLibrary()

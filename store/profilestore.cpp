@@ -36,9 +36,8 @@ ProfileStore::~ProfileStore()
 // other number outside 0..5: the current profile stays (0 at start-up). Absent means 0.
 void ProfileStore::readCurProfile()
 {
-    const QVariant stored = profileFile->value(kCurProfileKey);
-    bool ok = !stored.isValid();
-    const uint profile = ok ? 0 : stored.toUInt(&ok);
+    bool ok = false;
+    const uint profile = profileFile->value(kCurProfileKey, 0).toUInt(&ok);
     if (ok && isProfile(int(profile)))
         current = quint8(profile);
 }

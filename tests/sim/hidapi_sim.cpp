@@ -206,7 +206,8 @@ int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char*
     if (!usable(link, dev, sim::Op::SendFeature) || dev->role != Role::Command)
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Feature, dev->role, data, length);
-    link.firmwareChanged(link.firmware.onCommand(data, length));
+    if (link.firmware.onCommand(data, length))
+        link.firmwareChanged();
     link.completed(sim::Op::SendFeature, dev->role);
     return int(length);
 }
@@ -232,7 +233,8 @@ int HID_API_EXPORT hid_write(hid_device* dev, const unsigned char* data, size_t 
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Output, dev->role, data, length);
     if (dev->role == Role::Command)
-        link.firmwareChanged(link.firmware.onOutput(data, length));
+        if (link.firmware.onOutput(data, length))
+            link.firmwareChanged();
     link.completed(sim::Op::Write, dev->role);
     return int(length);
 }

@@ -78,9 +78,9 @@ void Link::completed(Op op, Role role)
     }
 }
 
-void Link::firmwareChanged(bool changed)
+void Link::firmwareChanged()
 {
-    if (!changed || stateFile.empty())
+    if (stateFile.empty())
         return;
     const std::string temporary = stateFile + ".tmp";
     {

@@ -43,7 +43,7 @@ struct Link {
     std::string stateFile; // Z4SIM_STATE
 
     // Rewrites the state file after a command or block changed what the mouse stores.
-    void firmwareChanged(bool changed);
+    void firmwareChanged();
 
     // All below expect the lock to be held.
     void resetLocked();
