@@ -61,8 +61,7 @@ SkinPictures {
 
     function setSkin() {
         menuDown.setSkin()
-        if (typeof main_Z4.setSkin === "function")
-            main_Z4.setSkin()
+        main_Z4.setSkin()
     }
 
     function translateStrings(code) {
@@ -190,10 +189,7 @@ SkinPictures {
                 duration: mainIten.animation_speed; easing.type: Easing.OutElastic
             }
             ScriptAction {
-                script: {
-                    if (typeof main_Z4.playOnPowerOn === "function")
-                        main_Z4.playOnPowerOn()
-                }
+                script: main_Z4.playOnPowerOn()
             }
         }
     }

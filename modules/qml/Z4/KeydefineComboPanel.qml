@@ -50,7 +50,6 @@ Column {
         objectName: "keydefine_combo1"
         width: 260
         onKeyCaptured: comboPanel.report()
-        onArmed: secondKey.isSelect = false
     }
     Text {
         id: plus2
@@ -65,6 +64,5 @@ Column {
         objectName: "keydefine_combo2"
         width: 260
         onKeyCaptured: comboPanel.report()
-        onArmed: firstKey.isSelect = false
     }
 }

@@ -76,7 +76,7 @@ Column {
     }
 
     Item { id: gap; width: 1; height: 2 }
-    KeydefineLabel { id: speedLabel; text: KD.text(firePanel.strings, 3, "SPEED") }
+    PageLabel { id: speedLabel; text: KD.text(firePanel.strings, 3, "SPEED") }
     Slider {
         id: speedSlider
         objectName: "keydefine_fire_speed"

@@ -63,7 +63,7 @@ Column {
             enabled: macroPanel.mode === 0
             onCommitted: if (macroPanel.mode === 0) macroPanel.assignRequested()
         }
-        KeydefineLabel {
+        PageLabel {
             id: timesLabel
             anchors.verticalCenter: parent.verticalCenter
             enabled: countField.enabled

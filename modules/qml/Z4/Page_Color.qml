@@ -24,7 +24,6 @@ Item {
 
     function refreshUI() {
         syncValToPage(ui_View.z4_GetLED8StageColor(), ui_View.z4_8CH_GetRGBLedEffect())
-        colorGroup.setCurIndex(colorGroup.currentIndex)
     }
 
     // Shows a colour list (24 numbers) and an effect triple (id, brightness, speed); lists of
@@ -64,7 +63,6 @@ Item {
     function pageReset() {
         var image = SC.toArray(ui_View.z4_getDefaultProfile("profile_fw", 0))
         syncValToPage(image.slice(0x18, 0x30), image.slice(0x47, 0x4A))
-        colorGroup.setCurIndex(colorGroup.currentIndex)
     }
 
     onEffectMapsChanged: showEffectPosition()
@@ -100,7 +98,7 @@ Item {
         y: 56
         spacing: 8
 
-        SensorColorLabel { id: effectLabel; text: page_Color.strings[7] || "EFFECTS" }
+        PageLabel { id: effectLabel; text: page_Color.strings[7] || "EFFECTS" }
         DropdownList {
             id: effectList
             objectName: "color_effect"
@@ -114,7 +112,7 @@ Item {
         }
 
         Item { id: gap1; width: 1; height: 4 }
-        SensorColorLabel { id: speedLabel; text: page_Color.strings[3] || "SPEED"; enabled: speedSlider.enabled }
+        PageLabel { id: speedLabel; text: page_Color.strings[3] || "SPEED"; enabled: speedSlider.enabled }
         Slider {
             id: speedSlider
             objectName: "color_speed"
@@ -125,7 +123,7 @@ Item {
         }
 
         Item { id: gap2; width: 1; height: 4 }
-        SensorColorLabel { id: brightnessLabel; text: page_Color.strings[4] || "BRIGHTNESS"; enabled: brightnessSlider.enabled }
+        PageLabel { id: brightnessLabel; text: page_Color.strings[4] || "BRIGHTNESS"; enabled: brightnessSlider.enabled }
         Slider {
             id: brightnessSlider
             objectName: "color_brightness"
@@ -136,7 +134,7 @@ Item {
         }
 
         Item { id: gap3; width: 1; height: 4 }
-        SensorColorLabel { id: colorLabel; text: page_Color.strings[76] || "COLOR"; enabled: colorGroup.enabled }
+        PageLabel { id: colorLabel; text: page_Color.strings[76] || "COLOR"; enabled: colorGroup.enabled }
         ColorGroup_8 {
             id: colorGroup
             objectName: "color_group"

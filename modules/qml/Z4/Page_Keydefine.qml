@@ -1,5 +1,6 @@
 import QtQuick
 import "keydefine.js" as KD
+import "macroactions.js" as Actions
 
 // The function of each programmable button. The page edits its own copy of the 16 key slots;
 // APPLY or "ALL SAVE" sends all of them, a profile change reads them again. Only a macro
@@ -132,7 +133,7 @@ Item {
 
     function refillMacroNames() {
         var selected = macroNames[macroPanel.file]
-        macroNames = Array.from(ui_View.getMacroIniNames() || []).map(KD.displayName)
+        macroNames = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
         macroPanel.file = selected === undefined ? -1 : macroNames.indexOf(selected)
     }
     // Gives the selected slot the chosen macro file, uploading it to its firmware slot.
@@ -154,7 +155,7 @@ Item {
     // Files whose firmware index no slot uses are no longer in the firmware.
     function refreshMacroBookkeeping() {
         var used = KD.usedMacroIndices(slots)
-        var names = Array.from(ui_View.getMacroIniNames() || []).map(KD.displayName)
+        var names = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
         for (var i = 0; i < names.length; ++i) {
             var list = ui_View.loadMacroIniConfig(names[i])
             var config = KD.macroConfig(list)
@@ -188,6 +189,10 @@ Item {
     }
 
     onVisibleChanged: if (!visible) disarmKeys(null)
+    // Only one key box takes the keyboard at a time.
+    Component.onCompleted: keyInputs.forEach(function (input) {
+        input.armed.connect(function () { page_Keydefine.disarmKeys(input) })
+    })
 
     Connections {
         target: mainIten.bottomBar || null

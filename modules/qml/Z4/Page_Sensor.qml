@@ -37,7 +37,6 @@ Item {
         showActiveStage(stage)
 
         dpiGroup.valueForMenuIndex = SC.dpiChoices(main_Z4.dpiValue)
-        dpiGroup.menuCounter = dpiGroup.valueForMenuIndex.length
         showStageValues(SC.stageValuesFromCodes(codes, dpiBase))
 
         showColors(SC.colorsFromList(ui_View.z4_8CH_GetDpi8Color()))
@@ -134,7 +133,7 @@ Item {
         y: 56
         spacing: 6
 
-        SensorColorLabel { id: rateLabel; text: page_Sensor.strings[100] || "POLLING RATE" }
+        PageLabel { id: rateLabel; text: page_Sensor.strings[100] || "POLLING RATE" }
         ButtonGroup_4 {
             id: rateGroup
             objectName: "sensor_rate"
@@ -144,13 +143,13 @@ Item {
             currentIndex: 2
         }
         Item { id: gap1; width: 1; height: 14 }
-        SensorColorLabel { id: cursorLabel; text: page_Sensor.strings[101] || "CURSOR SPEED" }
+        PageLabel { id: cursorLabel; text: page_Sensor.strings[101] || "CURSOR SPEED" }
         Slider_11 { id: cursorSlider; objectName: "sensor_cursorSpeed"; width: 232; height: 20; currentIndex: 5 }
         Item { id: gap2; width: 1; height: 14 }
-        SensorColorLabel { id: scrollLabel; text: page_Sensor.strings[102] || "VERTICAL SCROLL SPEED" }
+        PageLabel { id: scrollLabel; text: page_Sensor.strings[102] || "VERTICAL SCROLL SPEED" }
         Slider_11 { id: scrollSlider; objectName: "sensor_scrollSpeed"; width: 232; height: 20; currentIndex: 2 }
         Item { id: gap3; width: 1; height: 14 }
-        SensorColorLabel { id: doubleClickLabel; text: page_Sensor.strings[103] || "DOUBLE CLICK SPEED" }
+        PageLabel { id: doubleClickLabel; text: page_Sensor.strings[103] || "DOUBLE CLICK SPEED" }
         Slider_11 { id: doubleClickSlider; objectName: "sensor_doubleClick"; width: 232; height: 20; currentIndex: 5 }
     }
 
@@ -160,7 +159,7 @@ Item {
         y: 56
         spacing: 6
 
-        SensorColorLabel { id: dpiLabel; text: page_Sensor.strings[104] || "DPI LEVEL" }
+        PageLabel { id: dpiLabel; text: page_Sensor.strings[104] || "DPI LEVEL" }
         ButtonGroupPro_8 {
             id: dpiGroup
             objectName: "sensor_dpi"
@@ -172,7 +171,7 @@ Item {
             onValueChanged: page_Sensor.stagesKnown = true
         }
         Item { id: gap4; width: 1; height: 14 }
-        SensorColorLabel { id: ledLabel; text: page_Sensor.strings[105] || "DPI INDICATOR LED" }
+        PageLabel { id: ledLabel; text: page_Sensor.strings[105] || "DPI INDICATOR LED" }
         ColorGroup_8 {
             id: colorGroup
             objectName: "sensor_color"

@@ -276,9 +276,3 @@ function matrixList(slots) {
         list = list.concat(slots[i])
     return list
 }
-
-// A listed macro file name without its extension, as the page shows it.
-function displayName(fileName) {
-    var s = String(fileName)
-    return s.length > 4 ? s.slice(0, -4) : ""
-}

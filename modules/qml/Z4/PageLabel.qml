@@ -1,8 +1,8 @@
 import QtQuick
 
-// Caption of a control of the key definition page; dimmed with its control.
+// Caption of a page control; dimmed with its control.
 Text {
-    id: keydefineLabel
+    id: pageLabel
     font.family: mainIten.globalSetting_fontFamily
     font.pixelSize: mainIten.globalSetting_size
     font.bold: true
