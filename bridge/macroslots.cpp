@@ -6,6 +6,7 @@
 #include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
 
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -24,24 +25,51 @@ QString macroDialogFolder()
 
 } // namespace
 
-void myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
+// Refused before anything is sent: an id the mouse does not have, a repeat count that does not
+// fit the block's 16 bits, and a macro longer than the block (a cut block could end between a
+// key's press and its release, leaving the key held). The mouse's slot then stays as it was.
+bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
 {
     const QString macro = name.toString();
+    const qlonglong id = macroId.toLongLong();
+    if (id < 1 || id > ProfileStore::kMacroSlots) {
+        qDebug() << "macro id out of range:" << macroId;
+        return false;
+    }
+    const int repeat = libraryOf(modelId).repeat(macro);
     const QList<uchar> stream = macroIncode(loadMacroIni(macro));
-    if (stream.size() > MacroEncoder::kBlockSize)
-        QMessageBox::warning(
-            nullptr, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."), QMessageBox::Ok);
-    MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, libraryOf(modelId).repeat(macro));
+    if (repeat < 0 || repeat > 0xFFFF) {
+        QMessageBox::warning(nullptr, tr("MACRO"),
+            tr("The repeat count must be 0 to 65535,\nthe macro was not sent to the mouse."),
+            QMessageBox::Ok);
+        return false;
+    }
+    if (stream.size() > MacroEncoder::kBlockSize) {
+        QMessageBox::warning(nullptr, tr("MACRO"),
+            tr("Out of memory,\nthe macro is too long and was not sent to the mouse."), QMessageBox::Ok);
+        return false;
+    }
+    MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
     if (device)
-        device->hid_0FH_SetMacroKey(uchar(macroId.toLongLong()), block.data());
+        device->hid_0FH_SetMacroKey(uchar(id), block.data());
+    return true;
+}
+
+// A file keeps its mouse slot only while some profile's button plays that slot; a stale index
+// could belong to another macro by now.
+void myQQuickView::resendMacroInUse(const QString& macro)
+{
+    const int index = libraryOf(modelId).index(macro);
+    if (index >= 0 && store->macroIndicesInUse().contains(index))
+        z4_0FH_SetMacroKey(qlonglong(index) + 1, macro);
 }
 
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     const QString picked
         = QFileDialog::getOpenFileName(this, tr("Open File"), macroDialogFolder(), tr("Macro(*.mc)"));
-    if (!picked.isEmpty())
-        libraryOf(modelId).importFrom(name.toString(), picked);
+    if (!picked.isEmpty() && libraryOf(modelId).importFrom(name.toString(), picked))
+        resendMacroInUse(name.toString());
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
@@ -81,10 +109,8 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
     const QString macro = name.toString();
     if (!library.saveLines(macro, macros))
         return false;
-    // A button uses this macro: the mouse gets the new content without a new assignment.
-    const int index = library.index(macro);
-    if (index >= 0)
-        z4_0FH_SetMacroKey(qlonglong(index) + 1, macro);
+    // A button plays this macro: the mouse gets the new content without a new assignment.
+    resendMacroInUse(macro);
     return true;
 }
 
@@ -105,7 +131,7 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    constexpr int kSlotBytes = 4;
+    constexpr int kSlotBytes = ProfileStore::kSlotBytes;
     const ProfileStore& profiles = profileStore();
     const QVariantList matrix = profiles.image(FwGroup::Matrix, profiles.curProfile());
     // A slot beyond the list (bad index, short or not yet loaded matrix) gives no definition.
@@ -113,6 +139,14 @@ QVariantList myQQuickView::getKeydefine(QVariant matrixId)
     if (slot < 0 || slot >= matrix.size() / kSlotBytes)
         return {};
     return matrix.mid(slot * kSlotBytes, kSlotBytes);
+}
+
+QVariantList myQQuickView::z4_getUsedMacroIndices()
+{
+    QVariantList used;
+    for (int index : store->macroIndicesInUse())
+        used.append(index);
+    return used;
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros)

@@ -75,7 +75,9 @@ public slots:
     void z4_0CH_SetDpi8Io(QVariantList src8);
     void z4_0CH_SetDpi8Stage(QVariantList src16);
     void z4_0DH_SetKeyMatrix(QVariantList src64);
-    void z4_0FH_SetMacroKey(QVariant macroId, QVariant name);
+    // False when refused (nothing sent): an id outside 1..100, a repeat count or a macro that
+    // does not fit the block; the last two after a warning box.
+    bool z4_0FH_SetMacroKey(QVariant macroId, QVariant name);
     void z4_SetLED8StageColor(QVariantList src24);
     uchar z4_82H_GetCurrentProfile();
     uchar z4_83H_GetReportRate();
@@ -105,6 +107,8 @@ public slots:
     QVariantList loadMacroIniConfig(QVariant name);
     void setMacroIniConfig(QVariant name, QVariantList config);
     QVariantList getKeydefine(QVariant matrixId);
+    // Macro slots (0..99) a button of any profile plays, from the store; never talks to the mouse.
+    QVariantList z4_getUsedMacroIndices();
     QList<uchar> macroIncode(QStringList macros);
 
 private:
@@ -113,6 +117,8 @@ private:
     // Store change, mark, send: the order every image setter keeps.
     void editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
     void sendImage(FwGroup group, int profile);
+    // Uploads the edited or imported macro again while a button of some profile plays it.
+    void resendMacroInUse(const QString& macro);
 
     // Calls a function of the scene's root item; a root without it is silently skipped.
     void invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args = {});

@@ -224,9 +224,14 @@ bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
     return syncEscaped(settings);
 }
 
+// The imported file's index names a mouse slot of wherever it came from, which here may hold
+// another macro; the target keeps its own.
 bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)
 {
-    return exists(name) && !sourcePath.isEmpty() && copyCompletely(sourcePath, filePath(name));
+    if (!exists(name) || sourcePath.isEmpty())
+        return false;
+    const int ownIndex = index(name);
+    return copyCompletely(sourcePath, filePath(name)) && setConfig(name, { ownIndex, repeat(name) });
 }
 
 bool MacroLibrary::exportTo(const QString& name, const QString& targetPath) const

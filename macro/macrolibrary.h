@@ -49,7 +49,8 @@ public:
     bool setConfig(const QString& name, const QVariantList& config);
 
     // Import and export copy through a temporary file that replaces the target only once it is
-    // complete, so a failed copy leaves the old file as it was.
+    // complete, so a failed copy leaves the old file as it was. An imported file keeps the
+    // target's index, never the one it carries.
     bool importFrom(const QString& name, const QString& sourcePath);
     bool exportTo(const QString& name, const QString& targetPath) const;
 

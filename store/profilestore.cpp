@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 const QString kCurProfileKey = QStringLiteral("common/curProfile");
 
@@ -158,6 +160,23 @@ ProfileStore::Block ProfileStore::block(FwGroup group, int profile) const
     for (int i = 0; i < kImageSize && i < img.size(); ++i)
         bytes[i] = uchar(img.at(i).toUInt() & 0xFF);
     return bytes;
+}
+
+QList<int> ProfileStore::macroIndicesInUse() const
+{
+    constexpr uint kMacroType = 0x09;
+    QList<int> used;
+    for (int n = 0; n < kProfiles; ++n) {
+        const Block matrix = block(FwGroup::Matrix, n);
+        for (int at = 0; at < kKeySlots * kSlotBytes; at += kSlotBytes) {
+            const int id = matrix[at + 2];
+            if (matrix[at] == kMacroType && matrix[at + 3] == 0 && id >= 1 && id <= kMacroSlots)
+                used.append(id - 1);
+        }
+    }
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    return used;
 }
 
 QVariantList ProfileStore::dirtyList(FwGroup group) const

@@ -21,6 +21,9 @@ class ProfileStore {
 public:
     static constexpr int kProfiles = 6;
     static constexpr int kImageSize = 128;
+    static constexpr int kKeySlots = 16; // the key matrix's first 64 entries, 4 per slot
+    static constexpr int kSlotBytes = 4;
+    static constexpr int kMacroSlots = 100; // device macro ids 1..100
     using Block = std::array<uchar, kImageSize>;
 
     // Does not take ownership of `file`, which must outlive the store. Runs the start-up
@@ -53,6 +56,10 @@ public:
     void setEntry(FwGroup group, int profile, int index, const QVariant& value);
     // The 128 bytes sent to the mouse: each entry's low 8 bits, missing entries 0.
     Block block(FwGroup group, int profile) const;
+
+    // The mouse's macro slots (0..99, id - 1) that a button of any of the six key matrices plays:
+    // the slots are one pool for all profiles. Sorted, each once.
+    QList<int> macroIndicesInUse() const;
 
     QVariantList dirtyList(FwGroup group) const;
     // Without the mouse: flags the group of `profile` dirty and writes the flags and the edited

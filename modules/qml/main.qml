@@ -31,7 +31,9 @@ SkinPictures {
     property bool isGlobalSettingSelect: false
 
     readonly property Menu_Down bottomBar: menuDown
-    readonly property alias protecting: protectTimer.running
+    property bool protecting: false
+    // When the current lock ends (Date.now() time); a second lock only ever moves it later.
+    property double protectEnd: 0
 
     function initUI() {
         // The pages need the texts of the chosen language, so the settings go first.
@@ -51,11 +53,14 @@ SkinPictures {
     }
 
     function setProtectUI(interval) {
-        busyIndicator.visible = true
+        protecting = true
         if (typeof ui_View !== "undefined")
             ui_View.setEnabled(false)
         const ms = Number(interval)
-        protectTimer.interval = isFinite(ms) && ms >= 0 ? ms : 1000
+        const now = Date.now()
+        const end = now + (isFinite(ms) && ms >= 0 ? ms : 1000)
+        protectEnd = protectTimer.running ? Math.max(protectEnd, end) : end
+        protectTimer.interval = protectEnd - now
         protectTimer.restart()
     }
 
@@ -80,12 +85,11 @@ SkinPictures {
     Timer {
         id: protectTimer
         interval: 1000
-        onRunningChanged: {
-            if (running)
-                return
+        // Not on a change of "running": restarting a running timer stops it for a moment.
+        onTriggered: {
             if (typeof ui_View !== "undefined")
                 ui_View.setEnabled(true)
-            busyIndicator.visible = false
+            mainIten.protecting = false
         }
     }
 
@@ -167,7 +171,7 @@ SkinPictures {
         objectName: "busyIndicator"
         anchors.centerIn: parent
         z: 100
-        visible: false
+        visible: mainIten.protecting
     }
 
     SequentialAnimation {

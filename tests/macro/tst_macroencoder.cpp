@@ -33,6 +33,12 @@ private slots:
             << QStringList { down("A"), delay(1270) } << Bytes({ 0, 1, 0x7F, 0x04, 0, 0 });
         QTest::newRow("1271 ms is a short record")
             << QStringList { down("A"), delay(1271) } << Bytes({ 0, 1, 0x01, 0x04, 0x40, 0x01, 0, 0 });
+        QTest::newRow("release keeps its bit under a merged pause") << QStringList { down("A"), up("A"),
+            delay(300) } << Bytes({ 0, 1, 0x01, 0x04, 0x9E, 0x04, 0, 0 });
+        QTest::newRow("15 ms rounds up to two units")
+            << QStringList { down("A"), delay(15) } << Bytes({ 0, 1, 0x02, 0x04, 0, 0 });
+        QTest::newRow("5100 ms is the longest short record")
+            << QStringList { down("A"), delay(5100) } << Bytes({ 0, 1, 0x01, 0x04, 0xFF, 0x01, 0, 0 });
         QTest::newRow("5101 ms long record")
             << QStringList { down("A"), delay(5101) } << Bytes({ 0, 1, 0x01, 0x04, 0, 1, 0, 0xFF, 0, 0 });
         QTest::newRow("lower-case name dropped") << QStringList { down("q") } << Bytes({ 0, 1, 0, 0 });

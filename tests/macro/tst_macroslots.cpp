@@ -80,57 +80,82 @@ private slots:
         device.reset();
         work.reset();
     }
-    void sendsBlockToMacroSlot_data()
+    // What reaches the mouse is either a whole macro the mouse can play to its end, or nothing:
+    // the slot then keeps what it held (here the block of a first, good upload).
+    void sendsWholeBlockOrNothing_data()
     {
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("keyRecords");
         QTest::addColumn<int>("repeat");
-        QTest::addColumn<sim::Bytes>("block");
-        QTest::addColumn<bool>("warns");
-        const QStringList keys = pressAndRelease("A");
-        QTest::newRow("repeat keeps its low 16 bits")
-            << keys << 0x11170 << block({ 0x11, 0x70, 0x01, 0x04, 0x81, 0x04, 0, 0 }) << false;
-        QStringList many;
-        for (int i = 0; i < 32; ++i)
-            many << pressAndRelease(QString(QChar('A' + i % 26)));
-        // The block is the stream's first 128 bytes, checked against the stream below.
-        QTest::newRow("64 keys warn and send their first 128 bytes") << many << 1 << sim::Bytes() << true;
+        QTest::addColumn<int>("macroId");
+        QTest::addColumn<QString>("warning"); // empty: sent without a box
+        QTest::newRow("repeat 300") << 2 << 300 << 7 << QString();
+        QTest::newRow("62 records fill 128 bytes") << 62 << 1 << 7 << QString();
+        QTest::newRow("63 records refused")
+            << 63 << 1 << 7 << "Out of memory,\nthe macro is too long and was not sent to the mouse.";
+        QTest::newRow("repeat past 16 bits refused")
+            << 2 << 0x10000 << 7
+            << "The repeat count must be 0 to 65535,\nthe macro was not sent to the mouse.";
+        QTest::newRow("negative repeat refused")
+            << 2 << -1 << 7 << "The repeat count must be 0 to 65535,\nthe macro was not sent to the mouse.";
+        QTest::newRow("id 0 refused") << 2 << 1 << 0 << QString();
+        QTest::newRow("id 101 refused") << 2 << 1 << 101 << QString();
+        QTest::newRow("id 256 is not id 0") << 2 << 1 << 256 << QString();
     }
-    void sendsBlockToMacroSlot()
+    void sendsWholeBlockOrNothing()
     {
-        QFETCH(QStringList, lines);
+        QFETCH(int, keyRecords);
         QFETCH(int, repeat);
-        QFETCH(bool, warns);
+        QFETCH(int, macroId);
+        QFETCH(QString, warning);
+        const QString before = newMacro(pressAndRelease("B"));
+        view->z4_0FH_SetMacroKey(7, before);
+        const sim::Bytes held = sim::macro(7);
+        sim::clearWire();
+
+        QStringList lines;
+        for (int i = 0; i < keyRecords; ++i)
+            lines << (i % 2 ? "A      [Up]" : "A    [Down]");
         const QString name = newMacro(lines);
         view->setMacroIniConfig(name, { -1, repeat });
-        QString title, text;
+        QStringList texts;
         testsupport::ModalAnswerer answerer([&](QWidget* modal) {
-            title = modal->windowTitle();
-            text = qobject_cast<QMessageBox*>(modal)->text();
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            texts << modal->windowTitle() + ": " + box->text();
+            box->button(QMessageBox::Ok)->click();
         });
-        view->z4_0FH_SetMacroKey(7, name);
-        QFETCH(sim::Bytes, block);
-        if (warns) {
-            const QList<uchar> stream = view->macroIncode(lines); // header, 64 key records, end record
-            QCOMPARE(stream.size(), 132);
-            block.assign(stream.begin(), stream.begin() + 128);
+        const bool sent = view->z4_0FH_SetMacroKey(macroId, name);
+        const bool accepted = macroId == 7 && warning.isEmpty();
+        QCOMPARE(sent, accepted);
+        QCOMPARE(texts, warning.isEmpty() ? QStringList() : QStringList { "MACRO: " + warning });
+        QCOMPARE(macroCommandsOnWire().size(), size_t(accepted));
+        if (!accepted) {
+            QCOMPARE(sim::macro(7), held);
+            return;
         }
-        QCOMPARE(sim::macro(7), block);
-        QCOMPARE(answerer.answered, int(warns));
-        if (warns) {
-            QCOMPARE(title, "MACRO");
-            QCOMPARE(text, "Out of memory,\nsome command line has been cut.");
-        }
+        sim::Bytes expected(sim::kBlockLength, 0);
+        const QList<uchar> stream = view->macroIncode(lines);
+        std::copy(stream.begin(), stream.end(), expected.begin());
+        expected[0] = uchar(repeat >> 8);
+        expected[1] = uchar(repeat);
+        QCOMPARE(sim::macro(7), expected);
     }
-    // A button's index 4 is macro ID 5; a macro no button uses is not sent.
-    void saveResendsOnlyMacroAButtonUses()
+    // A file keeps its index only while a button of some profile plays it: profile 3's button
+    // plays id 5 (index 4); another file still marked with index 9 may not overwrite id 10.
+    void saveResendsOnlyMacroAButtonPlays()
     {
-        const QString used = view->createMacroIni().toString(), unused = view->createMacroIni().toString();
+        QVariantList matrix(ProfileStore::kImageSize, 0);
+        matrix[8] = 0x09, matrix[10] = 5;
+        view->profileStore().setEntries(FwGroup::Matrix, 3, 0, matrix, ProfileStore::kImageSize);
+        const QString used = view->createMacroIni().toString(), stale = view->createMacroIni().toString();
         view->setMacroIniConfig(used, { 4, 2 });
+        view->setMacroIniConfig(stale, { 9, 1 });
         QVERIFY(view->saveMacroIni(used, pressAndRelease("B")).toBool());
-        QVERIFY(view->saveMacroIni(unused, pressAndRelease("C")).toBool());
+        QVERIFY(view->saveMacroIni(stale, pressAndRelease("C")).toBool());
         QCOMPARE(macroCommandsOnWire().size(), size_t(1));
         QCOMPARE(sim::macro(5), block({ 0, 2, 0x01, 0x05, 0x81, 0x05, 0, 0 }));
+        QCOMPARE(view->z4_getUsedMacroIndices(), QVariantList { 4 });
+        view->profileStore().setEntries(
+            FwGroup::Matrix, 3, 0, QVariantList(ProfileStore::kImageSize, 0), 128);
     }
     // A dialog is modal and answered inside the call, so a count is final when the call returns.
     void importAndExportThroughFileDialog()
@@ -141,7 +166,8 @@ private slots:
             QCOMPARE(none.answered, 0);
         }
         const QString name = newMacro(pressAndRelease("A"));
-        QVERIFY(work->write("picked.mc", "[config]\nindex=-1\ntotal=1\nrepeat=3\n[macro]\n0=Z    [Down]\n"));
+        // The picked file's index belongs to another program's mouse: the target keeps its own.
+        QVERIFY(work->write("picked.mc", "[config]\nindex=150\ntotal=1\nrepeat=3\n[macro]\n0=Z    [Down]\n"));
         testsupport::ModalAnswerer answerer(
             [&](QWidget* modal) { QVERIFY(testsupport::typeFileName(modal, work->filePath("picked.mc"))); });
         view->loadMacroIniFromFile(name);

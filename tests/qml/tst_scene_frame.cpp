@@ -67,7 +67,9 @@ private slots:
     void closeButtonShrinksThenCloses();
     void protectLockHoldsInputForItsInterval_data();
     void protectLockHoldsInputForItsInterval();
+    void secondLockExtendsTheFirst();
     void settingsPanelDisablesTheRest();
+    void resetDropsTypedColour();
     void requestDuringSlideFinishesItFirst();
     void languageChangeReplacesTexts();
     void applyWritesTheEntries();
@@ -142,6 +144,28 @@ void TestSceneFrame::protectLockHoldsInputForItsInterval()
     QVERIFY(!fx->item(QStringLiteral("busyIndicator"))->isVisible());
     QVERIFY(fx->click(QStringLiteral("menuUp_setting")));
     QVERIFY(panelOpen());
+}
+
+// A lock taken while one holds ends with the later of the two: a short second lock neither
+// ends the first early nor lets go of the view while it is taken.
+void TestSceneFrame::secondLockExtendsTheFirst()
+{
+    QVERIFY(fx->start());
+    const auto lock
+        = [this](int ms) { QMetaObject::invokeMethod(root(), "setProtectUI", Q_ARG(QVariant, ms)); };
+    QElapsedTimer clock;
+    clock.start();
+    lock(500);
+    QTest::qWait(100);
+    lock(100);
+    while (clock.elapsed() < 450) {
+        QVERIFY2(
+            !fx->view()->isEnabled(), qPrintable(QStringLiteral("enabled after %1 ms").arg(clock.elapsed())));
+        QVERIFY(fx->item(QStringLiteral("busyIndicator"))->isVisible());
+        QTest::qWait(20);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(fx->view()->isEnabled(), 500);
+    QVERIFY(!fx->item(QStringLiteral("busyIndicator"))->isVisible());
 }
 
 void TestSceneFrame::settingsPanelDisablesTheRest()
@@ -224,6 +248,25 @@ void TestSceneFrame::applyWritesTheEntries()
     QCOMPARE(entries.at(7).toInt(), 1);
     QCOMPARE(entries.mid(17, 3), QVariantList({ "200", "200", "100" }));
     QCOMPARE(entries.at(30).toInt(), 7);
+}
+
+// A value still being typed when RESET is pressed is committed before the reset, not after it.
+void TestSceneFrame::resetDropsTypedColour()
+{
+    QVERIFY(fx->start());
+    QVERIFY(fx->click(QStringLiteral("menuUp_setting")));
+    fx->settle();
+    const QColor factory = global("globalSetting_color").value<QColor>();
+    QVERIFY(fx->click(QStringLiteral("globalsetting_colorPick_r")));
+    QTest::keyClick(fx->view(), Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(fx->view(), Qt::Key_Backspace);
+    QTest::keyClicks(fx->view(), factory.red() == 7 ? "8" : "7");
+    QVERIFY(fx->click(QStringLiteral("globalsetting_reset")));
+    fx->settle();
+    QVERIFY(fx->click(QStringLiteral("menuUp_setting")));
+    QTRY_VERIFY(!panelOpen());
+    QCOMPARE(global("globalSetting_color").value<QColor>(), factory);
 }
 
 void TestSceneFrame::damagedConfigurationKeepsDefaults()

@@ -11,6 +11,7 @@ namespace {
 using Clicks = QList<QPair<QString, int>>; // drop-down objectName and row to choose
 
 const QString kMacro = QStringLiteral("Macro. 001");
+const QString kSecondMacro = QStringLiteral("Macro. 002");
 
 // The program's default slots with one slot replaced; the mouse starts with the defaults so each
 // test changes one thing.
@@ -37,23 +38,29 @@ private slots:
     void lastLeftButtonGuard_data();
     void lastLeftButtonGuard();
     void oneMacroFileSharedByTwoButtons();
+    void reassignedButtonNeverPlaysItsOldMacro();
+    void macroIdOfAnotherProfileIsNeverTaken();
+    void slotMissingFromStoredMatrixSendsNoOtherProfilesBytes();
     void unreadableMacroLeavesSlotEmpty();
     void allResetShowsDefaultsAndSendsOnlyOnSave();
     void profileSwitchShowsEachProfilesSlots();
 
 private:
-    void start(const sim::Bytes& matrix, bool withMacro = false)
+    // With macros: "Macro. 001" presses A, "Macro. 002" presses B.
+    void start(const sim::Bytes& matrix, int macros = 0, const std::function<void()>& arrange = {})
     {
         fx = std::make_unique<SceneFixture>();
-        if (withMacro) {
-            MacroLibrary macros(MacroLibrary::folderForModel(1));
-            QCOMPARE(macros.create(), kMacro);
-            QVERIFY(macros.saveLines(kMacro, { "A    [Down]", "A      [Up]" }));
+        MacroLibrary library(MacroLibrary::folderForModel(1));
+        for (int n = 0; n < macros; ++n) {
+            const QString name = library.create(), key = QString(QChar('A' + n));
+            QVERIFY(library.saveLines(name, { key + "    [Down]", key + "      [Up]" }));
         }
-        QVERIFY(fx->start([matrix] {
+        QVERIFY(fx->start([matrix, arrange] {
             sim::setCurrentProfile(1);
             for (int profile = 0; profile < sim::kProfiles; ++profile)
                 sim::setKeyMatrix(profile, matrix);
+            if (arrange)
+                arrange();
         }));
         clickAndSettle(QStringLiteral("menuFunc_entry0"));
         QVERIFY(page()->isVisible());
@@ -75,6 +82,22 @@ private:
         return fx->value(QStringLiteral("page_Keydefine"), "slots").toList().value(id).toList();
     }
     static QVariantList bytes(const sim::Bytes& b) { return QVariantList(b.begin(), b.end()); }
+    void assignMacro(int button, int file)
+    {
+        choose(QStringLiteral("keydefine_button"), button);
+        // Choosing the category again would release the slot's macro on its own.
+        if (shown("keydefine_category") != 4)
+            choose(QStringLiteral("keydefine_category"), 4);
+        clickAndSettle(QStringLiteral("keydefine_macro_files_button"));
+        clickAndSettle(QStringLiteral("keydefine_macro_files_list_row%1").arg(file));
+    }
+    // The first bytes of a macro slot: header, press and release of one key, end record.
+    static sim::Bytes playedKey(int macroId)
+    {
+        const sim::Bytes block = sim::macro(macroId);
+        return sim::Bytes(block.begin(), block.begin() + 8);
+    }
+    static sim::Bytes keyMacro(uchar usage) { return { 0, 1, 0x01, usage, 0x81, usage, 0, 0 }; }
     // The key matrix of the only 0DH command since the last mark.
     static sim::Bytes matrixSent()
     {
@@ -173,20 +196,16 @@ void tst_SceneKeydefine::lastLeftButtonGuard()
 // The second assignment finds the file's index: one firmware slot, both buttons pointing at it.
 void tst_SceneKeydefine::oneMacroFileSharedByTwoButtons()
 {
-    start(matrixWith(0, {}), true);
+    start(matrixWith(0, {}), 1);
     for (int button : { 1, 2 }) {
-        choose(QStringLiteral("keydefine_button"), button);
-        choose(QStringLiteral("keydefine_category"), 4);
-        clickAndSettle(QStringLiteral("keydefine_macro_files_button"));
-        clickAndSettle(QStringLiteral("keydefine_macro_files_list_row0"));
+        assignMacro(button, 0);
         QCOMPARE(slot(button), bytes({ 0x09, 0, 0x01, 0 }));
     }
     for (const sim::Report& r : sim::wire())
         if (r.kind == sim::Kind::Feature && r.dir == sim::Dir::ToMouse && r.bytes.at(1) == 0x0F)
             QCOMPARE(int(r.bytes.at(2)), 1);
     QVERIFY(SceneFixture::commandCodes().contains('\x0F'));
-    const sim::Bytes uploaded = sim::macro(1);
-    QCOMPARE(sim::Bytes(uploaded.begin(), uploaded.begin() + 8), (sim::Bytes { 0, 1, 1, 4, 0x81, 4, 0, 0 }));
+    QCOMPARE(playedKey(1), keyMacro(0x04));
     QCOMPARE(MacroLibrary(MacroLibrary::folderForModel(1)).config(kMacro), (QVariantList { 0, 1 }));
     QCOMPARE(shown("keydefine_macro_files", "currentIndex"), 0);
 
@@ -195,11 +214,58 @@ void tst_SceneKeydefine::oneMacroFileSharedByTwoButtons()
     QCOMPARE(matrixSent(), matrixWith(1, { 0x09, 0, 1, 0, 0x09, 0, 1, 0 }));
 }
 
+// The button that played A and now plays B frees A's id only after A let go of it: A, given to
+// another button, gets an id of its own instead of taking B's back.
+void tst_SceneKeydefine::reassignedButtonNeverPlaysItsOldMacro()
+{
+    start(matrixWith(0, {}), 2);
+    assignMacro(1, 0);
+    assignMacro(1, 1);
+    assignMacro(2, 0);
+    QCOMPARE(slot(1), bytes({ 0x09, 0, 0x01, 0 }));
+    QCOMPARE(slot(2), bytes({ 0x09, 0, 0x02, 0 }));
+    QCOMPARE(playedKey(1), keyMacro(0x05));
+    QCOMPARE(playedKey(2), keyMacro(0x04));
+}
+
+// Profile 3's button plays id 1 with A; a macro assigned in profile 2 takes id 2, and A keeps
+// its index though no button of profile 2 plays it.
+void tst_SceneKeydefine::macroIdOfAnotherProfileIsNeverTaken()
+{
+    MacroLibrary library(MacroLibrary::folderForModel(1));
+    start(matrixWith(0, {}), 2, [] { sim::setKeyMatrix(3, matrixWith(4, { 0x09, 0, 0x01, 0 })); });
+    QVERIFY(library.setConfig(kMacro, { 0, 1 }));
+    assignMacro(1, 1);
+    QCOMPARE(slot(1), bytes({ 0x09, 0, 0x02, 0 }));
+    QCOMPARE(library.config(kMacro), (QVariantList { 0, 1 }));
+    QCOMPARE(library.config(kSecondMacro), (QVariantList { 1, 1 }));
+    QVERIFY(SceneFixture::commandCodes().contains('\x0F'));
+    for (const QList<int>& command : SceneFixture::commands())
+        QVERIFY2(command.at(0) != 0x0F || command.at(1) == 2, "macro id 1 was written");
+}
+
+// Without the mouse the store answers from the file, where profile 3's matrix holds only two
+// slots: the others are sent as the store pads them, never as profile 2's default bytes.
+void tst_SceneKeydefine::slotMissingFromStoredMatrixSendsNoOtherProfilesBytes()
+{
+    start(matrixWith(0, {}), 0, [] { sim::unplug(); });
+    {
+        QSettings file(QStringLiteral("modules/setting/p_Z4.bin"), QSettings::IniFormat);
+        file.setValue(
+            QStringLiteral("matrix_fw/2"), QStringList { "1", "0", "240", "0", "1", "0", "241", "0" });
+    }
+    fx->view()->loadProfiles();
+    clickAndSettle(QStringLiteral("menuProf_entry2"));
+    QCOMPARE(slot(1), bytes({ 0x01, 0, 0xF1, 0 }));
+    for (int id : { 2, 5, 7, 15 })
+        QCOMPARE(slot(id), bytes({ 0, 0, 0, 0 }));
+}
+
 // Sixteen slots can never use all 100 firmware indices, so the stop is reached here through a
 // file that vanished after the list was filled; the index table's full case is a library test.
 void tst_SceneKeydefine::unreadableMacroLeavesSlotEmpty()
 {
-    start(matrixWith(0, {}), true);
+    start(matrixWith(0, {}), 1);
     choose(QStringLiteral("keydefine_category"), 4);
     clickAndSettle(QStringLiteral("keydefine_macro_files_button"));
     QVERIFY(MacroLibrary(MacroLibrary::folderForModel(1)).remove(kMacro));

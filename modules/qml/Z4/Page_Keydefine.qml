@@ -12,7 +12,7 @@ Item {
     height: 484
 
     property var slots: KD.copySlots(KD.defaultSlots)
-    // False for a slot the store could not give; it shows nothing and keeps the held bytes.
+    // False for a slot the store could not give; it shows nothing and holds 00 00 00 00.
     property var slotKnown: KD.defaultSlots.map(function () { return true })
     property var buttonNames: KD.builtinButtonNames.slice()
     property int position: KD.initialPosition
@@ -23,12 +23,12 @@ Item {
 
     function initUI() {
         refillMacroNames()
-        var next = slots.slice(), known = slotKnown.slice()
+        var next = [], known = []
         for (var i = 0; i < KD.slotCount; ++i) {
             var bytes = KD.slotFromList(ui_View.getKeydefine(i))
-            known[i] = bytes !== null
-            if (bytes)
-                next[i] = bytes
+            known.push(bytes !== null)
+            // What the store sends for a slot a short list lacks, never the last profile's bytes.
+            next.push(bytes || KD.nothing.slice())
         }
         slots = next
         slotKnown = known
@@ -136,25 +136,37 @@ Item {
         macroNames = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
         macroPanel.file = selected === undefined ? -1 : macroNames.indexOf(selected)
     }
+    // The mouse's macro slots are one pool for all six profiles: an index is in use while the
+    // stored key matrix of any profile or this page's unapplied copy plays it.
+    function macroIndicesInUse() {
+        var used = KD.usedMacroIndices(slots)
+        Array.from(ui_View.z4_getUsedMacroIndices() || []).forEach(function (index) {
+            if (used.indexOf(Number(index)) < 0)
+                used.push(Number(index))
+        })
+        return used
+    }
     // Gives the selected slot the chosen macro file, uploading it to its firmware slot.
     function assignMacro() {
         if (slotId < 0)
             return
         setSlot(KD.nothing)
+        // The slot's previous file lets go of its index before a free one is chosen.
+        refreshMacroBookkeeping()
         var name = macroNames[macroPanel.file]
         var config = name === undefined ? null : KD.macroConfig(ui_View.loadMacroIniConfig(name))
-        var index = !config ? -1 : config[0] >= 0 ? config[0] : KD.lowestFreeMacroIndex(KD.usedMacroIndices(slots))
-        if (index >= 0) {
-            ui_View.setMacroIniConfig(name, [index, macroPanel.count])
-            ui_View.z4_0FH_SetMacroKey(index + 1, name)
+        var index = !config ? -1 : config[0] >= 0 ? config[0] : KD.lowestFreeMacroIndex(macroIndicesInUse())
+        if (index < 0)
+            return
+        ui_View.setMacroIniConfig(name, [index, macroPanel.count])
+        if (ui_View.z4_0FH_SetMacroKey(index + 1, name) === true)
             setSlot([0x09, macroPanel.mode, index + 1, 0])
-        }
-        // The slot's previous macro may have lost its last button.
-        refreshMacroBookkeeping()
+        else
+            refreshMacroBookkeeping()
     }
-    // Files whose firmware index no slot uses are no longer in the firmware.
+    // Files whose firmware index nothing plays any more are no longer in the firmware.
     function refreshMacroBookkeeping() {
-        var used = KD.usedMacroIndices(slots)
+        var used = macroIndicesInUse()
         var names = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
         for (var i = 0; i < names.length; ++i) {
             var list = ui_View.loadMacroIniConfig(names[i])

@@ -11,6 +11,7 @@ var defaultDpiBase = 100
 var stageCodeMax = 160 // the one code the firmware wants spelled 0xCF
 var stageCodeMaxWire = 0xCF
 var stageCodeMaxRead = 0x9F
+var stageCodeCross = 0xFF // code -1: a stage that is off
 
 // Eight-colour indicator: index -> fixed colour.
 var eightColors = [[255, 0, 0], [0, 255, 0], [0, 0, 255], [255, 0, 255],
@@ -93,16 +94,19 @@ function dpiChoices(values) {
 
 // ---- DPI stage value <-> code
 
-// A stage of 0 or less ("×") and values beyond a byte are held to the byte range.
+// A stage of 0 or less ("×") is code -1, which goes out as 0xFF; a value too large for a byte
+// is held to the highest stage rather than becoming "×".
 function stageCodeFromValue(value, base) {
     var code = Math.round(toNumber(value, 0) / dpiBase(base)) - 1
-    if (code === stageCodeMax)
-        return stageCodeMaxWire
-    return clamp(code, 0, 255)
+    if (code < 0)
+        return stageCodeCross
+    return code === stageCodeMax || code >= stageCodeCross ? stageCodeMaxWire : code
 }
 
 function stageValueFromCode(code, base) {
     var c = toByte(code)
+    if (c === stageCodeCross)
+        return 0
     if (c === stageCodeMaxWire)
         c = stageCodeMaxRead
     return (c + 1) * dpiBase(base)

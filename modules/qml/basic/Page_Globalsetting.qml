@@ -72,7 +72,15 @@ Item {
             selectedSwatch = stored.selected
     }
 
+    // Typed colour values that still have the focus are committed first, so a value typed
+    // before RESET or APPLY cannot come back over what they show.
+    function commitTypedValues() {
+        mainIten.forceActiveFocus()
+        mainIten.emptyAreaPressed()
+    }
+
     function resetApconfig() {
+        commitTypedValues()
         if (typeof ui_View !== "undefined")
             ui_View.resetApconfig()
         initUI()
@@ -114,9 +122,7 @@ Item {
     }
 
     function apply() {
-        // Typed colour values that still have the focus are committed first.
-        mainIten.forceActiveFocus()
-        mainIten.emptyAreaPressed()
+        commitTypedValues()
         if (typeof ui_View !== "undefined")
             ui_View.saveApConfig(G.build(settings()))
         mainIten.isGlobalSettingSelect = false
