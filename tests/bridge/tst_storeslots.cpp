@@ -187,6 +187,7 @@ private slots:
         QTest::addColumn<int>("failingAnswer"); // nth fetched answer: 82H, then 8C 8D 84 83 (89)
         QTest::addColumn<bool>("unplug");
         QTest::addColumn<int>("profile");
+        QTest::newRow("current profile: no switch to profile 0") << 1 << false << 0;
         QTest::newRow("image of profile 1") << 7 << false << 1;
         QTest::newRow("unplugged from profile 5 on") << 22 << true << 5;
     }
@@ -199,11 +200,15 @@ private slots:
         const QString key = QStringLiteral("profile_fw/%1").arg(profile);
         const uint stored
             = QSettings(kSettingDir + "pD_Z4.bin", QSettings::IniFormat).value(key).toList().at(84).toUInt();
+        QSettings(kLive, QSettings::IniFormat).setValue(QStringLiteral("common/curProfile"), 2);
         if (unplug)
             sim::unplugAfter(sim::Op::GetFeature, failingAnswer - 1);
         else
             sim::failCall(sim::Op::GetFeature, failingAnswer);
         start();
+        QCOMPARE(int(view->profileStore().curProfile()), failingAnswer == 1 ? 2 : 4);
+        if (failingAnswer == 1)
+            return;
         QCOMPARE(view->profileStore().value(FwGroup::Profile, profile, 84), stored);
         QCOMPARE(onDisk(key).toList().value(84).toUInt(), stored);
         QCOMPARE(view->profileStore().value(FwGroup::Matrix, 2, 0), uint(pattern(12)[0])); // read before

@@ -42,6 +42,7 @@ private slots:
     void dataWrite();
     void dataReadCopiesBackWhatArrived_data();
     void dataReadCopiesBackWhatArrived();
+    void longReportsReadStayInsideTheBlock();
     void scrambledCommands();
     void impossibleSizesFailAtOnce_data();
     void impossibleSizesFailAtOnce();
@@ -215,6 +216,19 @@ void tst_Transport::dataReadCopiesBackWhatArrived()
     }
     QVERIFY(std::equal(data.begin(), data.begin() + arrived, image.begin()));
     QVERIFY2(allBytes(data, size_t(arrived), 0), "the part that never arrived is not zero");
+}
+
+// A device whose reports are longer than the block fills the block and not a byte past it.
+void tst_Transport::longReportsReadStayInsideTheBlock()
+{
+    UsbDevice changed = simDevice();
+    changed.reportLength = 300;
+    device->openDevice(changed);
+    sim::setProfileImage(3, pattern(128, 5));
+    sim::Bytes data(128 + 16, 0xEE);
+    uchar packet[9] = { 0x00, 0x8C, 0x03 };
+    device->hid_GetDataCmd(packet, data.data(), 128);
+    QVERIFY2(allBytes(data, 128, 0xEE), "the read wrote past the block");
 }
 
 void tst_Transport::scrambledCommands()

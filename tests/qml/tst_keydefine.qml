@@ -62,11 +62,15 @@ TestCase {
             rows.push({ tag: "mouse bytes show " + row.fallback, fn: "keyCodeToUI", args: [row.bytes, []],
                         expect: view(KD.MOUSE, { mouse: i }) })
         })
-        KD.mediaFallbacks.forEach(function (name, i) {
-            var bytes = [0x03, 0, KD.mediaUsages[i] & 0xFF, KD.mediaUsages[i] >> 8]
-            rows.push({ tag: "media row " + name, fn: "mediaBytes", args: [i], expect: bytes })
-            rows.push({ tag: "media bytes show " + name, fn: "keyCodeToUI", args: [bytes, []],
-                        expect: view(KD.MEDIA, { media: i }) })
+        // Media rows by hand: first, one with a high byte, last.
+        ;[[0, [0x03, 0, 0xB5, 0x00]], [8, [0x03, 0, 0x8A, 0x01]], [17, [0x03, 0, 0x2A, 0x02]]].forEach(function (r) {
+            rows.push({ tag: "media row " + r[0], fn: "mediaBytes", args: [r[0]], expect: r[1] })
+            rows.push({ tag: "media bytes show row " + r[0], fn: "keyCodeToUI", args: [r[1], []],
+                        expect: view(KD.MEDIA, { media: r[0] }) })
+        })
+        ;[[KD.LED, [0x0C, 0, 0, 0]], [KD.PROFILE, [0x08, 0, 0x03, 0]]].forEach(function (r) {
+            rows.push({ tag: "category " + r[0] + " stores its bytes", fn: "categoryBytes", args: [r[0]], expect: r[1] })
+            rows.push({ tag: "category " + r[0] + " bytes show it", fn: "keyCodeToUI", args: [r[1], []], expect: view(r[0], {}) })
         })
         return rows.concat([
             { tag: "WWW SEARCH bytes", fn: "mediaBytes", args: [11], expect: [0x03, 0, 0x21, 0x02] },

@@ -108,10 +108,9 @@ Item {
             return
         }
         releaseMacro()
-        if (category === KD.LED)
-            setSlot([0x0C, 0, 0, 0])
-        else if (category === KD.PROFILE)
-            setSlot([0x08, 0, 0x03, 0])
+        var bytes = KD.categoryBytes(category)
+        if (bytes)
+            setSlot(bytes)
         show(KD.withCategory(category, {}))
     }
     function chooseMouse(row) {

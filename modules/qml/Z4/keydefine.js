@@ -52,6 +52,8 @@ var defaultSlots = [
     [0, 0, 0, 0], [0, 0, 0, 0], [0x04, 0, 0x01, 0], [0x04, 0, 0x02, 0]
 ]
 var nothing = [0, 0, 0, 0]
+var ledControl = [0x0C, 0, 0, 0]
+var profileSwitch = [0x08, 0, 0x03, 0]
 var leftButton = [0x01, 0, 0xF0, 0]
 
 var macroCount = { max: 65535, digits: 5, initial: 1 }
@@ -193,6 +195,12 @@ function fireView(b1, b2, b3) {
                                 fireCount: b3 })
 }
 
+// The bytes a category stores as soon as it is chosen; null for those that wait for their
+// second control.
+function categoryBytes(category) {
+    return category === LED ? ledControl.slice() : category === PROFILE ? profileSwitch.slice() : null
+}
+
 // What a slot shows: a view (category -1 for a type the page has no category for), or null
 // when the bytes fit no pattern of their type, so the page keeps what it showed before.
 function keyCodeToUI(bytes, macroFiles) {
@@ -213,9 +221,9 @@ function keyCodeToUI(bytes, macroFiles) {
     case 0x0A:
         return fireView(b1, b2, b3)
     case 0x0C:
-        return b1 === 0 && b2 === 0 && b3 === 0 ? withCategory(LED, {}) : null
+        return sameBytes(bytes, ledControl) ? withCategory(LED, {}) : null
     case 0x08:
-        return b1 === 0 && b2 === 3 && b3 === 0 ? withCategory(PROFILE, {}) : null
+        return sameBytes(bytes, profileSwitch) ? withCategory(PROFILE, {}) : null
     default:
         return clearedView()
     }
