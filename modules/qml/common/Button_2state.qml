@@ -1,4 +1,5 @@
 import QtQuick
+import "controls.js" as Controls
 
 // Picture button: the second picture while hovered, dimmed while pressed or disabled.
 Item {
@@ -12,7 +13,7 @@ Item {
 
     implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
     implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
-    opacity: !enabled || mouseArea.pressed ? 0.2 : 1.0
+    opacity: mouseArea.pressed ? 0.2 : Controls.disabledOpacity(button_2state)
 
     // Drawn only when the skin lacks the pictures, so the button stays findable.
     Rectangle {

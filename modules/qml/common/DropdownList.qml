@@ -43,7 +43,7 @@ Item {
 
     implicitWidth: 160
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(dropdownList)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
 

@@ -49,7 +49,7 @@ Item {
 
     implicitWidth: 200
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(fileListButton)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
 
