@@ -125,6 +125,14 @@ Item {
                 NumberAnimation { duration: 0.5 * mainIten.animation_speed; easing.type: Easing.OutCubic }
             }
 
+            // The list's own plate lets a page show through, which a pop-up must hide.
+            Rectangle {
+                id: backing
+                anchors.fill: files
+                radius: 4
+                color: "#151B24"
+            }
+
             FileList {
                 id: files
                 objectName: fileListButton.objectName + "_list"
