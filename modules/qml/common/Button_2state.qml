@@ -7,6 +7,9 @@ Item {
     property url source0
     property url source1
     property alias mouse: mouseArea
+    // Sides of the pictures kept 1:1 when the button is wider than they are (an icon).
+    property alias fixedLeft: normalPicture.fixedLeft
+    property alias fixedRight: normalPicture.fixedRight
     // Owners read this rather than mouse.containsMouse, which ignores a disabled ancestor.
     readonly property bool hovered: mouseArea.hovered
     signal clicked()
