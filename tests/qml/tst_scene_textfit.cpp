@@ -5,29 +5,25 @@
 
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QQuickWidget>
 
 namespace {
 
-// A shown text fits when nothing of it is elided, its lines are no wider (or taller) than its
-// own box, and what it paints stays inside its parent (the control or row that frames it, when
-// that has a size) and, across, inside its nearest clipping ancestor (lists scroll rows away).
+// A shown text fits when nothing of it is elided, its lines are no larger than its own box, and
+// what it paints stays inside its parent (the control or row that frames it, when that has a
+// size) and, across, inside its nearest clipping ancestor (lists scroll rows away).
 QString misfit(const QQuickItem* text)
 {
-    if (text->property("truncated").toBool())
-        return QStringLiteral("elided");
     const QSizeF content(text->property("contentWidth").toReal(), text->property("contentHeight").toReal());
-    if (content.width() > text->width() + 1 || content.height() > text->height() + 1)
-        return QStringLiteral("larger than its box");
-    const int h = text->property("effectiveHorizontalAlignment").toInt();
-    const int v = text->property("verticalAlignment").toInt();
-    const qreal spareX = text->width() - content.width(), spareY = text->height() - content.height();
-    const QRectF painted(QPointF(h == Qt::AlignRight     ? spareX
-                                 : h == Qt::AlignHCenter ? spareX / 2
-                                                         : 0,
-                             v == Qt::AlignBottom        ? spareY
-                                 : v == Qt::AlignVCenter ? spareY / 2
-                                                         : 0),
+    if (text->property("truncated").toBool() || content.width() > text->width() + 1
+        || content.height() > text->height() + 1)
+        return QStringLiteral("elided or larger than its box");
+    const auto shift = [](int align, int far, int centre, qreal spare) {
+        return align == far ? spare : align == centre ? spare / 2 : 0;
+    };
+    const QRectF painted(QPointF(shift(text->property("effectiveHorizontalAlignment").toInt(), Qt::AlignRight,
+                                     Qt::AlignHCenter, text->width() - content.width()),
+                             shift(text->property("verticalAlignment").toInt(), Qt::AlignBottom,
+                                 Qt::AlignVCenter, text->height() - content.height())),
         content);
     const auto leaves = [&](const QQuickItem* box, bool acrossOnly) {
         const QRectF r = text->mapRectToItem(box, painted);
@@ -37,40 +33,28 @@ QString misfit(const QQuickItem* text)
     const QQuickItem* frame = text->parentItem();
     if (frame && frame->width() > 0 && frame->height() > 0 && leaves(frame, false))
         return QStringLiteral("leaves its parent");
-    for (; frame; frame = frame->parentItem()) {
-        if (frame->clip())
-            return leaves(frame, true) ? QStringLiteral("cut by its clip") : QString();
-    }
-    return {};
+    for (; frame && !frame->clip(); frame = frame->parentItem()) { }
+    return frame && leaves(frame, true) ? QStringLiteral("cut by its clip") : QString();
 }
 
-void collectMisfits(const QQuickItem* item, const QString& where, QStringList& out)
+// Walks the shown items: texts that do not fit go to misfits, drop-downs a person can open to lists.
+void walk(QQuickItem* item, const QString& where, QStringList* misfits, QList<QQuickItem*>* lists)
 {
     if (!item->isVisible())
         return;
     const QString place = item->objectName().isEmpty() ? where : item->objectName();
-    const QString text = item->property("text").toString();
-    if (item->inherits("QQuickText") && !text.isEmpty()) {
-        const QString why = misfit(item);
-        if (!why.isEmpty() && !out.contains(place + " \"" + text + "\": " + why))
-            out << place + " \"" + text + "\": " + why;
-    }
-    for (const QQuickItem* child : item->childItems())
-        collectMisfits(child, place, out);
-}
-
-bool isDropDown(const QQuickItem* item)
-{
     const QString type = QString::fromLatin1(item->metaObject()->className());
-    return item->isVisible() && (type.startsWith("DropdownList_") || type.startsWith("FileListButton_"));
-}
-
-void dropDowns(QQuickItem* item, QList<QQuickItem*>& out)
-{
-    if (isDropDown(item) && item->isEnabled())
-        out << item;
+    const QString why
+        = misfits && item->inherits("QQuickText") && !item->property("text").toString().isEmpty()
+        ? misfit(item)
+        : QString();
+    if (!why.isEmpty() && !misfits->contains(place + ": " + item->property("text").toString() + ": " + why))
+        *misfits << place + ": " + item->property("text").toString() + ": " + why;
+    if (lists && item->isEnabled()
+        && (type.startsWith("DropdownList_") || type.startsWith("FileListButton_")))
+        *lists << item;
     for (QQuickItem* child : item->childItems())
-        dropDowns(child, out);
+        walk(child, place, misfits, lists);
 }
 
 } // namespace
@@ -85,142 +69,110 @@ private slots:
         QVERIFY(fx->start([] { MacroLibrary(MacroLibrary::folderForModel(1)).create(); }));
     }
     void cleanupTestCase() { fx.reset(); }
-    void cleanup()
+
+    void textsFitTheirBoxes_data()
     {
-        fx->root()->setProperty("isGlobalSettingSelect", false);
-        for (const char* menu : { "menuProf_context", "macro_menu" })
-            QMetaObject::invokeMethod(fx->item(menu), "close");
-        QList<QQuickItem*> lists;
-        dropDowns(fx->root(), lists);
-        for (QQuickItem* list : lists)
-            QMetaObject::invokeMethod(list, "closeList");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("size");
+        const QDir packs(QStringLiteral(Z4_PROGRAM_DIR "/modules/i18n"));
+        for (int language = 0; language < packs.entryList({ "lang_*.ini" }).size(); ++language) {
+            for (const int size : { 11, 12 })
+                QTest::addRow("language %d, size %d", language, size) << language << size;
+        }
     }
 
-    void textsFitTheirBoxes_data();
-    void textsFitTheirBoxes();
-    void popUpsAreOpaque_data();
-    void popUpsAreOpaque();
+    void textsFitTheirBoxes()
+    {
+        QFETCH(int, language);
+        QFETCH(int, size);
+        QQuickItem* settings = fx->item(QStringLiteral("page_Globalsetting"));
+        QMetaObject::invokeMethod(settings, "setLanguage", Q_ARG(QVariant, language));
+        QCOMPARE(settings->property("languageIndex").toInt(), language);
+        settings->setProperty("_Size", size);
+        QMetaObject::invokeMethod(
+            fx->item(QStringLiteral("menuProf_context")), "openFor", Q_ARG(QVariant, 0));
+        QMetaObject::invokeMethod(fx->item(QStringLiteral("macro_menu")), "openAt", Q_ARG(QVariant, 0),
+            Q_ARG(QVariant, 40), Q_ARG(QVariant, 40));
+        QStringList misfits;
+        QQuickItem* category = fx->item(QStringLiteral("keydefine_category"));
+        // Each page; the key page once per category, since each shows other controls; the panel.
+        for (int page = 0; page < 5; ++page) {
+            QMetaObject::invokeMethod(
+                fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page % 4));
+            fx->root()->setProperty("isGlobalSettingSelect", page == 4);
+            for (int shown = 0; shown < (page == 0 ? category->property("itemCount").toInt() : 1); ++shown) {
+                QMetaObject::invokeMethod(category, "setCurIndex", Q_ARG(QVariant, shown));
+                QTest::qWait(100);
+                QList<QQuickItem*> lists { fx->root() };
+                walk(fx->root(), QString(), nullptr, &lists);
+                for (QQuickItem* list : lists) { // the scene as it is, then with each list unrolled
+                    QMetaObject::invokeMethod(list, "showList");
+                    QTest::qWait(60);
+                    walk(fx->root(), QString(), &misfits, nullptr);
+                    QMetaObject::invokeMethod(list, "closeList");
+                }
+            }
+        }
+        fx->root()->setProperty("isGlobalSettingSelect", false);
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join('\n')));
+    }
+
+    void popUpsAreOpaque_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("surface");
+        QTest::newRow("macro file list") << 0 << "keydefine_macro_files_button"
+                                         << "keydefine_macro_files_slide";
+        QTest::newRow("drop-down list") << 0 << "keydefine_button_button"
+                                        << "keydefine_button_list";
+        QTest::newRow("profile menu") << 3 << "menuProf_entry1"
+                                      << "menuProf_context";
+        QTest::newRow("settings panel") << 2 << "menuUp_setting"
+                                        << "globalsetting_content";
+    }
+
+    // A white plate slid just beneath the open pop-up must not change a pixel of it.
+    void popUpsAreOpaque()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, opener);
+        QFETCH(QString, surface);
+        QMetaObject::invokeMethod(fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page));
+        QMetaObject::invokeMethod(
+            fx->item(QStringLiteral("keydefine_category")), "setCurIndex", Q_ARG(QVariant, 4));
+        QTest::qWait(100);
+        QVERIFY(fx->click(opener, opener.startsWith("menuProf") ? Qt::RightButton : Qt::LeftButton));
+        QTest::qWait(300);
+        QQuickItem* top = fx->item(surface);
+        QVERIFY(top->isVisible());
+        const QImage before = fx->view()->grabFramebuffer();
+        QQmlComponent plate(fx->view()->engine());
+        plate.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
+        std::unique_ptr<QQuickItem> probe(qobject_cast<QQuickItem*>(plate.create()));
+        probe->setParentItem(top->parentItem());
+        probe->setZ(top->z());
+        probe->stackBefore(top);
+        // Inside the rounded corners, which are see-through by design.
+        const QRectF inside = QRectF(top->position(), top->size()).adjusted(6, 6, -6, -6);
+        probe->setPosition(inside.topLeft());
+        probe->setSize(inside.size());
+        QTest::qWait(60);
+        const QImage after = fx->view()->grabFramebuffer();
+        const QRect area = top->parentItem()->mapRectToScene(inside).toRect();
+        int changed = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                changed += qAbs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 2;
+        }
+        QCOMPARE(changed, 0);
+        fx->click(opener, opener.startsWith("menuProf") ? Qt::RightButton : Qt::LeftButton);
+        QMetaObject::invokeMethod(fx->item(QStringLiteral("menuProf_context")), "close");
+    }
 
 private:
-    // Records the texts that do not fit now, then in each drop-down list of the scene unrolled.
-    void check(QStringList& out)
-    {
-        settle();
-        collectMisfits(fx->root(), QString(), out);
-        QList<QQuickItem*> lists;
-        dropDowns(fx->root(), lists);
-        for (QQuickItem* list : lists) {
-            QMetaObject::invokeMethod(list, "showList");
-            settle();
-            collectMisfits(fx->root(), QString(), out);
-            QMetaObject::invokeMethod(list, "closeList");
-        }
-    }
-    void settle() { QTest::qWait(60); }
-
     std::unique_ptr<SceneFixture> fx;
 };
-
-void TestSceneTextFit::textsFitTheirBoxes_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("size");
-    const int shipped
-        = QDir(QStringLiteral(Z4_PROGRAM_DIR "/modules/i18n")).entryList({ "lang_*.ini" }).size();
-    for (int language = 0; language < shipped; ++language) {
-        for (const int size : { 11, 12 })
-            QTest::addRow("language %d, size %d", language, size) << language << size;
-    }
-}
-
-void TestSceneTextFit::textsFitTheirBoxes()
-{
-    QFETCH(int, language);
-    QFETCH(int, size);
-    QQuickItem* settings = fx->item(QStringLiteral("page_Globalsetting"));
-    QMetaObject::invokeMethod(settings, "setLanguage", Q_ARG(QVariant, language));
-    QCOMPARE(settings->property("languageIndex").toInt(), language);
-    settings->setProperty("_Size", size);
-
-    QMetaObject::invokeMethod(fx->item(QStringLiteral("menuProf_context")), "openFor", Q_ARG(QVariant, 0));
-    QMetaObject::invokeMethod(fx->item(QStringLiteral("macro_menu")), "openAt", Q_ARG(QVariant, 0),
-        Q_ARG(QVariant, 40), Q_ARG(QVariant, 40));
-    QStringList misfits;
-    QQuickItem* pages = fx->item(QStringLiteral("pageArea"));
-    for (int page = 0; page < 4; ++page) {
-        QMetaObject::invokeMethod(pages, "show", Q_ARG(QVariant, page));
-        QVERIFY(SceneFixture::waitFor([&] { return !pages->property("sliding").toBool(); }));
-        QQuickItem* category = fx->item(QStringLiteral("keydefine_category"));
-        // The key page shows the second control of each category in turn.
-        const int categories = page == 0 ? category->property("itemCount").toInt() : 1;
-        for (int shown = 0; shown < categories; ++shown) {
-            if (page == 0)
-                QMetaObject::invokeMethod(category, "setCurIndex", Q_ARG(QVariant, shown));
-            check(misfits);
-        }
-    }
-    fx->root()->setProperty("isGlobalSettingSelect", true);
-    check(misfits);
-    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join('\n')));
-}
-
-void TestSceneTextFit::popUpsAreOpaque_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QByteArray>("open");
-    QTest::addColumn<QString>("surface");
-    QTest::newRow("macro file list") << 0 << "keydefine_macro_files" << QByteArray("showList")
-                                     << "keydefine_macro_files_slide";
-    QTest::newRow("drop-down list") << 0 << "keydefine_button" << QByteArray("showList")
-                                    << "keydefine_button_list";
-    QTest::newRow("profile menu") << 3 << "menuProf_context" << QByteArray("openFor") << "menuProf_context";
-    QTest::newRow("settings panel") << 2 << "mainIten" << QByteArray() << "globalsetting_content";
-}
-
-// A bright plate slid just beneath the open pop-up must not change a pixel of it.
-void TestSceneTextFit::popUpsAreOpaque()
-{
-    QFETCH(int, page);
-    QFETCH(QString, opener);
-    QFETCH(QByteArray, open);
-    QFETCH(QString, surface);
-    QMetaObject::invokeMethod(fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page));
-    QQuickItem* category = fx->item(QStringLiteral("keydefine_category"));
-    QMetaObject::invokeMethod(category, "setCurIndex", Q_ARG(QVariant, 4));
-    settle();
-    if (open == "showList")
-        QMetaObject::invokeMethod(fx->item(opener), open);
-    else if (open == "openFor")
-        QMetaObject::invokeMethod(fx->item(opener), open, Q_ARG(QVariant, 0));
-    else
-        fx->root()->setProperty("isGlobalSettingSelect", true);
-    QTest::qWait(300);
-    QQuickItem* top = fx->item(surface);
-    QVERIFY(top->isVisible());
-
-    QQuickWidget* view = fx->view();
-    const QImage before = view->grabFramebuffer();
-    QQmlComponent plate(view->engine());
-    plate.setData("import QtQuick\nRectangle { color: \"white\" }", QUrl());
-    std::unique_ptr<QQuickItem> probe(qobject_cast<QQuickItem*>(plate.create()));
-    probe->setParentItem(top->parentItem());
-    probe->setZ(top->z());
-    probe->stackBefore(top);
-    // Inside the rounded corners, which are see-through by design.
-    const QRectF inside = QRectF(top->position(), top->size()).adjusted(6, 6, -6, -6);
-    probe->setPosition(inside.topLeft());
-    probe->setSize(inside.size());
-    settle();
-    const QImage after = view->grabFramebuffer();
-    const QRect area = top->parentItem()->mapRectToScene(inside).toRect();
-    int changed = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            changed += qAbs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 2;
-    }
-    QCOMPARE(changed, 0);
-}
 
 QTEST_MAIN(TestSceneTextFit)
 #include "tst_scene_textfit.moc"
