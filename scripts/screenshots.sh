@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
-# the window after the start-up animation, with the settings panel open, and with each page.
+# the window after the start-up animation, with the settings panel open, and with each page;
+# then the panel and each page in every shipped language.
 #
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
@@ -96,6 +97,24 @@ for i in "${!pages[@]}"; do
     # The macro page shows the recorded macro: its row is the list's first.
     [ "${pages[$i]}" = macro ] && click 280 126 1.0
     shot "page_${pages[$i]}"
+done
+
+# Every page and the settings panel in each shipped language, for a person to check that each
+# text fits its control: languages/<language>_<page>.png. Names in the language menu's order.
+languages=(chinese-simplified chinese-traditional english french german japanese spanish)
+shipped=$(find "$bin/modules/i18n" -name 'lang_*.ini' | wc -l)
+[ "$shipped" -eq "${#languages[@]}" ] || echo "warning: $shipped language packs, ${#languages[@]} names" >&2
+mkdir -p "$out/languages"
+for l in "${!languages[@]}"; do
+    click 928 22 1.2                    # the settings button
+    click 830 106 0.8                   # the language list
+    click 830 $((135 + 24 * l)) 1.0     # the language: rows of 24 px below the box
+    shot "languages/${languages[$l]}_settings"
+    click 928 22 1.2
+    for i in "${!pages[@]}"; do
+        click 78 $((192 + 72 * i)) 2.0
+        shot "languages/${languages[$l]}_${pages[$i]}"
+    done
 done
 
 kill -TERM "$pid"

@@ -175,6 +175,13 @@ void TestSceneFrame::settingsPanelDisablesTheRest()
     QVERIFY(panelOpen());
     fx->settle();
     QCOMPARE(fx->item(QStringLiteral("menuDown"))->opacity(), 0.2);
+    // Drawn at 0.2 once: controls under the dimmed bar and page do not dim themselves again.
+    for (const char* control : { "menuDown_reset", "keydefine_button", "keydefine_apply" }) {
+        qreal drawn = 1;
+        for (const QQuickItem* up = fx->item(control); up; up = up->parentItem())
+            drawn *= up->opacity();
+        QCOMPARE(drawn, 0.2);
+    }
 
     const QVariant page = fx->item(QStringLiteral("main_Z4"))->property("curPageId");
     fx->click(QStringLiteral("menuFunc_entry1"));

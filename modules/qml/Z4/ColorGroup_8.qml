@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/controls.js" as Controls
 import "../common"
 import "sensorcolor.js" as SC
 
@@ -86,7 +87,7 @@ Item {
     implicitHeight: isCompat8Color ? cells.height : pick.y + pick.height
     width: implicitWidth
     height: implicitHeight
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(colorGroup_8)
 
     onMaxStageChanged: if (currentIndex >= maxStage) setCurIndex(maxStage - 1)
     onIsCompat8ColorChanged: pick.color = cellColor(currentIndex)

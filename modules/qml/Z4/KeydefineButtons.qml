@@ -2,14 +2,14 @@ import QtQuick
 
 // DEFAULT and APPLY of the key page. APPLY locks the view for its interval before the page
 // sends; DEFAULT only changes what is shown, so it needs no lock.
-Item {
+Row {
     id: keydefineButtons
     property int applyInterval: 800
     signal defaultClicked()
     signal applyClicked()
 
-    width: 256
-    height: 56
+    // The plates grow with long translations; the row keeps them apart.
+    spacing: 16
 
     PageButton {
         id: defaultButton
@@ -22,7 +22,6 @@ Item {
 
     PageButton {
         id: applyButton
-        x: 136
         buttonName: "keydefine_apply"
         textIndex: 107
         fallback: "APPLY"

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/controls.js" as Controls
 import "../common"
 import "keydefine.js" as KD
 
@@ -36,7 +37,7 @@ Item {
 
     width: row.width + 16
     height: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(countField)
 
     Rectangle {
         id: frame

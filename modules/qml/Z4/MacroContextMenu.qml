@@ -6,12 +6,22 @@ import "../common"
 // 1.5 x animation_speed and out over animation_speed; it takes clicks only while opening or open.
 Item {
     id: contextMenu
-    width: 104
+    // Wide enough for the longest entry of the chosen language.
+    width: Math.max(104, Math.ceil(widestText) + 28)
     height: column.height + 8
     opacity: 0
     visible: opacity > 0
     enabled: shown
 
+    readonly property var entries: [
+        { entry: "load", text: 84 },
+        { entry: "save", text: 85 },
+        { entry: "rename", text: 112 },
+        { entry: "cancel", text: 78 }
+    ]
+    readonly property real widestText: Math.max.apply(null, entries.map(function (item) {
+        return metrics.advanceWidth(mainIten.globalSetting_stringList[item.text] || "")
+    }))
     property int row: -1
     property bool shown: false
 
@@ -44,6 +54,12 @@ Item {
         }
     ]
 
+    FontMetrics {
+        id: metrics
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+    }
+
     Rectangle {
         anchors.fill: parent
         radius: 6
@@ -56,12 +72,7 @@ Item {
         x: 4
         y: 4
         Repeater {
-            model: [
-                { entry: "load", text: 84 },
-                { entry: "save", text: 85 },
-                { entry: "rename", text: 112 },
-                { entry: "cancel", text: 78 }
-            ]
+            model: contextMenu.entries
             delegate: Item {
                 id: entryItem
                 required property var modelData

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common/controls.js" as Controls
 import "macroactions.js" as Actions
 
 // "DELAY【 n 】ms": a number field of at most five digits. Enter or losing the focus commits
@@ -37,7 +38,7 @@ Item {
             text: "DELAY\u3010 "
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
-            color: delayField.enabled ? mainIten.globalSetting_color_enable : mainIten.globalSetting_color_disable
+            color: Controls.dimmed(delayField) ? mainIten.globalSetting_color_disable : mainIten.globalSetting_color_enable
         }
         TextInput {
             id: input

@@ -102,6 +102,9 @@ Item {
                     width: parent.width - x - 8
                     anchors.verticalCenter: parent.verticalCenter
                     text: menuFunc.textAt(entry.index)
+                    // Long names shrink to the entry rather than lose letters.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 9
                     elide: Text.ElideRight
                     color: entry.lit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
                     font.family: mainIten.globalSetting_fontFamily

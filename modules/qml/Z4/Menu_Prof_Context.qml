@@ -8,7 +8,8 @@ import QtQuick
 Item {
     id: contextMenu
     objectName: "menuProf_context"
-    width: 104
+    // Wide enough for the longest entry of the chosen language.
+    width: Math.max(104, Math.ceil(widestText) + 2 * padding + 20)
     height: column.height + 2 * padding
     visible: false
     opacity: 0
@@ -44,17 +45,29 @@ Item {
         fadeOut.restart()
     }
 
+    readonly property real widestText: Math.max.apply(null, actions.map(function (entry, i) {
+        return metrics.advanceWidth(textAt(i))
+    }))
+
     function textAt(index) {
         const list = mainIten.globalSetting_stringList
         const text = list ? list[actions[index].text] : undefined
         return (typeof text === "string" && text.length > 0) ? text : actions[index].name
     }
 
+    FontMetrics {
+        id: metrics
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        font.bold: true
+        font.letterSpacing: 1
+    }
+
     Rectangle {
         id: panel
         anchors.fill: parent
         radius: 6
-        color: "#F2151B24"
+        color: "#151B24"
         border.color: Qt.rgba(0, 1, 1, 0.35)
     }
 

@@ -14,7 +14,7 @@ Item {
     readonly property alias hovered: plate.hovered
     signal clicked()
 
-    width: 120
+    width: plate.width
     height: 56
 
     Text {
@@ -33,13 +33,15 @@ Item {
         id: plate
         objectName: pageButton.buttonName
         y: pageButton.height - height
-        width: 120
+        width: Math.max(120, caption.x + caption.implicitWidth + 8)
         height: 32
+        fixedLeft: 28
+        fixedRight: 6
         source0: mainIten["source_" + pageButton.picture + "_0"] || ""
         source1: mainIten["source_" + pageButton.picture + "_1"] || ""
         onClicked: pageButton.clicked()
 
-        // The icon fills the plate's left 28 px; a long translation shrinks rather than overflow.
+        // The icon fills the plate's left 28 px; a long translation widens the plate.
         Text {
             id: caption
             objectName: pageButton.buttonName + "_caption"
@@ -52,9 +54,6 @@ Item {
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
             font.bold: true
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 8
-            elide: Text.ElideRight
             color: plate.hovered ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
             Behavior on color { ColorAnimation { duration: 100 } }
         }

@@ -1,11 +1,12 @@
 import QtQuick
+import "../common/controls.js" as Controls
 
-// Caption of a page control; dimmed with its control.
+// Caption of a page control; dimmed with its control (not again under a dimmed ancestor).
 Text {
     id: pageLabel
     font.family: mainIten.globalSetting_fontFamily
     font.pixelSize: mainIten.globalSetting_size
     font.bold: true
-    color: enabled ? mainIten.globalSetting_color_enable : mainIten.globalSetting_color_disable
-    opacity: enabled ? 1.0 : 0.5
+    color: Controls.dimmed(pageLabel) ? mainIten.globalSetting_color_disable : mainIten.globalSetting_color_enable
+    opacity: Controls.dimmed(pageLabel) ? 0.5 : 1.0
 }

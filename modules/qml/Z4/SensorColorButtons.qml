@@ -2,7 +2,7 @@ import QtQuick
 
 // DEFAULT and APPLY of the sensor and colour pages. Each button locks the view for its own
 // interval before the page works.
-Item {
+Row {
     id: pageButtons
     property string prefix
     property int resetInterval: 800
@@ -10,8 +10,8 @@ Item {
     signal resetClicked()
     signal applyClicked()
 
-    width: 256
-    height: 56
+    // The plates grow with long translations; the row keeps them apart.
+    spacing: 16
 
     PageButton {
         id: resetButton
@@ -27,7 +27,6 @@ Item {
 
     PageButton {
         id: applyButton
-        x: 136
         buttonName: pageButtons.prefix + "_apply"
         textIndex: 107
         fallback: "APPLY"

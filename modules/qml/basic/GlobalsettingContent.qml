@@ -13,7 +13,7 @@ Item {
         id: plainBackground
         anchors.fill: parent
         visible: !backgroundPicture.ready
-        color: "#EB151B24"
+        color: "#151B24"
         border.width: 1
         border.color: Qt.rgba(0, 1, 1, 0.22)
     }

@@ -53,7 +53,7 @@ Item {
 
     implicitWidth: 320
     implicitHeight: 72
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(buttonGroupPro_8)
     onMaxStageChanged: if (currentMenuIndex >= maxStage) currentMenuIndex = -1
     onEnabledChanged: if (!enabled) currentMenuIndex = -1
     onVisibleChanged: if (!visible) currentMenuIndex = -1

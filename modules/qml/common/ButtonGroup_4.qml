@@ -18,7 +18,7 @@ Item {
 
     implicitWidth: 320
     implicitHeight: 32
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(buttonGroup_4)
 
     Rectangle {
         id: fallbackBase

@@ -1,4 +1,5 @@
 import QtQuick
+import "controls.js" as Controls
 
 // Picture button: the second picture while hovered, dimmed while pressed or disabled.
 Item {
@@ -6,13 +7,16 @@ Item {
     property url source0
     property url source1
     property alias mouse: mouseArea
+    // Sides of the pictures kept 1:1 when the button is wider than they are (an icon).
+    property alias fixedLeft: normalPicture.fixedLeft
+    property alias fixedRight: normalPicture.fixedRight
     // Owners read this rather than mouse.containsMouse, which ignores a disabled ancestor.
     readonly property bool hovered: mouseArea.hovered
     signal clicked()
 
     implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
     implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
-    opacity: !enabled || mouseArea.pressed ? 0.2 : 1.0
+    opacity: mouseArea.pressed ? 0.2 : Controls.disabledOpacity(button_2state)
 
     // Drawn only when the skin lacks the pictures, so the button stays findable.
     Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick
+import "controls.js" as Controls
 
 // Labelled box; a click toggles `isSelect` and reports the new state.
 Item {
@@ -10,7 +11,7 @@ Item {
     readonly property bool hovered: mouseArea.hovered
     implicitWidth: label.x + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(checkbox)
 
     Item {
         id: box

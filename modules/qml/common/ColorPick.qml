@@ -38,7 +38,7 @@ Item {
 
     implicitWidth: 256
     implicitHeight: fields.y + fields.height
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(colorPick)
     onColorChanged: takeColor()
     Component.onCompleted: takeColor()
 

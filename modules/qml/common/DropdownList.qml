@@ -43,7 +43,7 @@ Item {
 
     implicitWidth: 160
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(dropdownList)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
 
@@ -72,6 +72,9 @@ Item {
         anchors.leftMargin: 10
         anchors.rightMargin: 6
         anchors.verticalCenter: parent.verticalCenter
+        // A long translation shrinks a little before it loses letters.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Math.max(8, mainIten.globalSetting_size - 3)
         elide: Text.ElideRight
         text: Controls.dropdownText(dropdownList.mdItems, dropdownList.defaultIndex, dropdownList.optionsWord)
         font.family: mainIten.globalSetting_fontFamily
@@ -169,6 +172,8 @@ Item {
                         anchors.leftMargin: 10
                         anchors.rightMargin: 6
                         verticalAlignment: Text.AlignVCenter
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: Math.max(8, mainIten.globalSetting_size - 3)
                         elide: Text.ElideRight
                         text: Controls.rowText(row.model)
                         font.family: mainIten.globalSetting_fontFamily

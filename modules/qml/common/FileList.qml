@@ -47,7 +47,7 @@ Item {
 
     implicitWidth: 200
     implicitHeight: 260
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(fileList)
     onEnabledChanged: if (!enabled) cancelEdit()
     onItemCountChanged: if (editingIndex >= itemCount) cancelEdit()
 

@@ -49,7 +49,7 @@ Item {
 
     implicitWidth: 200
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(fileListButton)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
 
@@ -123,6 +123,14 @@ Item {
             clip: true
             Behavior on height {
                 NumberAnimation { duration: 0.5 * mainIten.animation_speed; easing.type: Easing.OutCubic }
+            }
+
+            // The list's own plate lets a page show through, which a pop-up must hide.
+            Rectangle {
+                id: backing
+                anchors.fill: files
+                radius: 4
+                color: "#151B24"
             }
 
             FileList {

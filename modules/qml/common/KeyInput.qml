@@ -1,4 +1,5 @@
 import QtQuick
+import "controls.js" as Controls
 import "../basic/keycodes.js" as KeyCodes
 
 // Shows a key's name; while hovered it offers to clear it, and a click does so.
@@ -21,7 +22,7 @@ Item {
     readonly property string shownText: isIn ? keycancel : keyname !== "" ? keyname : keynameDefault
     implicitWidth: 120
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(keyInput)
 
     Rectangle {
         id: fallbackFrame

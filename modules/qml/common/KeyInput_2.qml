@@ -28,7 +28,7 @@ Item {
     readonly property bool hovered: keyArea.hovered
     implicitWidth: 200
     implicitHeight: 28
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(keyInput_2)
     onEnabledChanged: if (!enabled) isSelect = false
 
     Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick
+import "controls.js" as Controls
 
 // One choice of a group; a click only reports `index`, the owner decides `isSelect`.
 Item {
@@ -11,7 +12,7 @@ Item {
     readonly property bool lit: isSelect || mouseArea.hovered
     implicitWidth: label.x + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(radioButton)
 
     Rectangle {
         id: ring

@@ -19,7 +19,7 @@ Item {
     property int previewIndex: 0
     implicitWidth: 232
     implicitHeight: 20
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(slider)
 
     SegmentTrack {
         id: track

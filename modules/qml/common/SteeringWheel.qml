@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import "controls.js" as Controls
 
 // Five cells in a cross: 0 centre, 1 right, 2 left, 3 up, 4 down. A click selects and reports.
 Item {
@@ -16,7 +17,7 @@ Item {
 
     implicitWidth: 84
     implicitHeight: 84
-    opacity: enabled ? 1.0 : 0.2
+    opacity: Controls.disabledOpacity(steeringWheel)
 
     Repeater {
         id: cells

@@ -118,3 +118,19 @@ function rowText(model, role) {
 function keyInput2Text(name) {
     return name ? "KEY \u3010 " + name + " \u3011" : "KEY\u3010 PRESS ANY \u3011"
 }
+
+// A disabled control draws itself at 0.2, unless a disabled ancestor is already drawn dimmed
+// (the settings panel dims the bars and the page area so): dimming must not compound.
+function dimmed(item) {
+    if (!item || item.enabled)
+        return false
+    for (var up = item.parent; up; up = up.parent) {
+        if (!up.enabled && up.opacity < 1)
+            return false
+    }
+    return true
+}
+
+function disabledOpacity(item) {
+    return dimmed(item) ? 0.2 : 1.0
+}
