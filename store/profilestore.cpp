@@ -186,12 +186,14 @@ QVariantList ProfileStore::dirtyList(FwGroup group) const
 
 void ProfileStore::markDirty(FwGroup group, int profile)
 {
-    if (connected || !isProfile(profile))
+    if (!isProfile(profile))
+        return;
+    profileFile->setValue(imageKey(group, profile), images(group)[profile]);
+    if (connected)
         return;
     QVariantList& flags = dirty(group);
     flags[profile] = true;
     profileFile->setValue(dirtyKey(group), flags);
-    profileFile->setValue(imageKey(group, profile), images(group)[profile]);
 }
 
 void ProfileStore::loadProfiles()

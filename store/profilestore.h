@@ -62,8 +62,9 @@ public:
     QList<int> macroIndicesInUse() const;
 
     QVariantList dirtyList(FwGroup group) const;
-    // Without the mouse: flags the group of `profile` dirty and writes the flags and the edited
-    // image to the file. With the mouse it does nothing (the mouse already has the change).
+    // Writes the edited image of `profile` to the file, mouse or not, so that an export, an
+    // import and a restart see what the window shows. Without the mouse it also flags the group
+    // dirty (the mouse has yet to get the change).
     void markDirty(FwGroup group, int profile);
 
     void loadProfiles(); // file -> memory, all six profiles and the current profile

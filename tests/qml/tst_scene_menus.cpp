@@ -17,6 +17,7 @@ private slots:
     void profileSelection();
     void contextMenu_data();
     void contextMenu();
+    void importKeepsEditsOfOtherProfiles();
     void disabledMenusStayDarkUnderThePointer();
 
 private:
@@ -175,6 +176,27 @@ void tst_SceneMenus::contextMenu()
     QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
     if (action == "save")
         QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
+}
+
+// An applied edit of P02 survives an import into P05, and ALL SAVE then sends it, not the value
+// the program started with.
+void tst_SceneMenus::importKeepsEditsOfOtherProfiles()
+{
+    QVERIFY(startOn(1));
+    QVERIFY(fx->press("menuFunc_entry3"));
+    QVERIFY(fx->press("sensor_rate_cell1"));
+    QVERIFY(fx->press("sensor_apply"));
+    fx->view()->profileStore().file()->sync();
+    QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
+    QVERIFY(fx->click("menuProf_entry5", Qt::RightButton));
+    QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
+    auto answer = SceneFixture::answerFileDialog(fx->workDir().filePath("import.pf"));
+    QVERIFY(fx->press("menuProf_load"));
+    QCOMPARE(answer->answered, 1);
+    QCOMPARE(shownRateIndex(), 1);
+    fx->markWire();
+    QVERIFY(fx->press("menuDown_save"));
+    QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 4 }));
 }
 
 // A disabled MouseArea still reports the pointer; the entries must not stay lit for it.
