@@ -1,7 +1,8 @@
 #include "system/copydataserver.h"
 
+#include "system/runtimefolder.h"
+
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVariant>
 #include <QtEndian>
@@ -25,7 +26,7 @@ CopyDataServer::~CopyDataServer() = default;
 QString CopyDataServer::defaultName()
 {
     // Not the shared temporary folder, where another user could take the name first.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = runtimefolder::path();
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/z4config-copydata-%1").arg(getuid());
 }
 

@@ -20,7 +20,8 @@ public:
     explicit CopyDataServer(QObject* parent = nullptr);
     ~CopyDataServer() override;
 
-    // The socket's path in the user's runtime folder; empty when there is no usable one.
+    // The socket's path in the user's private runtime folder (runtimefolder::path()); empty when
+    // there is none.
     static QString defaultName();
     // Takes the name over from a program that ended without removing it. False when the
     // socket cannot be made; the program then simply receives no messages.

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +34,9 @@ private slots:
     void secondInstanceSeesTheFirstUntilItEnds();
     void staleLockOfACrashedInstanceIsTakenOver();
     void namesInTheSharedTemporaryFolderAreNotUsed();
+    void unusableRuntimeFolderGivesWayToAPrivateOne_data();
+    void unusableRuntimeFolderGivesWayToAPrivateOne();
+    void lockThatCannotBeMadeStopsTheStart();
     void warningText_data();
     void warningText();
     void serverHandsOverFrames_data();
@@ -97,6 +101,46 @@ void tst_LocalPeers::namesInTheSharedTemporaryFolderAreNotUsed()
     CopyDataServer server;
     QVERIFY(server.listen());
     QCOMPARE(QFileInfo(server.fullServerName()).path(), runtime.path());
+}
+
+void tst_LocalPeers::unusableRuntimeFolderGivesWayToAPrivateOne_data()
+{
+    QTest::addColumn<bool>("inherited");
+    QTest::newRow("unset (su, ssh)") << false;
+    QTest::newRow("another user's") << true;
+}
+
+// Another user has also taken the name Qt falls back to in the shared temporary folder.
+void tst_LocalPeers::unusableRuntimeFolderGivesWayToAPrivateOne()
+{
+    QFETCH(bool, inherited);
+    const QTemporaryDir foreign;
+    const passwd* user = getpwuid(geteuid());
+    const QString qtFallback = sharedTemp.filePath(QStringLiteral("runtime-") + (user ? user->pw_name : ""));
+    for (const QString& folder : { foreign.path(), qtFallback })
+        if (getuid() != 0 || !QDir().mkpath(folder) || chown(qPrintable(folder), 65534, 65534) != 0)
+            QSKIP("needs root to hand folders to another user");
+    if (inherited)
+        qputenv("XDG_RUNTIME_DIR", foreign.path().toLocal8Bit());
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    SingleInstance first(QStringLiteral("fallback"));
+    SingleInstance second(QStringLiteral("fallback"));
+    const QString socket = CopyDataServer::defaultName();
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QDir(qtFallback).removeRecursively();
+    QVERIFY2(!first.isRunning() && second.isRunning(), "two instances could run");
+    const QFileInfo folder(QFileInfo(first.lockPath()).path());
+    QCOMPARE(folder.ownerId(), uint(geteuid()));
+    QCOMPARE(int(folder.permissions() & 0x77), 0);
+    QCOMPARE(QFileInfo(socket).path(), folder.filePath());
+}
+
+// A lock error other than "held by another process" must not let a second instance start.
+void tst_LocalPeers::lockThatCannotBeMadeStopsTheStart()
+{
+    SingleInstance instance(QStringLiteral("no-such-folder/z4config"));
+    QVERIFY2(instance.isRunning(), "started without its lock");
 }
 
 void tst_LocalPeers::warningText_data()
