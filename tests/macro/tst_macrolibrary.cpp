@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 class tst_MacroLibrary : public QObject {
     Q_OBJECT
 
@@ -53,6 +55,20 @@ private slots:
         QCOMPARE(file.allKeys().size(), 3);
         QCOMPARE(file.value("config/total").toInt(), 0);
         QCOMPARE(lib->config(name), QVariantList({ -1, 1 }));
+    }
+    // A macro can hold typed text such as a password: only its owner may list or read it.
+    void macrosArePrivate()
+    {
+        const mode_t previous = umask(022);
+        const QString name = lib->create();
+        umask(previous);
+        const auto closed = [](const QString& file) { return (QFileInfo(file).permissions() & 0x77) == 0; };
+        QVERIFY2(closed(lib->folder()) && closed(path(name)), "a new macro is open to others");
+        put("old.bin", "");
+        QVERIFY(QFile::setPermissions(path("old"), QFileDevice::Permissions(0x6644)));
+        QVERIFY(QFile::setPermissions(lib->folder(), QFileDevice::Permissions(0x7755)));
+        lib->keepPrivate();
+        QVERIFY2(closed(lib->folder()) && closed(path("old")), "an existing macro stayed open to others");
     }
     void namesListsBinEntriesSortedWithoutCase()
     {
