@@ -16,11 +16,6 @@ class tst_MacroLibrary : public QObject {
     {
         QVERIFY(work->write(kFolder + name, content));
     }
-    QByteArray contents(const QString& file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     const QString kFolder = QStringLiteral("macro/1/");
     std::unique_ptr<testsupport::WorkDir> work;
@@ -122,14 +117,15 @@ private slots:
             QString::fromUtf8("caf\xc3\xa9") };
         const QString name = lib->create();
         QVERIFY(lib->saveLines(name, lines));
-        QByteArray file = contents(path(name));
+        QByteArray file = testsupport::readFile(path(name));
         QVERIFY2(file.contains("0=\\x25ba    [Down]\n"), file.constData());
         QVERIFY2(file.contains("1=\\x25b2\\x42      [Up]\n"), file.constData());
         QVERIFY2(file.contains("2=caf\\xe9\n"), file.constData());
         QVERIFY(std::all_of(file.begin(), file.end(), [](char c) { return uchar(c) < 0x80; }));
         QCOMPARE(lib->lines(name), lines);
         QVERIFY(lib->setConfig(name, { 4, 2 }));
-        QCOMPARE(contents(path(name)), file.replace("index=-1", "index=4").replace("repeat=1", "repeat=2"));
+        QCOMPARE(testsupport::readFile(path(name)),
+            file.replace("index=-1", "index=4").replace("repeat=1", "repeat=2"));
     }
     void handWrittenFileReads_data()
     {
@@ -245,7 +241,7 @@ private slots:
         const QString target = work->filePath("out.mc");
         QVERIFY(work->write("out.mc", "older export"));
         QVERIFY(lib->exportTo(name, target));
-        QCOMPARE(contents(target), contents(path(name)));
+        QCOMPARE(testsupport::readFile(target), testsupport::readFile(path(name)));
 
         QVERIFY(lib->remove(name));
         QVERIFY(!lib->exportTo(name, target));
