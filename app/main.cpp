@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QList>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #ifndef Q_OS_WIN
@@ -34,15 +35,36 @@ void endProgram(Widget& w)
 int main(int argc, char* argv[])
 {
     platformchoice::apply();
+    // Not taken from the name the program was started by, so a link named otherwise behaves the
+    // same: the window class, the desktop entry it belongs to, any per-application path.
+    QCoreApplication::setApplicationName(QStringLiteral("z4config"));
+    QCoreApplication::setOrganizationName(QStringLiteral("z4config"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.z4config"));
     QApplication app(argc, argv);
-    SingleInstance instance;
-    if (instance.isRunning())
+    const auto refuse = [](const QString& text) {
+        QMessageBox::warning(nullptr, QStringLiteral("z4config"), text, QMessageBox::Ok);
         return 1;
+    };
+    SingleInstance instance;
+    if (instance.isRunning()) {
+        // Another instance is silent; a lock that cannot be made is explained.
+        if (!instance.failure().isEmpty())
+            return refuse(
+                QApplication::translate("main", "The program cannot start: %1.").arg(instance.failure()));
+        return 1;
+    }
 
     // Every data path is relative ("./modules/..."): work from the program's own folder, or
-    // from the user's data folder when the program is installed read-only.
-    QDir::setCurrent(datafolder::choose(QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    // from the user's data folder when the program is installed. Its name is fixed rather than
+    // the application's, so existing users keep their folder.
+    QString failure;
+    const QString folder = datafolder::choose(QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/z4config"),
+        &failure);
+    if (folder.isEmpty())
+        return refuse(
+            QApplication::translate("main", "The program cannot prepare its data folder:\n%1").arg(failure));
+    QDir::setCurrent(folder);
 
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
     LocalUrlOpener urlOpener;

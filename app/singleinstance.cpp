@@ -1,9 +1,10 @@
 #include "app/singleinstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #ifndef Q_OS_WIN
+#include "system/runtimefolder.h"
+
 #include <unistd.h>
 #endif
 
@@ -13,7 +14,7 @@ QString lockFile(const QString& name)
 #ifdef Q_OS_WIN
     return QDir::temp().filePath(name + QLatin1Char('-') + qEnvironmentVariable("USERNAME") + ".lock");
 #else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = runtimefolder::path();
     if (folder.isEmpty())
         return QString();
     return folder + QStringLiteral("/%1-%2.lock").arg(name).arg(getuid());
@@ -27,5 +28,12 @@ SingleInstance::SingleInstance(const QString& name)
 {
     // A lock is stale only when its owner is gone; a live owner holds it however long it runs.
     lock.setStaleLockTime(0);
-    running = !path.isEmpty() && !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+    if (path.isEmpty()) {
+        running = true;
+        problem = QStringLiteral("no private folder for the lock of %1").arg(name);
+    } else if (!lock.tryLock(0)) {
+        running = true;
+        if (lock.error() != QLockFile::LockFailedError)
+            problem = QStringLiteral("cannot create the lock %1").arg(QDir::toNativeSeparators(path));
+    }
 }

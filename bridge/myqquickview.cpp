@@ -1,6 +1,7 @@
 #include "bridge/myqquickview.h"
 
 #include "macro/keynamemap.h"
+#include "macro/macrolibrary.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +18,8 @@ myQQuickView::myQQuickView(QWidget* parent)
     // Parented, so it goes with the view once the store that works on it has gone.
     profileFile = new QSettings(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat, this);
     modelId = 1;
+    // Macro libraries of older versions were readable by other users.
+    MacroLibrary(MacroLibrary::folderForModel(modelId)).keepPrivate();
     openStore();
 }
 

@@ -14,10 +14,46 @@ install(DIRECTORY ${Z4_RUNTIME_DIR}/modules/ DESTINATION ${Z4_DATA_DIR}
     PATTERN "macro" EXCLUDE)
 
 set(pkg ${PROJECT_SOURCE_DIR}/packaging)
-install(FILES ${pkg}/70-z4config.rules DESTINATION lib/udev/rules.d)
-install(FILES ${pkg}/z4config.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The udev rule and the AppStream modalias list name every mouse of the device catalogue, so a
+# mouse the program detects can always be opened without root. Each catalogue section holds a
+# vid line before its pid line.
+set(z4_catalogue ${PROJECT_SOURCE_DIR}/device/DevInfo.ini)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${z4_catalogue})
+file(STRINGS ${z4_catalogue} z4_ids REGEX "^[ \t]*(vid|pid)[ \t]*=")
+set(Z4_UDEV_LINES "")
+set(Z4_MODALIAS_LINES "")
+set(z4_seen "")
+foreach(line IN LISTS z4_ids)
+    if(NOT line MATCHES "^[ \t]*(vid|pid)[ \t]*=[ \t]*\"?([0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f])\"?[ \t]*$")
+        message(FATAL_ERROR "device catalogue: cannot read '${line}'")
+    endif()
+    string(TOLOWER ${CMAKE_MATCH_2} id)
+    if(CMAKE_MATCH_1 STREQUAL "vid")
+        set(z4_vid ${id})
+    elseif(DEFINED z4_vid AND NOT "${z4_vid}:${id}" IN_LIST z4_seen)
+        list(APPEND z4_seen "${z4_vid}:${id}")
+        string(APPEND Z4_UDEV_LINES
+            "KERNEL==\"hidraw*\", ATTRS{idVendor}==\"${z4_vid}\", ATTRS{idProduct}==\"${id}\", TAG+=\"uaccess\"\n")
+        string(TOUPPER "${z4_vid}" vid)
+        string(TOUPPER "${id}" pid)
+        string(APPEND Z4_MODALIAS_LINES "    <modalias>usb:v${vid}p${pid}d*</modalias>\n")
+    endif()
+endforeach()
+if(NOT z4_seen)
+    message(FATAL_ERROR "device catalogue ${z4_catalogue} names no device")
+endif()
+string(STRIP "${Z4_UDEV_LINES}" Z4_UDEV_LINES)
+string(REGEX REPLACE "\n$" "" Z4_MODALIAS_LINES "${Z4_MODALIAS_LINES}")
+configure_file(${pkg}/70-z4config.rules.in ${CMAKE_BINARY_DIR}/packaging/70-z4config.rules @ONLY)
+configure_file(${pkg}/io.github.z4config.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/packaging/io.github.z4config.metainfo.xml @ONLY)
+
+install(FILES ${CMAKE_BINARY_DIR}/packaging/70-z4config.rules DESTINATION lib/udev/rules.d)
+install(FILES ${pkg}/io.github.z4config.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg}/z4config.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${pkg}/io.github.z4config.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/io.github.z4config.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${pkg}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Debian wants the changelog and the manual page compressed without a time stamp.

@@ -16,6 +16,9 @@ const QString kTotalKey = QStringLiteral("config/total");
 const QString kRepeatKey = QStringLiteral("config/repeat");
 const QString kLinesGroup = QStringLiteral("macro");
 const QString kExtension = QStringLiteral(".bin");
+// A macro can hold typed text such as a password.
+constexpr QFile::Permissions kPrivateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kPrivateFile = QFile::ReadOwner | QFile::WriteOwner;
 
 QString lineKey(int i)
 {
@@ -117,6 +120,17 @@ bool MacroLibrary::isValidName(const QString& name)
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
 
+void MacroLibrary::keepPrivate() const
+{
+    if (!QFileInfo(dir).isDir())
+        return;
+    QFile::setPermissions(dir, kPrivateFolder);
+    // Links are left alone: changing one would change whatever it leads to.
+    const QFileInfoList files = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& file : files)
+        QFile::setPermissions(file.filePath(), kPrivateFile);
+}
+
 QString MacroLibrary::filePath(const QString& name) const
 {
     return isValidName(name) ? dir + name + kExtension : QString();
@@ -147,12 +161,15 @@ QString MacroLibrary::create()
     QString name;
     for (int n = 1; name.isEmpty() || QFileInfo::exists(filePath(name)); ++n)
         name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
-    QDir().mkpath(dir);
+    if (!QFileInfo(dir).isDir() && QDir().mkpath(dir))
+        QFile::setPermissions(dir, kPrivateFolder);
     QSettings settings(filePath(name), QSettings::IniFormat);
     settings.setValue(kIndexKey, -1);
     settings.setValue(kTotalKey, 0);
     settings.setValue(kRepeatKey, 1);
     settings.sync();
+    // Later writes replace the file through a copy that keeps these permissions.
+    QFile::setPermissions(filePath(name), kPrivateFile);
     return settings.status() == QSettings::NoError ? name : QString();
 }
 

@@ -21,6 +21,9 @@ public:
     static bool isValidName(const QString& name);
 
     QString folder() const { return dir; }
+    // Closes the folder (0700) and its files (0600) to other users; a macro can hold typed text
+    // such as a password. create() makes them so; this tightens what older versions left.
+    void keepPrivate() const;
     // Empty for a name that isValidName rejects.
     QString filePath(const QString& name) const;
     bool exists(const QString& name) const;

@@ -3,9 +3,11 @@
 # (default build-test) as a Debian package and lets lintian judge it: errors fail.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-test}
-desktop-file-validate "$root/packaging/z4config.desktop"
-appstreamcli validate --no-net "$root/packaging/io.github.z4config.metainfo.xml"
+build=$(cd "${1:-$root/build-test}" && pwd)
+desktop-file-validate "$root/packaging/io.github.z4config.desktop"
+# The metadata is made from a template by the configure step (its modalias list comes from the
+# device catalogue).
+appstreamcli validate --no-net "$build/packaging/io.github.z4config.metainfo.xml"
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
 deb=$(ls "$build"/package/z4config_*.deb)

@@ -1,5 +1,7 @@
 #include "store/appconfig.h"
 
+#include "store/atomiccopy.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -67,8 +69,9 @@ void AppConfig::reset()
     live->sync();
     const QDateTime flushed = QFileInfo(fileName).lastModified();
     delete live;
-    QFile::remove(fileName);
-    if (QFile::copy(factoryFile, fileName))
+    // Replaced only by a complete copy: a failed one keeps the model constants and names, which
+    // the scene's next save could not bring back.
+    if (copyReplacing(factoryFile, fileName))
         markAsChanged(fileName, flushed);
     live = new QSettings(fileName, QSettings::IniFormat);
 }

@@ -26,9 +26,10 @@ public:
     void save(const QVariantList& entries);
     // Stops at `common/total`, clamped to 0..kMaxEntries; a missing entry reads as the integer 0.
     QVariantList load() const;
-    // Replaces the live file by the factory copy and opens a new settings object on it. Changes
-    // the old object still held are written to the old file before it is removed, so they never
-    // reach the restored one. Without a factory copy the live file is gone and reads give defaults.
+    // Replaces the live file by the factory copy in one step and opens a new settings object on
+    // it. Changes the old object still held are written to the old file before it is replaced, so
+    // they never reach the restored one. Without a readable factory copy, or when the copy cannot
+    // be written, the live file stays as it was.
     void reset();
     // The model constant `Z4/<key>`, the integer 0 when absent (also for list keys).
     QVariant modelValue(const QString& key) const;

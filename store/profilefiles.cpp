@@ -1,14 +1,13 @@
 #include "store/profilefiles.h"
 
+#include "store/atomiccopy.h"
 #include "store/inilist.h"
 #include "store/profilestore.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -49,22 +48,6 @@ bool writeMarker(const QSettings& live, int profile)
     return marker.status() != QSettings::AccessError;
 }
 
-// Written beside the target and renamed over it on commit, so the old file survives a failure.
-bool copyReplacing(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray content = source.readAll();
-    if (target.write(content) != content.size()) {
-        target.cancelWriting();
-        return false;
-    }
-    return target.commit();
-}
 } // namespace
 
 ProfileFiles::ProfileFiles(ProfileStore& profileStore, const QString& defaults)

@@ -21,6 +21,15 @@ std::optional<QString> copyDataWarningText(const CopyData& data)
 
 void showCopyDataWarning(const CopyData& data, const QString& caption)
 {
-    if (const std::optional<QString> text = copyDataWarningText(data))
-        QMessageBox::warning(nullptr, caption, *text, QMessageBox::Ok);
+    // Boxes would stack up while one waits for the user; the messages in between are dropped.
+    static bool showing = false;
+    const std::optional<QString> text = copyDataWarningText(data);
+    if (!text || showing)
+        return;
+    showing = true;
+    QMessageBox box(QMessageBox::Warning, caption, *text, QMessageBox::Ok);
+    // Another local process wrote it: markup could draw a convincing dialog with a link.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    showing = false;
 }

@@ -11,6 +11,6 @@ constexpr unsigned copyDataWarningTag = 0x250F;
 
 std::optional<QString> copyDataWarningText(const CopyData& data);
 
-// Shows the text in a modal warning box (no parent, OK only) when the message asks for one;
-// returns once the user has closed it.
+// Shows the text as plain text in a modal warning box (no parent, OK only) when the message asks
+// for one, and returns once the user has closed it. While a box is up, further ones are dropped.
 void showCopyDataWarning(const CopyData& data, const QString& caption);

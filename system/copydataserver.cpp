@@ -1,7 +1,8 @@
 #include "system/copydataserver.h"
 
+#include "system/runtimefolder.h"
+
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVariant>
 #include <QtEndian>
@@ -25,7 +26,7 @@ CopyDataServer::~CopyDataServer() = default;
 QString CopyDataServer::defaultName()
 {
     // Not the shared temporary folder, where another user could take the name first.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = runtimefolder::path();
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/z4config-copydata-%1").arg(getuid());
 }
 
@@ -40,6 +41,8 @@ bool CopyDataServer::listen(const QString& name)
 void CopyDataServer::accept()
 {
     while (QLocalSocket* socket = server.nextPendingConnection()) {
+        // Bytes beyond one frame are never needed, so a sender cannot make the buffer grow.
+        socket->setReadBufferSize(headerBytes + maxDataBytes);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
         auto* timeout = new QTimer(socket);
@@ -53,10 +56,13 @@ void CopyDataServer::accept()
 void CopyDataServer::read(QLocalSocket* socket)
 {
     // The partial frame travels with its socket, so a slow sender holds no state here.
-    QByteArray frame = socket->property(bufferProperty).toByteArray() + socket->readAll();
-    socket->setProperty(bufferProperty, frame);
+    QByteArray frame = socket->property(bufferProperty).toByteArray();
     if (frame.size() < headerBytes)
+        frame += socket->read(headerBytes - frame.size());
+    if (frame.size() < headerBytes) {
+        socket->setProperty(bufferProperty, frame);
         return;
+    }
     const auto* header = reinterpret_cast<const uchar*>(frame.constData());
     const quint32 dwData = qFromLittleEndian<quint32>(header);
     const quint32 cbData = qFromLittleEndian<quint32>(header + 4);
@@ -64,11 +70,16 @@ void CopyDataServer::read(QLocalSocket* socket)
         socket->abort();
         return;
     }
-    if (quint64(frame.size()) < headerBytes + quint64(cbData))
+    frame += socket->read(headerBytes + qint64(cbData) - frame.size());
+    socket->setProperty(bufferProperty, frame);
+    if (frame.size() < headerBytes + qsizetype(cbData))
         return;
+    // The frame is taken: the sender is let go before anything is shown, and the receiver runs
+    // from the event loop, so a box's nested loop never holds a socket that may go meanwhile.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    // The receiver may keep the sender waiting (a modal box), which is no timeout.
-    qDeleteAll(socket->findChildren<QTimer*>());
-    emit received(dwData, cbData, frame.mid(headerBytes, cbData));
+    socket->setProperty(bufferProperty, QVariant());
     socket->disconnectFromServer();
+    const QByteArray data = frame.mid(headerBytes);
+    QMetaObject::invokeMethod(
+        this, [this, dwData, cbData, data] { emit received(dwData, cbData, data); }, Qt::QueuedConnection);
 }

@@ -8,9 +8,10 @@ class QLocalSocket;
 
 // Receives copy-data messages over a local socket that only this user may open. Each
 // connection carries one frame: dwData (uint32, little-endian), cbData (uint32,
-// little-endian), then cbData bytes. A frame longer than maxDataBytes, or one that does not
-// complete within frameTimeoutMs, is dropped. The connection is closed once the frame has
-// been handled, so a sender can wait for that as for the system's synchronous send.
+// little-endian), then cbData bytes; nothing beyond one frame is buffered. A frame longer than
+// maxDataBytes, or one that does not complete within frameTimeoutMs, is dropped. The connection
+// is closed as soon as the frame is taken, and the frame is handed on from the event loop
+// afterwards: a receiver may run a nested event loop (a modal box) without holding a socket.
 class CopyDataServer : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +21,8 @@ public:
     explicit CopyDataServer(QObject* parent = nullptr);
     ~CopyDataServer() override;
 
-    // The socket's path in the user's runtime folder; empty when there is no usable one.
+    // The socket's path in the user's private runtime folder (runtimefolder::path()); empty when
+    // there is none.
     static QString defaultName();
     // Takes the name over from a program that ended without removing it. False when the
     // socket cannot be made; the program then simply receives no messages.
@@ -28,7 +30,7 @@ public:
     QString fullServerName() const { return server.fullServerName(); }
 
 signals:
-    // Emitted once per complete frame; data points into a buffer valid only during the call.
+    // Emitted (queued) once per complete frame, after its connection has been closed.
     void received(quintptr dwData, quint32 cbData, const QByteArray& data);
 
 private:

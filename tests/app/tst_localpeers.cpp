@@ -3,15 +3,19 @@
 #include "system/copydataserver.h"
 #include "system/inputhook.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -33,10 +37,14 @@ private slots:
     void secondInstanceSeesTheFirstUntilItEnds();
     void staleLockOfACrashedInstanceIsTakenOver();
     void namesInTheSharedTemporaryFolderAreNotUsed();
+    void unusableRuntimeFolderGivesWayToAPrivateOne_data();
+    void unusableRuntimeFolderGivesWayToAPrivateOne();
     void warningText_data();
     void warningText();
     void serverHandsOverFrames_data();
     void serverHandsOverFrames();
+    void senderIsLetGoBeforeTheBox();
+    void oneWarningAtATimeAsPlainText();
 
 private:
     QTemporaryDir sharedTemp; // stands for /tmp, where every user may create names
@@ -62,6 +70,9 @@ void tst_LocalPeers::secondInstanceSeesTheFirstUntilItEnds()
     }
     SingleInstance next(QStringLiteral("first"));
     QVERIFY(!next.isRunning());
+    // A lock error other than "held by another process" must not let an instance start either.
+    QVERIFY2(
+        SingleInstance(QStringLiteral("no-such-folder/z4config")).isRunning(), "started without its lock");
 }
 
 void tst_LocalPeers::staleLockOfACrashedInstanceIsTakenOver()
@@ -97,6 +108,38 @@ void tst_LocalPeers::namesInTheSharedTemporaryFolderAreNotUsed()
     CopyDataServer server;
     QVERIFY(server.listen());
     QCOMPARE(QFileInfo(server.fullServerName()).path(), runtime.path());
+}
+
+void tst_LocalPeers::unusableRuntimeFolderGivesWayToAPrivateOne_data()
+{
+    QTest::addColumn<bool>("inherited");
+    QTest::newRow("unset (su, ssh)") << false;
+    QTest::newRow("another user's") << true;
+}
+
+// Another user has also taken the name Qt falls back to in the shared temporary folder.
+void tst_LocalPeers::unusableRuntimeFolderGivesWayToAPrivateOne()
+{
+    QFETCH(bool, inherited);
+    const QTemporaryDir foreign;
+    const passwd* user = getpwuid(geteuid());
+    const QString qtFallback = sharedTemp.filePath(QStringLiteral("runtime-") + (user ? user->pw_name : ""));
+    for (const QString& folder : { foreign.path(), qtFallback })
+        if (getuid() != 0 || !QDir().mkpath(folder) || chown(qPrintable(folder), 65534, 65534) != 0)
+            QSKIP("needs root to hand folders to another user");
+    if (inherited)
+        qputenv("XDG_RUNTIME_DIR", foreign.path().toLocal8Bit());
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    SingleInstance first(QStringLiteral("fallback"));
+    SingleInstance second(QStringLiteral("fallback"));
+    const QString socket = CopyDataServer::defaultName();
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QDir(qtFallback).removeRecursively();
+    QVERIFY2(!first.isRunning() && second.isRunning(), "two instances could run");
+    const QFileInfo folder(QFileInfo(first.lockPath()).path());
+    QVERIFY2(folder.ownerId() == geteuid() && !(folder.permissions() & 0x77), "not a private folder");
+    QCOMPARE(QFileInfo(socket).path(), folder.filePath());
 }
 
 void tst_LocalPeers::warningText_data()
@@ -171,7 +214,7 @@ void tst_LocalPeers::serverHandsOverFrames()
         // The server closes the connection once it has handed the frame over or refused it.
         QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
     }
-    QCOMPARE(spy.size(), frames);
+    QTRY_COMPARE(spy.size(), frames);
     if (!frames)
         return;
     QCOMPARE(spy.at(0).at(0).value<quintptr>(), quintptr(qFromLittleEndian<quint32>(bytes.constData())));
@@ -180,5 +223,50 @@ void tst_LocalPeers::serverHandsOverFrames()
     QCOMPARE(spy.at(0).at(2).toByteArray(), payload);
 }
 
-QTEST_GUILESS_MAIN(tst_LocalPeers)
+// A box's nested event loop runs while the message is shown; a sender hanging up meanwhile
+// (as one that stops waiting does) must not pull the connection from under the server.
+void tst_LocalPeers::senderIsLetGoBeforeTheBox()
+{
+    QLocalSocket sender;
+    bool letGo = false, shownAndClosed = false;
+    const auto shown = connect(&testServer, &CopyDataServer::received, this, [&] {
+        letGo = QTest::qWaitFor([&] { return sender.state() == QLocalSocket::UnconnectedState; }, 1000);
+        sender.abort();
+        QTest::qWait(200);
+        shownAndClosed = true;
+    });
+    sender.connectToServer(testName);
+    QVERIFY(sender.waitForConnected(2000));
+    sender.write(frame(0x250F, 2, "hi"));
+    QTRY_VERIFY(shownAndClosed);
+    disconnect(shown);
+    QVERIFY2(letGo, "the sender was kept waiting while the message was shown");
+}
+
+// The sender's text is never markup, and a second message while a box is up opens no second box.
+void tst_LocalPeers::oneWarningAtATimeAsPlainText()
+{
+    const QByteArray link = "<a href='https://example.org'>Install the update</a>";
+    const CopyData message { copyDataWarningTag, quint32(link.size()), link.constData() };
+    int most = 0, ticks = 0;
+    bool plain = true;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        QList<QWidget*> up = QApplication::topLevelWidgets();
+        up.removeIf([](QWidget* w) { return !qobject_cast<QMessageBox*>(w) || !w->isVisible(); });
+        most = std::max(most, int(up.size()));
+        for (QWidget* box : up) {
+            plain = plain && static_cast<QMessageBox*>(box)->textFormat() == Qt::PlainText;
+            if (++ticks > 15)
+                box->close();
+        }
+    });
+    watch.start(20);
+    QTimer::singleShot(100, this, [&] { showCopyDataWarning(message, QStringLiteral("second")); });
+    showCopyDataWarning(message, QStringLiteral("first"));
+    QCOMPARE(most, 1);
+    QVERIFY2(plain, "the sender's text was shown as rich text");
+}
+
+QTEST_MAIN(tst_LocalPeers)
 #include "tst_localpeers.moc"

@@ -17,6 +17,13 @@
 
 namespace testsupport {
 
+// The file's bytes; empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A fresh temporary folder made the current directory for the fixture's life, so that the
 // program's "./modules/..." paths land in it; the previous directory comes back afterwards.
 class WorkDir {

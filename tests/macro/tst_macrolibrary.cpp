@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 class tst_MacroLibrary : public QObject {
     Q_OBJECT
 
@@ -13,11 +15,6 @@ class tst_MacroLibrary : public QObject {
     void put(const QString& name, const QByteArray& content)
     {
         QVERIFY(work->write(kFolder + name, content));
-    }
-    QByteArray contents(const QString& file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     const QString kFolder = QStringLiteral("macro/1/");
@@ -53,6 +50,20 @@ private slots:
         QCOMPARE(file.allKeys().size(), 3);
         QCOMPARE(file.value("config/total").toInt(), 0);
         QCOMPARE(lib->config(name), QVariantList({ -1, 1 }));
+    }
+    // A macro can hold typed text such as a password: only its owner may list or read it.
+    void macrosArePrivate()
+    {
+        const mode_t previous = umask(022);
+        const QString name = lib->create();
+        umask(previous);
+        const auto closed = [](const QString& file) { return (QFileInfo(file).permissions() & 0x77) == 0; };
+        QVERIFY2(closed(lib->folder()) && closed(path(name)), "a new macro is open to others");
+        put("old.bin", "");
+        QVERIFY(QFile::setPermissions(path("old"), QFileDevice::Permissions(0x6644)));
+        QVERIFY(QFile::setPermissions(lib->folder(), QFileDevice::Permissions(0x7755)));
+        lib->keepPrivate();
+        QVERIFY2(closed(lib->folder()) && closed(path("old")), "an existing macro stayed open to others");
     }
     void namesListsBinEntriesSortedWithoutCase()
     {
@@ -106,14 +117,15 @@ private slots:
             QString::fromUtf8("caf\xc3\xa9") };
         const QString name = lib->create();
         QVERIFY(lib->saveLines(name, lines));
-        QByteArray file = contents(path(name));
+        QByteArray file = testsupport::readFile(path(name));
         QVERIFY2(file.contains("0=\\x25ba    [Down]\n"), file.constData());
         QVERIFY2(file.contains("1=\\x25b2\\x42      [Up]\n"), file.constData());
         QVERIFY2(file.contains("2=caf\\xe9\n"), file.constData());
         QVERIFY(std::all_of(file.begin(), file.end(), [](char c) { return uchar(c) < 0x80; }));
         QCOMPARE(lib->lines(name), lines);
         QVERIFY(lib->setConfig(name, { 4, 2 }));
-        QCOMPARE(contents(path(name)), file.replace("index=-1", "index=4").replace("repeat=1", "repeat=2"));
+        QCOMPARE(testsupport::readFile(path(name)),
+            file.replace("index=-1", "index=4").replace("repeat=1", "repeat=2"));
     }
     void handWrittenFileReads_data()
     {
@@ -229,7 +241,7 @@ private slots:
         const QString target = work->filePath("out.mc");
         QVERIFY(work->write("out.mc", "older export"));
         QVERIFY(lib->exportTo(name, target));
-        QCOMPARE(contents(target), contents(path(name)));
+        QCOMPARE(testsupport::readFile(target), testsupport::readFile(path(name)));
 
         QVERIFY(lib->remove(name));
         QVERIFY(!lib->exportTo(name, target));
