@@ -4,6 +4,7 @@
 
 #include "device/ms_ht66fb560.h"
 
+#include <QMessageBox>
 #include <QSettings>
 
 namespace {
@@ -77,7 +78,10 @@ QVariantList myQQuickView::z4_getDefaultProfile(QString key, uchar profileId)
 
 void myQQuickView::z4_loadProfile(int profile)
 {
-    files->importProfile(profile);
+    const QString refused = files->importProfile(profile);
+    if (!refused.isEmpty())
+        QMessageBox::warning(
+            nullptr, tr("Open File"), refused + QLatin1Char('\n') + tr("The profile was not changed."));
 }
 
 void myQQuickView::z4_saveProfile(int profile)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
@@ -89,20 +90,51 @@ bool ProfileFiles::exportProfile(int profile)
     return false;
 }
 
-void ProfileFiles::importProfile(int profile)
+// An exported file holds 128 whole numbers per firmware group and at least the four pointer
+// settings; anything less would give the profile empty or cut groups, sent to the mouse later.
+QString ProfileFiles::importProblem(const QString& path, int* source)
+{
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
+        return tr("The file cannot be read.");
+    const QSettings chosen(path, QSettings::IniFormat);
+    if (chosen.status() != QSettings::NoError)
+        return tr("The file is not a profile file.");
+    bool ok = true;
+    *source = chosen.value(kImportKey, 0).toInt(&ok);
+    if (!ok || !ProfileStore::isProfile(*source))
+        return tr("The file names no profile it holds.");
+    for (const QString& group : groups()) {
+        const QVariantList values = iniList(chosen.value(key(group, *source)));
+        const bool pointer = group == QLatin1String("profile_sw");
+        if (pointer ? values.size() < 4 : values.size() != ProfileStore::kImageSize)
+            return tr("The file lacks part of the profile (%1).").arg(group);
+        for (const QVariant& value : values) {
+            value.toString().toUInt(&ok);
+            if (!ok && !pointer)
+                return tr("The file holds a damaged value (%1).").arg(group);
+        }
+    }
+    return {};
+}
+
+QString ProfileFiles::importProfile(int profile)
 {
     const QString path = openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"));
     QSettings* live = store.file();
     if (!path.isEmpty() && ProfileStore::isProfile(profile)) {
         // The chosen file may be the live one: its pending changes must be on disk first.
         live->sync();
+        int source = 0;
+        const QString problem = importProblem(path, &source);
+        if (!problem.isEmpty())
+            return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
         const QSettings chosen(path, QSettings::IniFormat);
-        const int source = chosen.value(kImportKey, 0).toInt();
         for (const QString& group : groups())
             live->setValue(key(group, profile), chosen.value(key(group, source)));
         live->sync();
     }
     store.loadProfiles();
+    return {};
 }
 
 void ProfileFiles::resetProfile(int profile)

@@ -29,8 +29,12 @@ public:
     // intact; the live file itself is refused as a target. Returns whether a file was written.
     bool exportProfile(int profile);
     // Takes the marked profile's four groups from a chosen file into `profile` (0..5) of the
-    // live file; reloads the store in every case, also when the dialog was cancelled.
-    void importProfile(int profile);
+    // live file and reloads the store, also when the dialog was cancelled. A file that is not a
+    // complete profile of this program is refused and nothing changes: the answer then names
+    // the file and what is wrong with it (empty otherwise).
+    QString importProfile(int profile);
+    // What keeps `path` from being imported, empty when nothing does; `source` gets its profile.
+    static QString importProblem(const QString& path, int* source);
     // Restores `profile` and profile 0 from the defaults, then reloads the store.
     void resetProfile(int profile);
     // The list under `key`/`profileId` of the default file, read afresh; empty when absent.

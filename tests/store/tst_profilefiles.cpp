@@ -89,27 +89,45 @@ private slots:
     void importReplacesOrReloadsTheProfile_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("firstValue"); // of profile 3 afterwards; -1: emptied
+        QTest::addColumn<QByteArray>("content"); // written to the chosen file unless empty
+        QTest::addColumn<int>("firstValue"); // of profile 3 afterwards
+        QTest::addColumn<QString>("problem"); // the refusal's reason, empty when imported
         // Files from before the marker existed hold the profile under 0.
-        QTest::newRow("no marker takes profile 0") << "old.pf" << 7000;
-        QTest::newRow("unreadable file empties the profile") << "missing.pf" << -1;
-        QTest::newRow("cancelled dialog still reloads") << QString() << 1003;
+        QTest::newRow("no marker takes profile 0") << "old.pf" << QByteArray() << 7000 << "";
+        QTest::newRow("cancelled dialog still reloads") << QString() << QByteArray() << 1003 << "";
+        // Refused files leave the profile as it was, unsaved edit included.
+        QTest::newRow("missing file") << "missing.pf" << QByteArray() << 55 << "The file cannot be read.";
+        QTest::newRow("marker past the six profiles") << "bad.pf" << QByteArray("[common]\nimportProfile=6\n")
+                                                      << 55 << "The file names no profile it holds.";
+        QTest::newRow("foreign file") << "bad.pf" << QByteArray("[common]\nx=1\n") << 55
+                                      << "The file lacks part of the profile (profile_sw).";
+        QByteArray shortMatrix
+            = "[profile_sw]\n0=1,2,3,4\n[profile_fw]\n0=" + QByteArray("0,").repeated(127) + "0\n";
+        QTest::newRow("short group") << "bad.pf" << shortMatrix + "[matrix_fw]\n0=1,2\n"
+                                     << 55 << "The file lacks part of the profile (matrix_fw).";
+        shortMatrix.replace("0=0,", "0=x,");
+        QTest::newRow("damaged entry")
+            << "bad.pf" << shortMatrix << 55 << "The file holds a damaged value (profile_fw).";
     }
     void importReplacesOrReloadsTheProfile()
     {
         QFETCH(QString, chosen);
+        QFETCH(QByteArray, content);
         QFETCH(int, firstValue);
+        QFETCH(QString, problem);
         {
             QSettings foreign(path("old.pf"), QSettings::IniFormat);
             fill(foreign, 7);
         }
+        if (!content.isEmpty())
+            QVERIFY(dir->write(chosen, content));
         store->setEntries(FwGroup::Profile, 3, 0, { 55 }, 1); // unsaved, so a reload shows
         this->chosen = chosen.isEmpty() ? chosen : dir->filePath(chosen);
-        files->importProfile(3);
-        if (firstValue < 0)
-            QVERIFY(store->image(FwGroup::Profile, 3).isEmpty());
-        else
-            QCOMPARE(store->value(FwGroup::Profile, 3, 0), uint(firstValue));
+        const QString refused = files->importProfile(3);
+        QCOMPARE(refused.section(QLatin1Char('\n'), 1), problem);
+        if (!problem.isEmpty())
+            QVERIFY(refused.startsWith(QDir::toNativeSeparators(this->chosen)));
+        QCOMPARE(store->value(FwGroup::Profile, 3, 0), uint(firstValue));
         QCOMPARE(store->value(FwGroup::Profile, 2, 0), 1002u);
     }
 
