@@ -15,7 +15,9 @@ void Ui_Controler::setupUi(QWidget* hostWindow)
     host->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     host->setWindowOpacity(1.0);
     host->setAttribute(Qt::WA_TranslucentBackground, true);
-    host->setStyleSheet(QStringLiteral("background:transparent;"));
+    // Only the window and the scene are see-through; a plain "background" rule would reach the
+    // file dialogs and message boxes too and leave their text black on black.
+    host->setStyleSheet(QStringLiteral("#%1, #ui_View { background: transparent; }").arg(host->objectName()));
 
     view = new myQQuickView(host);
     view->setObjectName(QStringLiteral("ui_View"));

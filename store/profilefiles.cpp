@@ -72,9 +72,12 @@ const QStringList& ProfileFiles::groups()
 
 bool ProfileFiles::exportProfile(int profile)
 {
-    const QString path = saveChooser(dialogParent, tr("Save File"), desktop(), tr("Profile(*.pf)"));
+    const QString proposed = desktop() + QStringLiteral("/Z4 P%1.pf").arg(profile, 2, 10, QLatin1Char('0'));
+    QString path = saveChooser(dialogParent, tr("Save File"), proposed, tr("Profile(*.pf)"));
     if (path.isEmpty())
         return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pf");
     QSettings* live = store.file();
     if (sameFile(path, live->fileName())) {
         qWarning() << "export: refusing to overwrite the live profile file" << path;

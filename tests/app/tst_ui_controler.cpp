@@ -3,6 +3,7 @@
 #include "bridge/myqquickview.h"
 #include "simmouse.h"
 
+#include <QDialog>
 #include <QDirIterator>
 #include <QLocalServer>
 #include <QMessageBox>
@@ -30,6 +31,7 @@ private slots:
     void foolProofing_data();
     void foolProofing();
     void customFilePathUnreadableWarnsOnce();
+    void dialogsOfTheViewAreOpaque();
 
 private:
     testsupport::WorkDir dir; // the view opens its settings files below the working folder
@@ -58,8 +60,6 @@ void tst_Ui_Controler::setBusyLocksTheViewForItsInterval()
     QVERIFY(!view->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(view->isEnabled(), 2000);
 }
-
-
 
 // A call of a slot that does not exist fails only when the scene reaches it; this finds every
 // such call in the compiled-in scene at once.
@@ -171,6 +171,16 @@ void tst_Ui_Controler::sceneStartsOnlyOnceTheEventLoopRuns()
     widget.startScene();
     QVERIFY(!root->isVisible());
     QTRY_VERIFY(root->isVisible());
+}
+
+// The window is see-through; the dialogs it opens must not be, or their text is black on black.
+void tst_Ui_Controler::dialogsOfTheViewAreOpaque()
+{
+    QDialog dialog(controller->view);
+    dialog.resize(80, 40);
+    const QColor background = dialog.grab().toImage().pixelColor(70, 30);
+    QCOMPARE(background.alpha(), 255);
+    QCOMPARE(background, dialog.palette().color(QPalette::Window));
 }
 
 QTEST_MAIN(tst_Ui_Controler)

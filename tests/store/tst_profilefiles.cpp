@@ -37,8 +37,8 @@ class tst_ProfileFiles : public QObject {
     }
     ProfileFiles::Chooser answer()
     {
-        return [this](QWidget*, const QString& caption, const QString&, const QString& filter) {
-            captions << caption << filter;
+        return [this](QWidget*, const QString& caption, const QString& folder, const QString& filter) {
+            captions << caption << QFileInfo(folder).fileName() << filter;
             return chosen;
         };
     }
@@ -70,16 +70,18 @@ private slots:
 
     void exportThenImportIntoAnotherProfile()
     {
-        chosen = path("p2.pf");
+        chosen = path("p2"); // typed without its extension
         QVERIFY(dir->write("p2.pf", "[common]\nimportProfile=4\nstale=1\n")); // replaced whole
         QVERIFY(files->exportProfile(2));
-        QCOMPARE(captions, (QStringList { "Save File", "Profile(*.pf)" }));
+        QCOMPARE(captions, (QStringList { "Save File", "Z4 P02.pf", "Profile(*.pf)" }));
+        QVERIFY(!QFile::exists(chosen));
+        chosen = path("p2.pf");
         QCOMPARE(liveFile->value("common/importProfile").toInt(), 2);
         QVERIFY(!QSettings(chosen, QSettings::IniFormat).contains("common/stale"));
         // The export carries the live state of the moment; change the live profile 2 afterwards.
         fill(*liveFile, 3);
         files->importProfile(5);
-        QCOMPARE(captions.mid(2), (QStringList { "Open File", "Profile(*.pf)" }));
+        QCOMPARE(captions.value(3), QStringLiteral("Open File"));
         for (const QString& g : ProfileFiles::groups())
             QCOMPARE(first(*liveFile, g, 5), 1002u);
         QCOMPARE(first(*liveFile, "profile_fw", 4), 3004u);
