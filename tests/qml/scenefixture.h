@@ -126,9 +126,8 @@ public:
     static QByteArray commandCodes()
     {
         QByteArray codes;
-        for (const sim::Report& r : sim::wire())
-            if (r.dir == sim::Dir::ToMouse && r.kind == sim::Kind::Feature && r.iface == sim::Role::Command)
-                codes.append(char(r.bytes.at(1)));
+        for (const QList<int>& command : commands())
+            codes.append(char(command.at(0)));
         return codes;
     }
     static std::vector<sim::Bytes> blocksWritten()
