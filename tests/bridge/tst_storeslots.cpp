@@ -15,6 +15,8 @@
 #include <memory>
 #include <tuple>
 
+using testsupport::numbers;
+
 namespace {
 const QString kSettingDir = QStringLiteral(Z4_SETTING_DIR "/");
 const QString kLive = QStringLiteral("./modules/setting/p_Z4.bin");
@@ -25,14 +27,6 @@ sim::Bytes pattern(int base)
     for (int i = 0; i < 128; ++i)
         b[i] = uchar(base * 7 + i);
     return b;
-}
-
-QVariantList numbers(int count, int first)
-{
-    QVariantList out;
-    for (int i = 0; i < count; ++i)
-        out.append(first + i);
-    return out;
 }
 
 QList<uint> uints(const QVariantList& list)

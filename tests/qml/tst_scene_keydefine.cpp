@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(MacroLibrary(MacroLibrary::folderForModel(1)).config(kMacro), (QVariantList { 0, 1 }));
         QCOMPARE(shown("keydefine_macro_files", "currentIndex"), 0);
 
-        SceneFixture::markWire();
+        sim::clearWire();
         clickAndSettle(QStringLiteral("keydefine_apply"));
         QCOMPARE(matrixSent(), matrixWith(1, { 0x09, 0, 1, 0, 0x09, 0, 1, 0 }));
     }
@@ -244,7 +244,7 @@ private:
         }));
         clickAndSettle(QStringLiteral("menuFunc_entry0"));
         QVERIFY(page()->isVisible());
-        SceneFixture::markWire();
+        sim::clearWire();
     }
     QQuickItem* page() { return fx->item(QStringLiteral("page_Keydefine")); }
     void clickAndSettle(const QString& name) { QVERIFY(fx->press(name)); }

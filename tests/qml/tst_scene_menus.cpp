@@ -80,7 +80,7 @@ private slots:
             QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(pageFirst)));
             QVERIFY(pageAreaAtRest());
         }
-        fx->markWire();
+        sim::clearWire();
         const QString row = QStringLiteral("menuProf_entry%1").arg(entry);
         QVERIFY(fx->click(row));
         QVERIFY(fx->click(row, Qt::RightButton));
@@ -124,7 +124,7 @@ private slots:
 
         QVERIFY(fx->click(QStringLiteral("menuProf_entry%1").arg(entry), Qt::RightButton));
         QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
-        fx->markWire();
+        sim::clearWire();
         auto answer
             = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
         QVERIFY(fx->click("menuProf_" + action));

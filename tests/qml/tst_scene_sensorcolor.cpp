@@ -66,12 +66,12 @@ private slots:
         QCOMPARE(shown(QStringLiteral("sensor_rate")), 2); // byte 2 is 500 Hz
         QCOMPARE(stageValues().at(1).toInt(), 800);
         QCOMPARE(fx->item(QStringLiteral("sensor_dpi_cell5"))->isVisible(), maxStage > 5);
-        QVERIFY(press(QStringLiteral("sensor_dpi_cell6"), 10)); // inert when hidden
+        QVERIFY(fx->press(QStringLiteral("sensor_dpi_cell6"), 10)); // inert when hidden
         QCOMPARE(shown(QStringLiteral("sensor_dpi")), maxStage > 6 ? 6 : 1);
         for (const char* name : { "sensor_rate_cell0", "sensor_dpi_arrow2", "sensor_dpi_choice5",
                  "sensor_dpi_cell3", "sensor_color_cell2",
                  lighting == 0 ? "sensor_eight_color5" : "sensor_color_pick_strip", "sensor_apply" })
-            QVERIFY(press(QLatin1String(name)));
+            QVERIFY(fx->press(QLatin1String(name)));
 
         const int indicatorProfile = lighting == 0 ? 0 : kCurrent;
         QCOMPARE(fx->commands(),
@@ -92,10 +92,10 @@ private slots:
     {
         start(3);
         const qreal width = fx->item(QStringLiteral("sensor_cursorSpeed_track"))->width() - 1;
-        QVERIFY(press(QStringLiteral("sensor_cursorSpeed_track"), 7.5 / 11 * width));
-        QVERIFY(press(QStringLiteral("sensor_doubleClick_track"), 3.5 / 11 * width));
+        QVERIFY(fx->press(QStringLiteral("sensor_cursorSpeed_track"), 7.5 / 11 * width));
+        QVERIFY(fx->press(QStringLiteral("sensor_doubleClick_track"), 3.5 / 11 * width));
         QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed"); // no such desktop key
-        QVERIFY(press(QStringLiteral("sensor_apply")));
+        QVERIFY(fx->press(QStringLiteral("sensor_apply")));
         _GSettings* mouse = g_settings_new("org.gnome.desktop.peripherals.mouse");
         QVERIFY(qAbs(g_settings_get_double(mouse, "speed") - 0.4) < 1e-9); // position 7: 14 of 20
         QCOMPARE(g_settings_get_int(mouse, "double-click"), 900 - 70 * 3);
@@ -106,7 +106,7 @@ private slots:
     void sensorDefaultShowsWhatProfileResetShows()
     {
         start(3);
-        QVERIFY(press(QStringLiteral("sensor_default")));
+        QVERIFY(fx->press(QStringLiteral("sensor_default")));
         const QVariantList afterDefault = stageValues();
         QCOMPARE(afterDefault.at(2).toInt(), 1600);
         fx->view()->z4_resetProfile(kCurrent);
@@ -117,18 +117,18 @@ private slots:
     void allResetShowsDefaultsAndSendsNothingUntilAllSave()
     {
         start(3);
-        QVERIFY(press(QStringLiteral("sensor_rate_cell3")));
-        QVERIFY(press(QStringLiteral("menuDown_reset")));
+        QVERIFY(fx->press(QStringLiteral("sensor_rate_cell3")));
+        QVERIFY(fx->press(QStringLiteral("menuDown_reset")));
         QCOMPARE(shown(QStringLiteral("sensor_rate")), 2);
         QVERIFY(fx->commands().isEmpty());
-        QVERIFY(press(QStringLiteral("menuDown_save")));
+        QVERIFY(fx->press(QStringLiteral("menuDown_save")));
         QVERIFY(fx->commands().contains(QList<int> { 0x03, kCurrent, 2 }));
         QVERIFY(fx->commands().contains(QList<int> { 0x04, kCurrent, 2 }));
     }
     void profileSwitchRereadsBothPages()
     {
         start(3);
-        QVERIFY(press(QStringLiteral("menuProf_entry3")));
+        QVERIFY(fx->press(QStringLiteral("menuProf_entry3")));
         QCOMPARE(sim::currentProfile(), 3);
         QCOMPARE(shown(QStringLiteral("sensor_rate")), 1); // byte 4
         QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 5);
@@ -137,13 +137,13 @@ private slots:
     {
         start(2, 8, 1, 1);
         QVERIFY(!fx->item(QStringLiteral("color_speed"))->isEnabled()); // static has no speed
-        QVERIFY(press(QStringLiteral("color_effect_button")));
-        QVERIFY(press(QStringLiteral("color_effect_item3"))); // breathing
+        QVERIFY(fx->press(QStringLiteral("color_effect_button")));
+        QVERIFY(fx->press(QStringLiteral("color_effect_item3"))); // breathing
         QVERIFY(fx->item(QStringLiteral("color_speed"))->isEnabled());
-        QVERIFY(press(QStringLiteral("color_speed_track"), 0));
-        QVERIFY(press(QStringLiteral("color_group_cell1")));
-        QVERIFY(press(QStringLiteral("color_group_pick_strip")));
-        QVERIFY(press(QStringLiteral("color_apply")));
+        QVERIFY(fx->press(QStringLiteral("color_speed_track"), 0));
+        QVERIFY(fx->press(QStringLiteral("color_group_cell1")));
+        QVERIFY(fx->press(QStringLiteral("color_group_pick_strip")));
+        QVERIFY(fx->press(QStringLiteral("color_apply")));
 
         QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 }, { 0x0C, kCurrent, 0x80 } }));
         const sim::Bytes table = sim::profileImage(0);
@@ -161,11 +161,11 @@ private slots:
         start(2, 8, 1, 42);
         QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), -1);
         QVERIFY(!fx->item(QStringLiteral("color_group"))->isEnabled());
-        QVERIFY(press(QStringLiteral("color_apply")));
+        QVERIFY(fx->press(QStringLiteral("color_apply")));
         QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 } }));
         QCOMPARE(int(sim::profileImage(kCurrent)[71]), 42);
-        fx->markWire();
-        QVERIFY(press(QStringLiteral("color_default")));
+        sim::clearWire();
+        QVERIFY(fx->press(QStringLiteral("color_default")));
         QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 9);
         QVERIFY(fx->commands().isEmpty());
     }
@@ -176,10 +176,9 @@ private:
     {
         fx = std::make_unique<SceneFixture>();
         QVERIFY(fx->start([=] { arrangeMouse(maxStage, lighting, effect); }));
-        QVERIFY(press(QStringLiteral("menuFunc_entry%1").arg(page)));
-        fx->markWire();
+        QVERIFY(fx->press(QStringLiteral("menuFunc_entry%1").arg(page)));
+        sim::clearWire();
     }
-    bool press(const QString& name, qreal x = -1) { return fx->press(name, x); }
     int shown(const QString& name, const char* property = "currentIndex")
     {
         return fx->value(name, property).toInt();
