@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVariant>
 
 #include <functional>
 
@@ -88,6 +89,15 @@ private:
     std::function<void(QWidget*)> answer;
     QTimer poll;
 };
+
+// count consecutive numbers from first.
+inline QVariantList numbers(int count, int first = 0)
+{
+    QVariantList out;
+    for (int i = 0; i < count; ++i)
+        out.append(first + i);
+    return out;
+}
 
 // Types a path into a file dialog's name field and accepts it, as a person would; selecting
 // the file instead races with the dialog's lazy listing of the folder.

@@ -111,10 +111,7 @@ public:
     // Waits for the scene to settle after a click (slides and fades run 5 to 15 ms at speed 10).
     static void settle(int ms = 80) { QTest::qWait(ms); }
 
-    // The wire since the last mark: the code of each command packet, and each 128-byte block
-    // written to the mouse.
-    static void markWire() { sim::clearWire(); }
-    // Each command packet since the mark: code, profile and first value.
+    // Each command packet since the last sim::clearWire(): code, profile and first value.
     static QList<QList<int>> commands()
     {
         QList<QList<int>> out;
@@ -126,9 +123,8 @@ public:
     static QByteArray commandCodes()
     {
         QByteArray codes;
-        for (const sim::Report& r : sim::wire())
-            if (r.dir == sim::Dir::ToMouse && r.kind == sim::Kind::Feature && r.iface == sim::Role::Command)
-                codes.append(char(r.bytes.at(1)));
+        for (const QList<int>& command : commands())
+            codes.append(char(command.at(0)));
         return codes;
     }
     static std::vector<sim::Bytes> blocksWritten()

@@ -106,16 +106,9 @@ TestCase {
             { tag: "short pack", pack: ["Noto Sans", "OPCIONES"], index: 113, text: "ALL RESET" },
             { tag: "empty entry", pack: ["Noto Sans", "", "BUCLE"], index: 1, text: "OPTIONS" },
             { tag: "pack entry", pack: ["Noto Sans", "", "BUCLE"], index: 2, text: "BUCLE" },
-            { tag: "beyond built-in", pack: fullPack(116, "X"), index: 115, text: "X" },
+            { tag: "beyond built-in", pack: new Array(116).fill("X"), index: 115, text: "X" },
             { tag: "not a list", pack: null, index: 29, text: "LANGUAGE" }
         ]
-    }
-
-    function fullPack(n, text) {
-        const pack = []
-        for (let i = 0; i < n; ++i)
-            pack.push(text)
-        return pack
     }
 
     function test_merge_strings(row) {

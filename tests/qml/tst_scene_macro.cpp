@@ -20,18 +20,156 @@ MacroLibrary library()
 class tst_SceneMacro : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init()
+    {
+        fx = std::make_unique<SceneFixture>();
+        MacroLibrary macros = library();
+        QCOMPARE(macros.create(), kFirst);
+        QCOMPARE(macros.create(), kSecond);
+        QVERIFY(macros.saveLines(kFirst, kLines));
+        QVERIFY(fx->start());
+        clickAndSettle(QStringLiteral("menuFunc_entry1"));
+        QVERIFY(page()->isVisible());
+    }
     void cleanup() { fx.reset(); }
 
-    void addSelectRenameDelete();
-    void renameRefused_data();
-    void renameRefused();
-    void exportThenImportIntoAnother();
-    void delayCommitRaisesToTen();
-    void keyInsertedBeforeThirdAction();
-    void recordingNamesKeysAndSkipsUnnamed();
-    void failedSaveEmptiesDisplay_data();
-    void failedSaveEmptiesDisplay();
+    void addSelectRenameDelete()
+    {
+        QCOMPARE(pageList("fileNames").size(), 2);
+        QVERIFY(!isEnabled("macro_record"));
+        QVERIFY(!isEnabled("macro_file_delete"));
+        QVERIFY(!isEnabled("macro_key"));
+
+        clickAndSettle(QStringLiteral("macro_file_add"));
+        QVERIFY(library().exists(QStringLiteral("Macro. 003")));
+        QCOMPARE(page()->property("currentFile").toString(), QStringLiteral("Macro. 003"));
+        QVERIFY(isEnabled("macro_record"));
+
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        QCOMPARE(shownActions(), kLines.size());
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        QCOMPARE(page()->property("currentFile").toString(), QString());
+        QCOMPARE(shownActions(), 0);
+
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        rename(0, QStringLiteral("Jump"));
+        QCOMPARE(library().names(), (QStringList { "Jump.bin", "Macro. 002.bin", "Macro. 003.bin" }));
+        QCOMPARE(page()->property("currentFile").toString(), QStringLiteral("Jump"));
+        QCOMPARE(library().lines(QStringLiteral("Jump")), kLines);
+
+        clickAndSettle(QStringLiteral("macro_file_delete"));
+        QCOMPARE(library().names(), (QStringList { "Macro. 002.bin", "Macro. 003.bin" }));
+        QCOMPARE(pageList("fileNames"), library().names());
+        QVERIFY(!isEnabled("macro_file_delete"));
+    }
+    void renameRefused_data()
+    {
+        QTest::addColumn<QString>("newName");
+        QTest::newRow("existing") << kSecond;
+        QTest::newRow("leaves the folder") << QStringLiteral("../Escaped");
+    }
+    void renameRefused()
+    {
+        QFETCH(QString, newName);
+        const QStringList before = library().names();
+        rename(0, newName);
+        QCOMPARE(library().names(), before);
+        QCOMPARE(pageList("fileNames"), before);
+        QCOMPARE(library().lines(kFirst), kLines);
+        QVERIFY(!QFileInfo::exists(fx->workDir().filePath(QStringLiteral("modules/macro/Escaped.bin"))));
+    }
+    void exportThenImportIntoAnother()
+    {
+        const QString exported = fx->workDir().filePath(QStringLiteral("shared.mc"));
+        clickAndSettle(QStringLiteral("macro_files_row0"), Qt::RightButton);
+        {
+            const auto answer = SceneFixture::answerFileDialog(exported);
+            clickAndSettle(QStringLiteral("macro_menu_save"));
+        }
+        QVERIFY(QFileInfo::exists(exported));
+        clickAndSettle(QStringLiteral("macro_files_row1"));
+        QCOMPARE(shownActions(), 0);
+        clickAndSettle(QStringLiteral("macro_files_row1"), Qt::RightButton);
+        {
+            const auto answer = SceneFixture::answerFileDialog(exported);
+            clickAndSettle(QStringLiteral("macro_menu_load"));
+        }
+        QCOMPARE(library().lines(kSecond), kLines);
+        QCOMPARE(pageList("actions"), kLines); // the selected macro is shown as imported
+    }
+    void delayCommitRaisesToTen()
+    {
+        clickAndSettle(QStringLiteral("macro_files_row1"));
+        QVERIFY(isEnabled("macro_delay"));
+        clickAndSettle(QStringLiteral("macro_delay_input"));
+        type(QStringLiteral("5"));
+        QCOMPARE(fx->item(QStringLiteral("macro_delay"))->property("value").toInt(), 10);
+        QCOMPARE(
+            fx->item(QStringLiteral("macro_delay_input"))->property("text").toString(), QStringLiteral("10"));
+        clickAndSettle(QStringLiteral("macro_delay_add"));
+        QCOMPARE(library().lines(kSecond), (QStringList { "10   [Delay]" }));
+    }
+    // The key input takes the backslash key as the hooks report it.
+    void keyInsertedBeforeThirdAction()
+    {
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        clickAndSettle(QStringLiteral("macro_actions_row2"));
+        QVERIFY(!isEnabled("macro_key_add"));
+        clickAndSettle(QStringLiteral("macro_key"));
+        keyReport(true, 0x05);
+        fx->settle();
+        clickAndSettle(QStringLiteral("macro_key_add"));
+        clickAndSettle(QStringLiteral("macro_key"));
+        keyReport(false, 0x31);
+        fx->settle();
+        clickAndSettle(QStringLiteral("macro_key_add"));
+        const QStringList expected = { "A    [Down]", "A      [Up]", "B    [Down]", "B      [Up]",
+            "\\ |    [Down]", "\\ |      [Up]", "0", "C    [Down]" };
+        QCOMPARE(library().lines(kFirst), expected);
+        QCOMPARE(pageList("actions"), expected);
+    }
+    void recordingNamesKeysAndSkipsUnnamed()
+    {
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        clickAndSettle(QStringLiteral("macro_record"));
+        QVERIFY(!isEnabled("macro_files"));
+        QVERIFY(!isEnabled("macro_record"));
+        QCOMPARE(shownActions(), 0);
+        const QList<std::pair<bool, int>> reports = { { true, 0xE1 }, { true, 0x31 }, { true, 0x74 },
+            { false, 0x74 }, { false, 0x31 }, { false, 0xE1 } };
+        for (const auto& [isDown, usage] : reports)
+            keyReport(isDown, usage);
+        QVERIFY(fx->waitFor([this] { return shownActions() == 4; }));
+        QCOMPARE(library().lines(kFirst), kLines); // nothing is saved before stop
+        clickAndSettle(QStringLiteral("macro_stop"));
+        QCOMPARE(library().lines(kFirst),
+            (QStringList { "L Shift    [Down]", "\\ |    [Down]", "\\ |      [Up]", "L Shift      [Up]" }));
+        QVERIFY(isEnabled("macro_files"));
+    }
+    void failedSaveEmptiesDisplay_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("file removed behind the page") << false;
+        QTest::newRow("read-only library folder") << true;
+    }
+    void failedSaveEmptiesDisplay()
+    {
+        QFETCH(bool, readOnlyFolder);
+        if (readOnlyFolder && geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        QCOMPARE(shownActions(), kLines.size());
+        QFile folder(library().folder());
+        if (readOnlyFolder)
+            QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        else
+            QVERIFY(QFile::remove(library().filePath(kFirst)));
+        clickAndSettle(QStringLiteral("macro_actions_row0"));
+        clickAndSettle(QStringLiteral("macro_edit_delete"));
+        folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(shownActions(), 0);
+        QCOMPARE(pageList("actions"), QStringList());
+    }
 
 private:
     QQuickItem* page() { return fx->item(QStringLiteral("page_Macro")); }
@@ -68,164 +206,6 @@ private:
 
     std::unique_ptr<SceneFixture> fx;
 };
-
-void tst_SceneMacro::init()
-{
-    fx = std::make_unique<SceneFixture>();
-    MacroLibrary macros = library();
-    QCOMPARE(macros.create(), kFirst);
-    QCOMPARE(macros.create(), kSecond);
-    QVERIFY(macros.saveLines(kFirst, kLines));
-    QVERIFY(fx->start());
-    clickAndSettle(QStringLiteral("menuFunc_entry1"));
-    QVERIFY(page()->isVisible());
-}
-
-void tst_SceneMacro::addSelectRenameDelete()
-{
-    QCOMPARE(pageList("fileNames").size(), 2);
-    QVERIFY(!isEnabled("macro_record"));
-    QVERIFY(!isEnabled("macro_file_delete"));
-    QVERIFY(!isEnabled("macro_key"));
-
-    clickAndSettle(QStringLiteral("macro_file_add"));
-    QVERIFY(library().exists(QStringLiteral("Macro. 003")));
-    QCOMPARE(page()->property("currentFile").toString(), QStringLiteral("Macro. 003"));
-    QVERIFY(isEnabled("macro_record"));
-
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    QCOMPARE(shownActions(), kLines.size());
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    QCOMPARE(page()->property("currentFile").toString(), QString());
-    QCOMPARE(shownActions(), 0);
-
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    rename(0, QStringLiteral("Jump"));
-    QCOMPARE(library().names(), (QStringList { "Jump.bin", "Macro. 002.bin", "Macro. 003.bin" }));
-    QCOMPARE(page()->property("currentFile").toString(), QStringLiteral("Jump"));
-    QCOMPARE(library().lines(QStringLiteral("Jump")), kLines);
-
-    clickAndSettle(QStringLiteral("macro_file_delete"));
-    QCOMPARE(library().names(), (QStringList { "Macro. 002.bin", "Macro. 003.bin" }));
-    QCOMPARE(pageList("fileNames"), library().names());
-    QVERIFY(!isEnabled("macro_file_delete"));
-}
-
-void tst_SceneMacro::renameRefused_data()
-{
-    QTest::addColumn<QString>("newName");
-    QTest::newRow("existing") << kSecond;
-    QTest::newRow("leaves the folder") << QStringLiteral("../Escaped");
-}
-
-void tst_SceneMacro::renameRefused()
-{
-    QFETCH(QString, newName);
-    const QStringList before = library().names();
-    rename(0, newName);
-    QCOMPARE(library().names(), before);
-    QCOMPARE(pageList("fileNames"), before);
-    QCOMPARE(library().lines(kFirst), kLines);
-    QVERIFY(!QFileInfo::exists(fx->workDir().filePath(QStringLiteral("modules/macro/Escaped.bin"))));
-}
-
-void tst_SceneMacro::exportThenImportIntoAnother()
-{
-    const QString exported = fx->workDir().filePath(QStringLiteral("shared.mc"));
-    clickAndSettle(QStringLiteral("macro_files_row0"), Qt::RightButton);
-    {
-        const auto answer = SceneFixture::answerFileDialog(exported);
-        clickAndSettle(QStringLiteral("macro_menu_save"));
-    }
-    QVERIFY(QFileInfo::exists(exported));
-    clickAndSettle(QStringLiteral("macro_files_row1"));
-    QCOMPARE(shownActions(), 0);
-    clickAndSettle(QStringLiteral("macro_files_row1"), Qt::RightButton);
-    {
-        const auto answer = SceneFixture::answerFileDialog(exported);
-        clickAndSettle(QStringLiteral("macro_menu_load"));
-    }
-    QCOMPARE(library().lines(kSecond), kLines);
-    QCOMPARE(pageList("actions"), kLines); // the selected macro is shown as imported
-}
-
-void tst_SceneMacro::delayCommitRaisesToTen()
-{
-    clickAndSettle(QStringLiteral("macro_files_row1"));
-    QVERIFY(isEnabled("macro_delay"));
-    clickAndSettle(QStringLiteral("macro_delay_input"));
-    type(QStringLiteral("5"));
-    QCOMPARE(fx->item(QStringLiteral("macro_delay"))->property("value").toInt(), 10);
-    QCOMPARE(
-        fx->item(QStringLiteral("macro_delay_input"))->property("text").toString(), QStringLiteral("10"));
-    clickAndSettle(QStringLiteral("macro_delay_add"));
-    QCOMPARE(library().lines(kSecond), (QStringList { "10   [Delay]" }));
-}
-
-// The key input takes the backslash key as the hooks report it.
-void tst_SceneMacro::keyInsertedBeforeThirdAction()
-{
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    clickAndSettle(QStringLiteral("macro_actions_row2"));
-    QVERIFY(!isEnabled("macro_key_add"));
-    clickAndSettle(QStringLiteral("macro_key"));
-    keyReport(true, 0x05);
-    fx->settle();
-    clickAndSettle(QStringLiteral("macro_key_add"));
-    clickAndSettle(QStringLiteral("macro_key"));
-    keyReport(false, 0x31);
-    fx->settle();
-    clickAndSettle(QStringLiteral("macro_key_add"));
-    const QStringList expected = { "A    [Down]", "A      [Up]", "B    [Down]", "B      [Up]",
-        "\\ |    [Down]", "\\ |      [Up]", "0", "C    [Down]" };
-    QCOMPARE(library().lines(kFirst), expected);
-    QCOMPARE(pageList("actions"), expected);
-}
-
-void tst_SceneMacro::recordingNamesKeysAndSkipsUnnamed()
-{
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    clickAndSettle(QStringLiteral("macro_record"));
-    QVERIFY(!isEnabled("macro_files"));
-    QVERIFY(!isEnabled("macro_record"));
-    QCOMPARE(shownActions(), 0);
-    const QList<std::pair<bool, int>> reports = { { true, 0xE1 }, { true, 0x31 }, { true, 0x74 },
-        { false, 0x74 }, { false, 0x31 }, { false, 0xE1 } };
-    for (const auto& [isDown, usage] : reports)
-        keyReport(isDown, usage);
-    QVERIFY(fx->waitFor([this] { return shownActions() == 4; }));
-    QCOMPARE(library().lines(kFirst), kLines); // nothing is saved before stop
-    clickAndSettle(QStringLiteral("macro_stop"));
-    QCOMPARE(library().lines(kFirst),
-        (QStringList { "L Shift    [Down]", "\\ |    [Down]", "\\ |      [Up]", "L Shift      [Up]" }));
-    QVERIFY(isEnabled("macro_files"));
-}
-
-void tst_SceneMacro::failedSaveEmptiesDisplay_data()
-{
-    QTest::addColumn<bool>("readOnlyFolder");
-    QTest::newRow("file removed behind the page") << false;
-    QTest::newRow("read-only library folder") << true;
-}
-
-void tst_SceneMacro::failedSaveEmptiesDisplay()
-{
-    QFETCH(bool, readOnlyFolder);
-    if (readOnlyFolder && geteuid() == 0)
-        QSKIP("root writes into read-only folders");
-    clickAndSettle(QStringLiteral("macro_files_row0"));
-    QCOMPARE(shownActions(), kLines.size());
-    QFile folder(library().folder());
-    if (readOnlyFolder)
-        QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    else
-        QVERIFY(QFile::remove(library().filePath(kFirst)));
-    clickAndSettle(QStringLiteral("macro_actions_row0"));
-    clickAndSettle(QStringLiteral("macro_edit_delete"));
-    folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(shownActions(), 0);
-    QCOMPARE(pageList("actions"), QStringList());
-}
 
 QTEST_MAIN(tst_SceneMacro)
 #include "tst_scene_macro.moc"

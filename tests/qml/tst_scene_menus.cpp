@@ -9,16 +9,167 @@ class tst_SceneMenus : public QObject {
 private slots:
     void init() { fx = std::make_unique<SceneFixture>(); }
     void cleanup() { fx.reset(); }
-    void start_data();
-    void start();
-    void functionMenu_data();
-    void functionMenu();
-    void profileSelection_data();
-    void profileSelection();
-    void contextMenu_data();
-    void contextMenu();
-    void importKeepsEditsOfOtherProfiles();
-    void disabledMenusStayDarkUnderThePointer();
+    void start_data()
+    {
+        QTest::addColumn<int>("deviceProfile");
+        QTest::addColumn<int>("lit");
+        QTest::newRow("profile 1") << 1 << 1;
+        QTest::newRow("past the last profile") << 9 << -1;
+    }
+    // No page shown, the device's profile lit, nothing sent.
+    void start()
+    {
+        QFETCH(int, deviceProfile);
+        QFETCH(int, lit);
+        QVERIFY(startOn(deviceProfile));
+        QCOMPARE(curPageId(), -1);
+        for (const QString& page : pages)
+            QVERIFY2(!fx->item(page)->isVisible(), qPrintable(page));
+        for (int entry = 1; entry <= 5; ++entry)
+            QCOMPARE(selected(QStringLiteral("menuProf_entry%1").arg(entry)), entry == lit);
+        QCOMPARE(fx->commandCodes(), QByteArray());
+    }
+    void functionMenu_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<bool>("slow");
+        QTest::addColumn<int>("page");
+        QTest::newRow("MACRO twice hides it again") << QList<int> { 1, 1 } << false << -1;
+        QTest::newRow("a click during a slide-in shows its page at once") << QList<int> { 0, 2 } << true << 2;
+    }
+    void functionMenu()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, slow);
+        QFETCH(int, page);
+        QVERIFY(startOn(1));
+        fx->root()->setProperty("animation_speed", slow ? 800 : 10);
+        for (int entry : clicks)
+            QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(entry)));
+        if (slow)
+            QVERIFY(!fx->item("pageArea")->property("sliding").toBool());
+        QVERIFY(pageAreaAtRest());
+        QCOMPARE(curPageId(), page);
+        for (int i = 0; i < pages.size(); ++i) {
+            QVERIFY2(fx->item(pages[i])->isVisible() == (i == page), qPrintable(pages[i]));
+            QVERIFY2(
+                selected(QStringLiteral("menuFunc_entry%1").arg(i)) == (i == page), qPrintable(pages[i]));
+        }
+        QCOMPARE(fx->item("pageArea_content")->x(), 0.0);
+    }
+    void profileSelection_data()
+    {
+        QTest::addColumn<int>("pageFirst");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<int>("deviceProfile");
+        QTest::addColumn<int>("rateIndex");
+        QTest::newRow("another profile: 02H, pages re-read") << -1 << 3 << QByteArray("\x02") << 3 << 3;
+        QTest::newRow("the selected profile: nothing") << -1 << 1 << QByteArray() << 1 << 0;
+        QTest::newRow("macro page shown: no reaction") << 1 << 3 << QByteArray() << 1 << 0;
+    }
+    // A left click, then a right click on the same entry (which opens the context menu).
+    void profileSelection()
+    {
+        QFETCH(int, pageFirst);
+        QFETCH(int, entry);
+        QFETCH(QByteArray, codes);
+        QFETCH(int, deviceProfile);
+        QVERIFY(startOn(1));
+        if (pageFirst >= 0) {
+            QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(pageFirst)));
+            QVERIFY(pageAreaAtRest());
+        }
+        sim::clearWire();
+        const QString row = QStringLiteral("menuProf_entry%1").arg(entry);
+        QVERIFY(fx->click(row));
+        QVERIFY(fx->click(row, Qt::RightButton));
+        fx->settle();
+
+        QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
+        QCOMPARE(sim::currentProfile(), deviceProfile);
+        QTEST(shownRateIndex(), "rateIndex");
+        QVERIFY(selected(QStringLiteral("menuProf_entry%1").arg(deviceProfile)));
+        QCOMPARE(fx->item("menuProf_context")->isVisible(), pageFirst != 1);
+    }
+    void contextMenu_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("file"); // answers the file dialog; empty: cancelled
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
+        QTest::newRow("LOAD into the selected profile") << 1 << "load"
+                                                        << "import.pf" << QByteArray("\x02") << 3;
+        QTest::newRow("LOAD into another profile") << 4 << "load"
+                                                   << "import.pf" << QByteArray() << 0;
+        QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
+                                                          << "" << QByteArray("\x02") << 0;
+        QTest::newRow("SAVE the selected profile") << 1 << "save"
+                                                   << "export.pf" << QByteArray() << 0;
+        QTest::newRow("RESET the selected profile") << 1 << "reset"
+                                                    << "" << QByteArray("\x02") << 2;
+    }
+    void contextMenu()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, action);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, codes);
+        QVERIFY(startOn(1));
+        // An export of the live file that names profile 3 as the one to import.
+        fx->view()->profileStore().file()->sync();
+        QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
+        QSettings("import.pf", QSettings::IniFormat).setValue("common/importProfile", 3);
+
+        QVERIFY(fx->click(QStringLiteral("menuProf_entry%1").arg(entry), Qt::RightButton));
+        QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
+        sim::clearWire();
+        auto answer
+            = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
+        QVERIFY(fx->click("menuProf_" + action));
+        QCOMPARE(answer->answered, action == "load" || action == "save" ? 1 : 0);
+
+        QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
+        QTEST(shownRateIndex(), "rateIndex");
+        QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
+        if (action == "save")
+            QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
+    }
+    // A disabled MouseArea still reports the pointer; the entries must not stay lit for it.
+    void disabledMenusStayDarkUnderThePointer()
+    {
+        QVERIFY(startOn(1));
+        for (const char* name : { "menuFunc_entry0", "menuProf_entry2" }) {
+            QQuickItem* entry = fx->item(name);
+            fx->root()->setProperty("isGlobalSettingSelect", false);
+            QTest::mouseMove(fx->view(), entry->mapToScene(QPointF(10, 10)).toPoint());
+            QVERIFY2(fx->waitFor([entry] { return entry->property("lit").toBool(); }), name);
+            fx->root()->setProperty("isGlobalSettingSelect", true);
+            QVERIFY2(!entry->property("lit").toBool(), name);
+        }
+    }
+
+    // An applied edit of P02 survives an import into P05, and ALL SAVE then sends it, not the
+    // value the program started with.
+    void importKeepsEditsOfOtherProfiles()
+    {
+        QVERIFY(startOn(1));
+        QVERIFY(fx->press("menuFunc_entry3"));
+        QVERIFY(fx->press("sensor_rate_cell1"));
+        QVERIFY(fx->press("sensor_apply"));
+        fx->view()->profileStore().file()->sync();
+        QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
+        QVERIFY(fx->click("menuProf_entry5", Qt::RightButton));
+        QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
+        auto answer = SceneFixture::answerFileDialog(fx->workDir().filePath("import.pf"));
+        QVERIFY(fx->press("menuProf_load"));
+        QCOMPARE(answer->answered, 1);
+        QCOMPARE(shownRateIndex(), 1);
+        sim::clearWire();
+        QVERIFY(fx->press("menuDown_save"));
+        QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 4 }));
+    }
 
 private:
     // Profile 3 polls at 1000 Hz, the others at 125 Hz, so the sensor page shows which
@@ -42,176 +193,6 @@ private:
     const QStringList pages = { "page_Keydefine", "page_Macro", "page_Color", "page_Sensor" };
     std::unique_ptr<SceneFixture> fx;
 };
-
-void tst_SceneMenus::start_data()
-{
-    QTest::addColumn<int>("deviceProfile");
-    QTest::addColumn<int>("lit");
-    QTest::newRow("profile 1") << 1 << 1;
-    QTest::newRow("past the last profile") << 9 << -1;
-}
-
-// No page shown, the device's profile lit, nothing sent.
-void tst_SceneMenus::start()
-{
-    QFETCH(int, deviceProfile);
-    QFETCH(int, lit);
-    QVERIFY(startOn(deviceProfile));
-    QCOMPARE(curPageId(), -1);
-    for (const QString& page : pages)
-        QVERIFY2(!fx->item(page)->isVisible(), qPrintable(page));
-    for (int entry = 1; entry <= 5; ++entry)
-        QCOMPARE(selected(QStringLiteral("menuProf_entry%1").arg(entry)), entry == lit);
-    QCOMPARE(fx->commandCodes(), QByteArray());
-}
-
-void tst_SceneMenus::functionMenu_data()
-{
-    QTest::addColumn<QList<int>>("clicks");
-    QTest::addColumn<bool>("slow");
-    QTest::addColumn<int>("page");
-    QTest::newRow("MACRO twice hides it again") << QList<int> { 1, 1 } << false << -1;
-    QTest::newRow("a click during a slide-in shows its page at once") << QList<int> { 0, 2 } << true << 2;
-}
-
-void tst_SceneMenus::functionMenu()
-{
-    QFETCH(QList<int>, clicks);
-    QFETCH(bool, slow);
-    QFETCH(int, page);
-    QVERIFY(startOn(1));
-    fx->root()->setProperty("animation_speed", slow ? 800 : 10);
-    for (int entry : clicks)
-        QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(entry)));
-    if (slow)
-        QVERIFY(!fx->item("pageArea")->property("sliding").toBool());
-    QVERIFY(pageAreaAtRest());
-    QCOMPARE(curPageId(), page);
-    for (int i = 0; i < pages.size(); ++i) {
-        QVERIFY2(fx->item(pages[i])->isVisible() == (i == page), qPrintable(pages[i]));
-        QVERIFY2(selected(QStringLiteral("menuFunc_entry%1").arg(i)) == (i == page), qPrintable(pages[i]));
-    }
-    QCOMPARE(fx->item("pageArea_content")->x(), 0.0);
-}
-
-void tst_SceneMenus::profileSelection_data()
-{
-    QTest::addColumn<int>("pageFirst");
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QByteArray>("codes");
-    QTest::addColumn<int>("deviceProfile");
-    QTest::addColumn<int>("rateIndex");
-    QTest::newRow("another profile: 02H, pages re-read") << -1 << 3 << QByteArray("\x02") << 3 << 3;
-    QTest::newRow("the selected profile: nothing") << -1 << 1 << QByteArray() << 1 << 0;
-    QTest::newRow("macro page shown: no reaction") << 1 << 3 << QByteArray() << 1 << 0;
-}
-
-// A left click, then a right click on the same entry (which opens the context menu).
-void tst_SceneMenus::profileSelection()
-{
-    QFETCH(int, pageFirst);
-    QFETCH(int, entry);
-    QFETCH(QByteArray, codes);
-    QFETCH(int, deviceProfile);
-    QFETCH(int, rateIndex);
-    QVERIFY(startOn(1));
-    if (pageFirst >= 0) {
-        QVERIFY(fx->click(QStringLiteral("menuFunc_entry%1").arg(pageFirst)));
-        QVERIFY(pageAreaAtRest());
-    }
-    fx->markWire();
-    const QString row = QStringLiteral("menuProf_entry%1").arg(entry);
-    QVERIFY(fx->click(row));
-    QVERIFY(fx->click(row, Qt::RightButton));
-    fx->settle();
-
-    QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
-    QCOMPARE(sim::currentProfile(), deviceProfile);
-    QCOMPARE(shownRateIndex(), rateIndex);
-    QVERIFY(selected(QStringLiteral("menuProf_entry%1").arg(deviceProfile)));
-    QCOMPARE(fx->item("menuProf_context")->isVisible(), pageFirst != 1);
-}
-
-void tst_SceneMenus::contextMenu_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("file"); // answers the file dialog; empty: cancelled
-    QTest::addColumn<QByteArray>("codes");
-    QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
-    QTest::newRow("LOAD into the selected profile") << 1 << "load"
-                                                    << "import.pf" << QByteArray("\x02") << 3;
-    QTest::newRow("LOAD into another profile") << 4 << "load"
-                                               << "import.pf" << QByteArray() << 0;
-    QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
-                                                      << "" << QByteArray("\x02") << 0;
-    QTest::newRow("SAVE the selected profile") << 1 << "save"
-                                               << "export.pf" << QByteArray() << 0;
-    QTest::newRow("RESET the selected profile") << 1 << "reset"
-                                                << "" << QByteArray("\x02") << 2;
-}
-
-void tst_SceneMenus::contextMenu()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, action);
-    QFETCH(QString, file);
-    QFETCH(QByteArray, codes);
-    QFETCH(int, rateIndex);
-    QVERIFY(startOn(1));
-    // An export of the live file that names profile 3 as the one to import.
-    fx->view()->profileStore().file()->sync();
-    QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
-    QSettings("import.pf", QSettings::IniFormat).setValue("common/importProfile", 3);
-
-    QVERIFY(fx->click(QStringLiteral("menuProf_entry%1").arg(entry), Qt::RightButton));
-    QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
-    fx->markWire();
-    auto answer = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
-    QVERIFY(fx->click("menuProf_" + action));
-    QCOMPARE(answer->answered, action == "load" || action == "save" ? 1 : 0);
-
-    QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
-    QCOMPARE(shownRateIndex(), rateIndex);
-    QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
-    if (action == "save")
-        QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
-}
-
-// An applied edit of P02 survives an import into P05, and ALL SAVE then sends it, not the value
-// the program started with.
-void tst_SceneMenus::importKeepsEditsOfOtherProfiles()
-{
-    QVERIFY(startOn(1));
-    QVERIFY(fx->press("menuFunc_entry3"));
-    QVERIFY(fx->press("sensor_rate_cell1"));
-    QVERIFY(fx->press("sensor_apply"));
-    fx->view()->profileStore().file()->sync();
-    QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
-    QVERIFY(fx->click("menuProf_entry5", Qt::RightButton));
-    QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
-    auto answer = SceneFixture::answerFileDialog(fx->workDir().filePath("import.pf"));
-    QVERIFY(fx->press("menuProf_load"));
-    QCOMPARE(answer->answered, 1);
-    QCOMPARE(shownRateIndex(), 1);
-    fx->markWire();
-    QVERIFY(fx->press("menuDown_save"));
-    QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 4 }));
-}
-
-// A disabled MouseArea still reports the pointer; the entries must not stay lit for it.
-void tst_SceneMenus::disabledMenusStayDarkUnderThePointer()
-{
-    QVERIFY(startOn(1));
-    for (const char* name : { "menuFunc_entry0", "menuProf_entry2" }) {
-        QQuickItem* entry = fx->item(name);
-        fx->root()->setProperty("isGlobalSettingSelect", false);
-        QTest::mouseMove(fx->view(), entry->mapToScene(QPointF(10, 10)).toPoint());
-        QVERIFY2(fx->waitFor([entry] { return entry->property("lit").toBool(); }), name);
-        fx->root()->setProperty("isGlobalSettingSelect", true);
-        QVERIFY2(!entry->property("lit").toBool(), name);
-    }
-}
 
 QTEST_MAIN(tst_SceneMenus)
 #include "tst_scene_menus.moc"

@@ -50,14 +50,125 @@ private slots:
     void initTestCase() { qputenv("GSETTINGS_BACKEND", "memory"); }
     void cleanup() { fx.reset(); }
 
-    void sensorApplySendsRateIndicatorStagesThenActiveStage_data();
-    void sensorApplySendsRateIndicatorStagesThenActiveStage();
-    void pointerSettingsReachTheDesktop();
-    void sensorDefaultShowsWhatProfileResetShows();
-    void allResetShowsDefaultsAndSendsNothingUntilAllSave();
-    void profileSwitchRereadsBothPages();
-    void colorApplySendsColoursThenEffect();
-    void unofferedEffectStaysAndDefaultReadsProfileZero();
+    void sensorApplySendsRateIndicatorStagesThenActiveStage_data()
+    {
+        QTest::addColumn<int>("lighting");
+        QTest::addColumn<int>("maxStage");
+        QTest::newRow("eight colours: indices in profile 0") << 0 << 8;
+        QTest::newRow("RGB: 24 numbers in the current profile") << 1 << 8;
+        QTest::newRow("five stages: the rest hidden, all sent") << 1 << 5;
+    }
+    void sensorApplySendsRateIndicatorStagesThenActiveStage()
+    {
+        QFETCH(int, lighting);
+        QFETCH(int, maxStage);
+        start(3, maxStage, lighting);
+        QCOMPARE(shown(QStringLiteral("sensor_rate")), 2); // byte 2 is 500 Hz
+        QCOMPARE(stageValues().at(1).toInt(), 800);
+        QCOMPARE(fx->item(QStringLiteral("sensor_dpi_cell5"))->isVisible(), maxStage > 5);
+        QVERIFY(fx->press(QStringLiteral("sensor_dpi_cell6"), 10)); // inert when hidden
+        QCOMPARE(shown(QStringLiteral("sensor_dpi")), maxStage > 6 ? 6 : 1);
+        for (const char* name : { "sensor_rate_cell0", "sensor_dpi_arrow2", "sensor_dpi_choice5",
+                 "sensor_dpi_cell3", "sensor_color_cell2",
+                 lighting == 0 ? "sensor_eight_color5" : "sensor_color_pick_strip", "sensor_apply" })
+            QVERIFY(fx->press(QLatin1String(name)));
+
+        const int indicatorProfile = lighting == 0 ? 0 : kCurrent;
+        QCOMPARE(fx->commands(),
+            (Commands { { 0x03, kCurrent, 8 }, { 0x0C, indicatorProfile, 0x80 }, { 0x0C, kCurrent, 0x80 },
+                { 0x04, kCurrent, 4 } }));
+        const sim::Bytes image = sim::profileImage(kCurrent);
+        const std::vector<int> row { 3, 7, 19, 15, 19, 23, 31, 63 }; // 2000 DPI in stage 2
+        QCOMPARE(std::vector<int>(image.begin() + 84, image.begin() + 92), row);
+        QCOMPARE(std::vector<int>(image.begin() + 92, image.begin() + 100), row);
+        if (lighting == 0)
+            QCOMPARE(int(sim::profileImage(0)[16 + 2]), 5);
+        else
+            QCOMPARE(fx->rgbTexts(QStringLiteral("sensor_color_pick")),
+                (QStringList {
+                    QString::number(image[110]), QString::number(image[111]), QString::number(image[112]) }));
+    }
+    void pointerSettingsReachTheDesktop()
+    {
+        start(3);
+        const qreal width = fx->item(QStringLiteral("sensor_cursorSpeed_track"))->width() - 1;
+        QVERIFY(fx->press(QStringLiteral("sensor_cursorSpeed_track"), 7.5 / 11 * width));
+        QVERIFY(fx->press(QStringLiteral("sensor_doubleClick_track"), 3.5 / 11 * width));
+        QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed"); // no such desktop key
+        QVERIFY(fx->press(QStringLiteral("sensor_apply")));
+        _GSettings* mouse = g_settings_new("org.gnome.desktop.peripherals.mouse");
+        QVERIFY(qAbs(g_settings_get_double(mouse, "speed") - 0.4) < 1e-9); // position 7: 14 of 20
+        QCOMPARE(g_settings_get_int(mouse, "double-click"), 900 - 70 * 3);
+        g_object_unref(mouse);
+        QCOMPARE(fx->view()->getCursorSpeed(), 7u);
+    }
+    // The default file holds stage codes as the mouse does; DEFAULT reads them like a read-back.
+    void sensorDefaultShowsWhatProfileResetShows()
+    {
+        start(3);
+        QVERIFY(fx->press(QStringLiteral("sensor_default")));
+        const QVariantList afterDefault = stageValues();
+        QCOMPARE(afterDefault.at(2).toInt(), 1600);
+        fx->view()->z4_resetProfile(kCurrent);
+        QMetaObject::invokeMethod(fx->item(QStringLiteral("page_Sensor")), "initUI");
+        QCOMPARE(stageValues(), afterDefault);
+        QVERIFY(fx->commands().isEmpty());
+    }
+    void allResetShowsDefaultsAndSendsNothingUntilAllSave()
+    {
+        start(3);
+        QVERIFY(fx->press(QStringLiteral("sensor_rate_cell3")));
+        QVERIFY(fx->press(QStringLiteral("menuDown_reset")));
+        QCOMPARE(shown(QStringLiteral("sensor_rate")), 2);
+        QVERIFY(fx->commands().isEmpty());
+        QVERIFY(fx->press(QStringLiteral("menuDown_save")));
+        QVERIFY(fx->commands().contains(QList<int> { 0x03, kCurrent, 2 }));
+        QVERIFY(fx->commands().contains(QList<int> { 0x04, kCurrent, 2 }));
+    }
+    void profileSwitchRereadsBothPages()
+    {
+        start(3);
+        QVERIFY(fx->press(QStringLiteral("menuProf_entry3")));
+        QCOMPARE(sim::currentProfile(), 3);
+        QCOMPARE(shown(QStringLiteral("sensor_rate")), 1); // byte 4
+        QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 5);
+    }
+    void colorApplySendsColoursThenEffect()
+    {
+        start(2, 8, 1, 1);
+        QVERIFY(!fx->item(QStringLiteral("color_speed"))->isEnabled()); // static has no speed
+        QVERIFY(fx->press(QStringLiteral("color_effect_button")));
+        QVERIFY(fx->press(QStringLiteral("color_effect_item3"))); // breathing
+        QVERIFY(fx->item(QStringLiteral("color_speed"))->isEnabled());
+        QVERIFY(fx->press(QStringLiteral("color_speed_track"), 0));
+        QVERIFY(fx->press(QStringLiteral("color_group_cell1")));
+        QVERIFY(fx->press(QStringLiteral("color_group_pick_strip")));
+        QVERIFY(fx->press(QStringLiteral("color_apply")));
+
+        QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 }, { 0x0C, kCurrent, 0x80 } }));
+        const sim::Bytes table = sim::profileImage(0);
+        QCOMPARE(fx->rgbTexts(QStringLiteral("color_group_pick")),
+            (QStringList {
+                QString::number(table[27]), QString::number(table[28]), QString::number(table[29]) }));
+        const sim::Bytes image = sim::profileImage(kCurrent);
+        QCOMPARE((QList<int> { image[71], image[72], image[73] }),
+            (QList<int> { 3, 255, 10 })); // slider 0: slowest
+    }
+    // An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
+    // lighting although another profile is selected, and sends nothing.
+    void unofferedEffectStaysAndDefaultReadsProfileZero()
+    {
+        start(2, 8, 1, 42);
+        QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), -1);
+        QVERIFY(!fx->item(QStringLiteral("color_group"))->isEnabled());
+        QVERIFY(fx->press(QStringLiteral("color_apply")));
+        QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 } }));
+        QCOMPARE(int(sim::profileImage(kCurrent)[71]), 42);
+        sim::clearWire();
+        QVERIFY(fx->press(QStringLiteral("color_default")));
+        QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 9);
+        QVERIFY(fx->commands().isEmpty());
+    }
 
 private:
     // Opens the sensor page (menu entry 3) or the colour page (entry 2).
@@ -65,10 +176,9 @@ private:
     {
         fx = std::make_unique<SceneFixture>();
         QVERIFY(fx->start([=] { arrangeMouse(maxStage, lighting, effect); }));
-        QVERIFY(press(QStringLiteral("menuFunc_entry%1").arg(page)));
-        fx->markWire();
+        QVERIFY(fx->press(QStringLiteral("menuFunc_entry%1").arg(page)));
+        sim::clearWire();
     }
-    bool press(const QString& name, qreal x = -1) { return fx->press(name, x); }
     int shown(const QString& name, const char* property = "currentIndex")
     {
         return fx->value(name, property).toInt();
@@ -77,132 +187,6 @@ private:
 
     std::unique_ptr<SceneFixture> fx;
 };
-
-void tst_SceneSensorColor::sensorApplySendsRateIndicatorStagesThenActiveStage_data()
-{
-    QTest::addColumn<int>("lighting");
-    QTest::addColumn<int>("maxStage");
-    QTest::newRow("eight colours: indices in profile 0") << 0 << 8;
-    QTest::newRow("RGB: 24 numbers in the current profile") << 1 << 8;
-    QTest::newRow("five stages: the rest hidden, all sent") << 1 << 5;
-}
-
-void tst_SceneSensorColor::sensorApplySendsRateIndicatorStagesThenActiveStage()
-{
-    QFETCH(int, lighting);
-    QFETCH(int, maxStage);
-    start(3, maxStage, lighting);
-    QCOMPARE(shown(QStringLiteral("sensor_rate")), 2); // byte 2 is 500 Hz
-    QCOMPARE(stageValues().at(1).toInt(), 800);
-    QCOMPARE(fx->item(QStringLiteral("sensor_dpi_cell5"))->isVisible(), maxStage > 5);
-    QVERIFY(press(QStringLiteral("sensor_dpi_cell6"), 10)); // inert when hidden
-    QCOMPARE(shown(QStringLiteral("sensor_dpi")), maxStage > 6 ? 6 : 1);
-    for (const char* name : { "sensor_rate_cell0", "sensor_dpi_arrow2", "sensor_dpi_choice5",
-             "sensor_dpi_cell3", "sensor_color_cell2",
-             lighting == 0 ? "sensor_eight_color5" : "sensor_color_pick_strip", "sensor_apply" })
-        QVERIFY(press(QLatin1String(name)));
-
-    const int indicatorProfile = lighting == 0 ? 0 : kCurrent;
-    QCOMPARE(fx->commands(),
-        (Commands { { 0x03, kCurrent, 8 }, { 0x0C, indicatorProfile, 0x80 }, { 0x0C, kCurrent, 0x80 },
-            { 0x04, kCurrent, 4 } }));
-    const sim::Bytes image = sim::profileImage(kCurrent);
-    const std::vector<int> row { 3, 7, 19, 15, 19, 23, 31, 63 }; // 2000 DPI in stage 2
-    QCOMPARE(std::vector<int>(image.begin() + 84, image.begin() + 92), row);
-    QCOMPARE(std::vector<int>(image.begin() + 92, image.begin() + 100), row);
-    if (lighting == 0)
-        QCOMPARE(int(sim::profileImage(0)[16 + 2]), 5);
-    else
-        QCOMPARE(fx->rgbTexts(QStringLiteral("sensor_color_pick")),
-            (QStringList {
-                QString::number(image[110]), QString::number(image[111]), QString::number(image[112]) }));
-}
-
-void tst_SceneSensorColor::pointerSettingsReachTheDesktop()
-{
-    start(3);
-    const qreal width = fx->item(QStringLiteral("sensor_cursorSpeed_track"))->width() - 1;
-    QVERIFY(press(QStringLiteral("sensor_cursorSpeed_track"), 7.5 / 11 * width));
-    QVERIFY(press(QStringLiteral("sensor_doubleClick_track"), 3.5 / 11 * width));
-    QTest::ignoreMessage(QtDebugMsg, "setVerticalScrollLines Failed"); // no such desktop key
-    QVERIFY(press(QStringLiteral("sensor_apply")));
-    _GSettings* mouse = g_settings_new("org.gnome.desktop.peripherals.mouse");
-    QVERIFY(qAbs(g_settings_get_double(mouse, "speed") - 0.4) < 1e-9); // position 7: 14 of 20
-    QCOMPARE(g_settings_get_int(mouse, "double-click"), 900 - 70 * 3);
-    g_object_unref(mouse);
-    QCOMPARE(fx->view()->getCursorSpeed(), 7u);
-}
-
-// The default file holds stage codes as the mouse does; DEFAULT reads them like a read-back.
-void tst_SceneSensorColor::sensorDefaultShowsWhatProfileResetShows()
-{
-    start(3);
-    QVERIFY(press(QStringLiteral("sensor_default")));
-    const QVariantList afterDefault = stageValues();
-    QCOMPARE(afterDefault.at(2).toInt(), 1600);
-    fx->view()->z4_resetProfile(kCurrent);
-    QMetaObject::invokeMethod(fx->item(QStringLiteral("page_Sensor")), "initUI");
-    QCOMPARE(stageValues(), afterDefault);
-    QVERIFY(fx->commands().isEmpty());
-}
-
-void tst_SceneSensorColor::allResetShowsDefaultsAndSendsNothingUntilAllSave()
-{
-    start(3);
-    QVERIFY(press(QStringLiteral("sensor_rate_cell3")));
-    QVERIFY(press(QStringLiteral("menuDown_reset")));
-    QCOMPARE(shown(QStringLiteral("sensor_rate")), 2);
-    QVERIFY(fx->commands().isEmpty());
-    QVERIFY(press(QStringLiteral("menuDown_save")));
-    QVERIFY(fx->commands().contains(QList<int> { 0x03, kCurrent, 2 }));
-    QVERIFY(fx->commands().contains(QList<int> { 0x04, kCurrent, 2 }));
-}
-
-void tst_SceneSensorColor::profileSwitchRereadsBothPages()
-{
-    start(3);
-    QVERIFY(press(QStringLiteral("menuProf_entry3")));
-    QCOMPARE(sim::currentProfile(), 3);
-    QCOMPARE(shown(QStringLiteral("sensor_rate")), 1); // byte 4
-    QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 5);
-}
-
-void tst_SceneSensorColor::colorApplySendsColoursThenEffect()
-{
-    start(2, 8, 1, 1);
-    QVERIFY(!fx->item(QStringLiteral("color_speed"))->isEnabled()); // static has no speed
-    QVERIFY(press(QStringLiteral("color_effect_button")));
-    QVERIFY(press(QStringLiteral("color_effect_item3"))); // breathing
-    QVERIFY(fx->item(QStringLiteral("color_speed"))->isEnabled());
-    QVERIFY(press(QStringLiteral("color_speed_track"), 0));
-    QVERIFY(press(QStringLiteral("color_group_cell1")));
-    QVERIFY(press(QStringLiteral("color_group_pick_strip")));
-    QVERIFY(press(QStringLiteral("color_apply")));
-
-    QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 }, { 0x0C, kCurrent, 0x80 } }));
-    const sim::Bytes table = sim::profileImage(0);
-    QCOMPARE(fx->rgbTexts(QStringLiteral("color_group_pick")),
-        (QStringList { QString::number(table[27]), QString::number(table[28]), QString::number(table[29]) }));
-    const sim::Bytes image = sim::profileImage(kCurrent);
-    QCOMPARE(
-        (QList<int> { image[71], image[72], image[73] }), (QList<int> { 3, 255, 10 })); // slider 0: slowest
-}
-
-// An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
-// lighting although another profile is selected, and sends nothing.
-void tst_SceneSensorColor::unofferedEffectStaysAndDefaultReadsProfileZero()
-{
-    start(2, 8, 1, 42);
-    QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), -1);
-    QVERIFY(!fx->item(QStringLiteral("color_group"))->isEnabled());
-    QVERIFY(press(QStringLiteral("color_apply")));
-    QCOMPARE(fx->commands(), (Commands { { 0x0C, 0, 0x80 } }));
-    QCOMPARE(int(sim::profileImage(kCurrent)[71]), 42);
-    fx->markWire();
-    QVERIFY(press(QStringLiteral("color_default")));
-    QCOMPARE(shown(QStringLiteral("color_effect"), "defaultIndex"), 9);
-    QVERIFY(fx->commands().isEmpty());
-}
 
 QTEST_MAIN(tst_SceneSensorColor)
 #include "tst_scene_sensorcolor.moc"

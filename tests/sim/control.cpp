@@ -73,7 +73,7 @@ void reset()
 void setCode(const std::string& code)
 {
     auto lock = locked();
-    link().firmware.setCode(code);
+    link().firmware.code = code;
 }
 
 void unplug()
@@ -205,13 +205,13 @@ int rejectedCommands()
 int openCount(Role iface)
 {
     auto lock = locked();
-    return link().opens[slot(iface)];
+    return link().opens[int(iface)];
 }
 
 int openHandles(Role iface)
 {
     auto lock = locked();
-    return link().handles[slot(iface)];
+    return link().handles[int(iface)];
 }
 
 int globalErrorOverlaps()
@@ -222,7 +222,7 @@ int globalErrorOverlaps()
 int peakOpenHandles(Role iface)
 {
     auto lock = locked();
-    return link().peaks[slot(iface)];
+    return link().peaks[int(iface)];
 }
 
 } // namespace sim

@@ -62,11 +62,6 @@ Firmware::Firmware()
     macros.fill(Bytes(kBlockLength, 0));
 }
 
-void Firmware::setCode(const std::string& newCode)
-{
-    code = newCode;
-}
-
 void Firmware::restart()
 {
     input.clear();

@@ -22,7 +22,6 @@ public:
     // Input reports queued on the command interface by a block read.
     std::deque<Bytes>& pendingInput() { return input; }
 
-    void setCode(const std::string& code);
     // Forgets the exchange in progress: a half-received block, the answer, unread data reports.
     void restart();
 
@@ -38,6 +37,7 @@ public:
     int versionMinor = 5;
     int rejected = 0;
     bool withholdBlocks = false;
+    std::string code; // six characters make it unscramble every command; empty turns that off
 
     void loadSample();
     // The mouse's memory as text lines, so that it can outlive the program (Z4SIM_STATE).
@@ -58,7 +58,6 @@ private:
     unsigned char receivingId = 0;
     Bytes incoming;
     size_t expected = 0;
-    std::string code;
 };
 
 } // namespace sim

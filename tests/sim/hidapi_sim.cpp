@@ -111,7 +111,7 @@ hid_device* openLocked(const char* path, const wchar_t*& failure)
     dev->role = node->role;
     dev->generation = link.generation;
     dev->epoch = link.epoch;
-    const int slot = sim::slot(node->role);
+    const int slot = int(node->role);
     ++link.opens[slot];
     link.peaks[slot] = std::max(link.peaks[slot], ++link.handles[slot]);
     link.completed(sim::Op::Open, node->role);
@@ -131,9 +131,7 @@ int HID_API_EXPORT hid_init(void)
 
 int HID_API_EXPORT hid_exit(void)
 {
-    GlobalErrorUse use;
-    registerGlobalError(nullptr);
-    return 0;
+    return hid_init();
 }
 
 hid_device_info HID_API_EXPORT* hid_enumerate(unsigned short vendor_id, unsigned short product_id)
@@ -184,7 +182,7 @@ void HID_API_EXPORT hid_close(hid_device* dev)
         Link& link = Link::instance();
         std::lock_guard<std::mutex> lock(link.mutex);
         if (dev->epoch == link.epoch)
-            --link.handles[sim::slot(dev->role)];
+            --link.handles[int(dev->role)];
     }
     delete dev;
 }

@@ -41,7 +41,6 @@ Link::Link()
 void Link::resetLocked()
 {
     firmware = Firmware();
-    firmware.setCode({});
     nodes = standardNodes();
     isPlugged = true;
     ++generation;

@@ -34,7 +34,7 @@ struct Link {
     std::vector<Armed> failures;
     std::vector<Armed> unplugs;
 
-    int opens[3] = {};
+    int opens[3] = {}; // these three indexed by int(Role)
     int handles[3] = {};
     int peaks[3] = {};
     std::atomic<int> globalErrorOverlaps { 0 };
@@ -56,10 +56,5 @@ struct Link {
 private:
     Link();
 };
-
-inline int slot(Role role)
-{
-    return int(role);
-}
 
 } // namespace sim

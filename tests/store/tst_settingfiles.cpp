@@ -6,11 +6,6 @@
 namespace {
 const QString kDir = QStringLiteral(Z4_SETTING_DIR "/");
 const QStringList kGroups { "profile_fw", "matrix_fw", "other_fw" };
-
-uint at(const QSettings& s, const QString& key, int i)
-{
-    return s.value(key).toList().value(i).toUInt();
-}
 } // namespace
 
 class tst_SettingFiles : public QObject {
@@ -66,7 +61,8 @@ private slots:
         const QStringList offered = config.value("Z4/dpiValue").toStringList();
         for (int n = 0; n < 6; ++n) {
             for (int i = 84; i < 100; ++i) {
-                const uint stage = at(defaults, QStringLiteral("profile_fw/%1").arg(n), i);
+                const uint stage
+                    = defaults.value(QStringLiteral("profile_fw/%1").arg(n)).toList().value(i).toUInt();
                 QVERIFY2(offered.contains(QString::number((stage + 1) * base)),
                     qPrintable(QString::number(stage)));
             }
