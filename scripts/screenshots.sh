@@ -14,6 +14,8 @@ bin=$(cd "${1:-$here/build/bin}" && pwd)
 preload=${2:-$(dirname "$bin")/lib/libz4sim_preload.so}
 out=${3:-$here/docs/screenshots}
 
+"$here/scripts/install-deps.sh" "$here/scripts/packages.txt" "$here/scripts/packages-run.txt" \
+    "$here/scripts/packages-screenshots.txt"
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$out"
 fi
