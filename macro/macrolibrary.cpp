@@ -1,5 +1,7 @@
 #include "macro/macrolibrary.h"
 
+#include "store/atomiccopy.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,24 +82,6 @@ bool syncEscaped(QSettings& settings)
     QSaveFile escaped(settings.fileName());
     const QByteArray text = escapeNonAscii(content);
     return escaped.open(QIODevice::WriteOnly) && escaped.write(text) == text.size() && escaped.commit();
-}
-
-bool copyCompletely(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(64 * 1024);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
-            break;
-        }
-    }
-    return target.commit();
 }
 
 } // namespace
@@ -248,10 +232,10 @@ bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)
     if (!exists(name) || sourcePath.isEmpty())
         return false;
     const int ownIndex = index(name);
-    return copyCompletely(sourcePath, filePath(name)) && setConfig(name, { ownIndex, repeat(name) });
+    return copyReplacing(sourcePath, filePath(name)) && setConfig(name, { ownIndex, repeat(name) });
 }
 
 bool MacroLibrary::exportTo(const QString& name, const QString& targetPath) const
 {
-    return exists(name) && !targetPath.isEmpty() && copyCompletely(filePath(name), targetPath);
+    return exists(name) && !targetPath.isEmpty() && copyReplacing(filePath(name), targetPath);
 }

@@ -95,11 +95,11 @@ bool ProfileFiles::exportProfile(int profile)
 
 // An exported file holds 128 whole numbers per firmware group and at least the four pointer
 // settings; anything less would give the profile empty or cut groups, sent to the mouse later.
-QString ProfileFiles::importProblem(const QString& path, int* source)
+QString ProfileFiles::importProblem(const QSettings& chosen, int* source)
 {
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
+    const QFileInfo file(chosen.fileName());
+    if (!file.isFile() || !file.isReadable())
         return tr("The file cannot be read.");
-    const QSettings chosen(path, QSettings::IniFormat);
     if (chosen.status() != QSettings::NoError)
         return tr("The file is not a profile file.");
     bool ok = true;
@@ -128,10 +128,10 @@ QString ProfileFiles::importProfile(int profile)
         // The chosen file may be the live one: its pending changes must be on disk first.
         live->sync();
         int source = 0;
-        const QString problem = importProblem(path, &source);
+        const QSettings chosen(path, QSettings::IniFormat);
+        const QString problem = importProblem(chosen, &source);
         if (!problem.isEmpty())
             return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
-        const QSettings chosen(path, QSettings::IniFormat);
         for (const QString& group : groups())
             live->setValue(key(group, profile), chosen.value(key(group, source)));
         live->sync();

@@ -6,6 +6,7 @@
 #include <functional>
 
 class ProfileStore;
+class QSettings;
 class QWidget;
 
 // Export, import and reset of single profiles, and the default profiles. None of these talk to
@@ -33,8 +34,9 @@ public:
     // complete profile of this program is refused and nothing changes: the answer then names
     // the file and what is wrong with it (empty otherwise).
     QString importProfile(int profile);
-    // What keeps `path` from being imported, empty when nothing does; `source` gets its profile.
-    static QString importProblem(const QString& path, int* source);
+    // What keeps the chosen file from being imported, empty when nothing does; `source` gets
+    // the profile it holds.
+    static QString importProblem(const QSettings& chosen, int* source);
     // Restores `profile` and profile 0 from the defaults, then reloads the store.
     void resetProfile(int profile);
     // The list under `key`/`profileId` of the default file, read afresh; empty when absent.
