@@ -50,8 +50,8 @@ bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
         return false;
     }
     MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
-    if (device)
-        device->hid_0FH_SetMacroKey(uchar(id), block.data());
+    noteWrite(device && device->hid_0FH_SetMacroKey(uchar(id), block.data()),
+        QStringLiteral("0FH %1").arg(id, 2, 10, QLatin1Char('0')));
     return true;
 }
 

@@ -71,6 +71,22 @@ bool myQQuickView::getMsgAns_FoolProofing()
     return answer == QMessageBox::Ok;
 }
 
+QString myQQuickView::message(Message index, const char* english) const
+{
+    const QString text = msgStrings.value(index);
+    return text.trimmed().isEmpty() ? tr(english) : text;
+}
+
+void myQQuickView::tellScene(const QString& text, bool failure)
+{
+    invokeRoot("showMessage", Qt::DirectConnection, { text, failure });
+}
+
+QString myQQuickView::profileLabel(int profile)
+{
+    return QStringLiteral("P%1").arg(profile, 2, 10, QLatin1Char('0'));
+}
+
 QString myQQuickView::getCustomFilePath()
 {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

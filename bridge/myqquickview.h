@@ -120,6 +120,16 @@ private:
     // Uploads the edited or imported macro again while a button of some profile plays it.
     void resendMacroInUse(const QString& macro);
 
+    // What every action says it did: one short message in the scene (its root's showMessage).
+    enum Message { kMsgSaved = 7, kMsgNotConnected, kMsgWriteFailed, kMsgExported, kMsgImported, kMsgReset };
+    void noteWrite(bool sent, FwGroup group, int profile, const char* command);
+    void noteWrite(bool sent, const QString& step);
+    void reportWrites();
+    // The language pack's message, or the English text when the pack has none.
+    QString message(Message index, const char* english) const;
+    void tellScene(const QString& text, bool failure);
+    static QString profileLabel(int profile);
+
     // Calls a function of the scene's root item; a root without it is silently skipped.
     void invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args = {});
     // The current profile's pointer settings, applied through the system's backend.
@@ -133,4 +143,6 @@ private:
     std::unique_ptr<AppConfig> appConfig; // owns apConfig
     std::unique_ptr<ProfileStore> store; // works on profileFile
     std::unique_ptr<ProfileFiles> files;
+    int writesPending = 0;
+    QString failedStep;
 };

@@ -4,8 +4,10 @@
 
 #include "device/ms_ht66fb560.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 const QString kFactoryConfig = QStringLiteral("./modules/setting/apConfigD.bin");
@@ -57,13 +59,47 @@ void myQQuickView::editImage(FwGroup group, int profile, int first, const QVaria
 
 void myQQuickView::sendImage(FwGroup group, int profile)
 {
-    if (!device || !ProfileStore::isProfile(profile))
+    if (!ProfileStore::isProfile(profile))
         return;
     ProfileStore::Block bytes = store->block(group, profile);
-    if (group == FwGroup::Matrix)
-        device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data());
+    const bool matrix = group == FwGroup::Matrix;
+    const bool sent = device
+        && (matrix ? device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
+                   : device->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
+    noteWrite(sent, group, profile, matrix ? "0DH" : "0CH");
+}
+
+// A write that did not reach a present mouse keeps its group flagged, so the change is offered
+// to the mouse again instead of being replaced by the mouse's settings at the next read.
+void myQQuickView::noteWrite(bool sent, FwGroup group, int profile, const char* command)
+{
+    if (!sent && store->isConnected())
+        store->flagDirty(group, profile);
+    noteWrite(sent, QStringLiteral("%1 %2").arg(QLatin1String(command), profileLabel(profile)));
+}
+
+// Writes made in one turn of the event loop (one APPLY, one ALL SAVE) give one message, told
+// when the turn ends; the first write that failed names the step.
+void myQQuickView::noteWrite(bool sent, const QString& step)
+{
+    if (writesPending++ == 0)
+        QTimer::singleShot(0, this, &myQQuickView::reportWrites);
+    if (!sent && failedStep.isEmpty())
+        failedStep = step;
+}
+
+void myQQuickView::reportWrites()
+{
+    if (!store->isConnected())
+        tellScene(message(kMsgNotConnected, "Mouse not connected: kept in the program"), false);
+    else if (!failedStep.isEmpty())
+        tellScene(message(kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again")
+                      .arg(failedStep),
+            true);
     else
-        device->hid_0CH_SetFwProfile(uchar(profile), bytes.data());
+        tellScene(message(kMsgSaved, "Saved to the mouse"), false);
+    writesPending = 0;
+    failedStep.clear();
 }
 
 QVariant myQQuickView::z4_getApConfig(QString key)
@@ -78,20 +114,27 @@ QVariantList myQQuickView::z4_getDefaultProfile(QString key, uchar profileId)
 
 void myQQuickView::z4_loadProfile(int profile)
 {
-    const QString refused = files->importProfile(profile);
+    bool imported = false;
+    const QString refused = files->importProfile(profile, &imported);
     if (!refused.isEmpty())
         QMessageBox::warning(
             nullptr, tr("Open File"), refused + QLatin1Char('\n') + tr("The profile was not changed."));
+    else if (imported)
+        tellScene(message(kMsgImported, "Imported into %1").arg(profileLabel(profile)), false);
 }
 
 void myQQuickView::z4_saveProfile(int profile)
 {
-    files->exportProfile(profile);
+    QString written;
+    if (files->exportProfile(profile, &written))
+        tellScene(message(kMsgExported, "Exported to %1").arg(QDir::toNativeSeparators(written)), false);
 }
 
 void myQQuickView::z4_resetProfile(int profile)
 {
     files->resetProfile(profile);
+    if (ProfileStore::isProfile(profile))
+        tellScene(message(kMsgReset, "%1 back to its defaults").arg(profileLabel(profile)), false);
 }
 
 void myQQuickView::z4_SetDirty_Profile(uchar profileId)
@@ -125,8 +168,7 @@ void myQQuickView::z4_03H_SetReportRate(uchar rate)
     const uchar cur = store->curProfile();
     store->setEntry(FwGroup::Other, cur, kRateEntry, int(rate));
     store->markDirty(FwGroup::Other, cur);
-    if (device)
-        device->hid_03H_SetReportRate(rate, cur);
+    noteWrite(device && device->hid_03H_SetReportRate(rate, cur), FwGroup::Other, cur, "03H");
 }
 
 void myQQuickView::z4_04H_SetDPIStage(uchar stage)
@@ -134,8 +176,7 @@ void myQQuickView::z4_04H_SetDPIStage(uchar stage)
     const uchar cur = store->curProfile();
     store->setEntry(FwGroup::Other, cur, kStageEntry, int(stage));
     store->markDirty(FwGroup::Other, cur);
-    if (device)
-        device->hid_04H_SetDPIStage(stage, cur);
+    noteWrite(device && device->hid_04H_SetDPIStage(stage, cur), FwGroup::Other, cur, "04H");
 }
 
 void myQQuickView::z4_0CH_SetRGBLedEffect(uchar effect, uchar light, uchar speed)

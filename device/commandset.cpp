@@ -27,53 +27,53 @@ QString versionText(uchar major, uchar minor)
 
 } // namespace
 
-void MS_HT66FB560::hid_01H_SetFunctionOption(uchar option)
+bool MS_HT66FB560::hid_01H_SetFunctionOption(uchar option)
 {
     Packet p = packet(0x01, option);
-    hid_SetCmd(p.data());
+    return hid_SetCmd(p.data());
 }
 
-void MS_HT66FB560::hid_02H_SetCurrentProfile(uchar profileId)
+bool MS_HT66FB560::hid_02H_SetCurrentProfile(uchar profileId)
 {
     Packet p = packet(0x02, profileId);
-    hid_SetCmd(p.data());
+    return hid_SetCmd(p.data());
 }
 
 // The profile goes first on the wire although the value comes first in the signature.
-void MS_HT66FB560::hid_03H_SetReportRate(uchar rate, uchar profileId)
+bool MS_HT66FB560::hid_03H_SetReportRate(uchar rate, uchar profileId)
 {
     Packet p = packet(0x03, profileId, rate);
-    hid_SetCmd(p.data());
+    return hid_SetCmd(p.data());
 }
 
-void MS_HT66FB560::hid_04H_SetDPIStage(uchar stage, uchar profileId)
+bool MS_HT66FB560::hid_04H_SetDPIStage(uchar stage, uchar profileId)
 {
     Packet p = packet(0x04, profileId, stage);
-    hid_SetCmd(p.data());
+    return hid_SetCmd(p.data());
 }
 
-void MS_HT66FB560::hid_08H_SetStopMacroSending()
+bool MS_HT66FB560::hid_08H_SetStopMacroSending()
 {
     Packet p = packet(0x08, 0xAA, 0xCC, 0xEE);
-    hid_SetCmd(p.data());
+    return hid_SetCmd(p.data());
 }
 
-void MS_HT66FB560::hid_0CH_SetFwProfile(uchar profileId, uchar* src128)
+bool MS_HT66FB560::hid_0CH_SetFwProfile(uchar profileId, uchar* src128)
 {
     Packet p = packet(0x0C, profileId, kBlockLengthByte);
-    hid_SetDataCmd(p.data(), src128, kBlockLength);
+    return hid_SetDataCmd(p.data(), src128, kBlockLength);
 }
 
-void MS_HT66FB560::hid_0DH_SetKeyMatrix(uchar profileId, uchar* src128)
+bool MS_HT66FB560::hid_0DH_SetKeyMatrix(uchar profileId, uchar* src128)
 {
     Packet p = packet(0x0D, profileId, kBlockLengthByte);
-    hid_SetDataCmd(p.data(), src128, kBlockLength);
+    return hid_SetDataCmd(p.data(), src128, kBlockLength);
 }
 
-void MS_HT66FB560::hid_0FH_SetMacroKey(uchar macroId, uchar* src128)
+bool MS_HT66FB560::hid_0FH_SetMacroKey(uchar macroId, uchar* src128)
 {
     Packet p = packet(0x0F, macroId, kBlockLengthByte);
-    hid_SetDataCmd(p.data(), src128, kBlockLength);
+    return hid_SetDataCmd(p.data(), src128, kBlockLength);
 }
 
 bool MS_HT66FB560::hid_80H_GetFWVersion(QString& version)

@@ -123,18 +123,18 @@ bool MS_HT66FB560::prepare(uchar* src9, const uchar* data, int length)
     return true;
 }
 
-void MS_HT66FB560::hid_SetCmd(uchar* src9)
+bool MS_HT66FB560::hid_SetCmd(uchar* src9)
 {
-    hid_SetDataCmd(src9, nullptr, 0);
+    return hid_SetDataCmd(src9, nullptr, 0);
 }
 
-void MS_HT66FB560::hid_SetDataCmd(uchar* src9, uchar* data, int length)
+bool MS_HT66FB560::hid_SetDataCmd(uchar* src9, uchar* data, int length)
 {
     if (!prepare(src9, data, length))
-        return;
+        return false;
     // A copy, so scrambling never alters the stored command.
     UsbTask exchange = task;
-    m_master->transfer(exchange);
+    return m_master->transfer(exchange);
 }
 
 bool MS_HT66FB560::hid_GetCmd(uchar* src9)

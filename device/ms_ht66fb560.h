@@ -14,7 +14,8 @@ class QWidget;
 // except the vendor listener.
 //
 // Every slot below that talks to the device blocks the caller for the whole exchange (at least
-// 30 ms, a block write at least 50 ms). Setting commands fail silently. Reading commands
+// 30 ms, a block write at least 50 ms). Setting commands return whether every report of the
+// exchange reached the mouse (false too when none is detected). Reading commands
 // return false on failure and leave value out-parameters untouched; block reads always copy
 // the (possibly zeroed) block into the caller's buffer. Buffers are the caller's: src9 is 9
 // bytes, src128 128 bytes, data `length` bytes.
@@ -47,19 +48,19 @@ public slots:
     void onVendor(QList<uchar> vCmd);
 
     void hid_Cs(uchar* src9);
-    void hid_SetCmd(uchar* src9);
-    void hid_SetDataCmd(uchar* src9, uchar* data, int length);
+    bool hid_SetCmd(uchar* src9);
+    bool hid_SetDataCmd(uchar* src9, uchar* data, int length);
     bool hid_GetCmd(uchar* src9);
     bool hid_GetDataCmd(uchar* src9, uchar* data, int length);
 
-    void hid_01H_SetFunctionOption(uchar option);
-    void hid_02H_SetCurrentProfile(uchar profileId);
-    void hid_03H_SetReportRate(uchar rate, uchar profileId);
-    void hid_04H_SetDPIStage(uchar stage, uchar profileId);
-    void hid_08H_SetStopMacroSending();
-    void hid_0CH_SetFwProfile(uchar profileId, uchar* src128);
-    void hid_0DH_SetKeyMatrix(uchar profileId, uchar* src128);
-    void hid_0FH_SetMacroKey(uchar macroId, uchar* src128);
+    bool hid_01H_SetFunctionOption(uchar option);
+    bool hid_02H_SetCurrentProfile(uchar profileId);
+    bool hid_03H_SetReportRate(uchar rate, uchar profileId);
+    bool hid_04H_SetDPIStage(uchar stage, uchar profileId);
+    bool hid_08H_SetStopMacroSending();
+    bool hid_0CH_SetFwProfile(uchar profileId, uchar* src128);
+    bool hid_0DH_SetKeyMatrix(uchar profileId, uchar* src128);
+    bool hid_0FH_SetMacroKey(uchar macroId, uchar* src128);
     bool hid_80H_GetFWVersion(QString& version);
     bool hid_81H_GetFunctionOption(uchar& option);
     bool hid_82H_GetCurrentProfile(uchar& profileId);

@@ -70,7 +70,7 @@ const QStringList& ProfileFiles::groups()
     return names;
 }
 
-bool ProfileFiles::exportProfile(int profile)
+bool ProfileFiles::exportProfile(int profile, QString* written)
 {
     const QString proposed = desktop() + QStringLiteral("/Z4 P%1.pf").arg(profile, 2, 10, QLatin1Char('0'));
     QString path = saveChooser(dialogParent, tr("Save File"), proposed, tr("Profile(*.pf)"));
@@ -87,8 +87,11 @@ bool ProfileFiles::exportProfile(int profile)
         qWarning() << "export: could not write the profile marker to" << live->fileName();
         return false;
     }
-    if (copyReplacing(live->fileName(), path))
+    if (copyReplacing(live->fileName(), path)) {
+        if (written)
+            *written = path;
         return true;
+    }
     qWarning() << "export: could not write" << path;
     return false;
 }
@@ -120,8 +123,10 @@ QString ProfileFiles::importProblem(const QSettings& chosen, int* source)
     return {};
 }
 
-QString ProfileFiles::importProfile(int profile)
+QString ProfileFiles::importProfile(int profile, bool* imported)
 {
+    if (imported)
+        *imported = false;
     const QString path = openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"));
     QSettings* live = store.file();
     if (!path.isEmpty() && ProfileStore::isProfile(profile)) {
@@ -135,6 +140,8 @@ QString ProfileFiles::importProfile(int profile)
         for (const QString& group : groups())
             live->setValue(key(group, profile), chosen.value(key(group, source)));
         live->sync();
+        if (imported)
+            *imported = true;
     }
     store.loadProfiles();
     return {};

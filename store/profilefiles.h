@@ -28,12 +28,14 @@ public:
     // Copies the whole live file to a chosen "*.pf" file, marked with `profile`. The copy is
     // written beside the target and then replaces it, so a failure leaves an existing target
     // intact; the live file itself is refused as a target. Returns whether a file was written.
-    bool exportProfile(int profile);
+    // `written` (when given) gets the file written.
+    bool exportProfile(int profile, QString* written = nullptr);
     // Takes the marked profile's four groups from a chosen file into `profile` (0..5) of the
     // live file and reloads the store, also when the dialog was cancelled. A file that is not a
     // complete profile of this program is refused and nothing changes: the answer then names
-    // the file and what is wrong with it (empty otherwise).
-    QString importProfile(int profile);
+    // the file and what is wrong with it (empty otherwise); `imported` (when given) tells
+    // whether a file was taken.
+    QString importProfile(int profile, bool* imported = nullptr);
     // What keeps the chosen file from being imported, empty when nothing does; `source` gets
     // the profile it holds.
     static QString importProblem(const QSettings& chosen, int* source);

@@ -189,7 +189,13 @@ void ProfileStore::markDirty(FwGroup group, int profile)
     if (!isProfile(profile))
         return;
     profileFile->setValue(imageKey(group, profile), images(group)[profile]);
-    if (connected)
+    if (!connected)
+        flagDirty(group, profile);
+}
+
+void ProfileStore::flagDirty(FwGroup group, int profile)
+{
+    if (!isProfile(profile))
         return;
     QVariantList& flags = dirty(group);
     flags[profile] = true;

@@ -66,6 +66,9 @@ public:
     // import and a restart see what the window shows. Without the mouse it also flags the group
     // dirty (the mouse has yet to get the change).
     void markDirty(FwGroup group, int profile);
+    // Flags the group of `profile` as not yet on the mouse, with the mouse present or not (a
+    // write to it failed).
+    void flagDirty(FwGroup group, int profile);
 
     void loadProfiles(); // file -> memory, all six profiles and the current profile
     void saveProfiles(); // memory -> file, all six profiles

@@ -74,6 +74,11 @@ SkinPictures {
         main_Z4.translateStrings(code)
     }
 
+    // Called by the program after an action: what it did, or where it failed.
+    function showMessage(text, failure) {
+        messagePlate.show(String(text), failure === true)
+    }
+
     function closeWindow() {
         closeAnimation.start()
     }
@@ -164,6 +169,13 @@ SkinPictures {
         objectName: "page_Globalsetting"
         x: mainIten.width - width
         y: 44
+    }
+
+    MessagePlate {
+        id: messagePlate
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 48
+        z: 99
     }
 
     BusyIndicator {

@@ -95,7 +95,8 @@ private slots:
             "[font]\ntotal=2000000000\n[msg]\n2=IMAGE\n[Z4_4E2B9D1]\n0=LEFT\n14=LAST BUT ONE\n15=\n");
         const LanguagePack pack = packs->read("031000");
         QCOMPARE(pack.strings.size(), LanguagePacks::kMaxStrings + 1);
-        QCOMPARE(pack.messages, QStringList({ "", "", "IMAGE", "", "", "", "" }));
+        QCOMPARE(
+            pack.messages, QStringList({ "", "", "IMAGE" }) + QStringList(LanguagePacks::kMessageCount - 3));
         QCOMPARE(pack.buttonNames.size(), 16);
         QCOMPARE(pack.buttonNames.first(), "LEFT");
         QCOMPARE(pack.buttonNames.at(14), "LAST BUT ONE");
@@ -117,7 +118,7 @@ private slots:
         writePack("031000", "[font]\nfamily=Leaked\ntotal=1\n");
         const LanguagePack pack = packs->read(code);
         QCOMPARE(pack.strings, QStringList({ "" }));
-        QCOMPARE(pack.messages, QStringList(7));
+        QCOMPARE(pack.messages, QStringList(LanguagePacks::kMessageCount));
         QCOMPARE(pack.buttonNames, QStringList(16));
         QVERIFY2(!QFile::exists(work->filePath("i18n/lang_059000.ini")), "reading a missing pack created it");
     }

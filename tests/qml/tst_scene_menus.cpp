@@ -166,12 +166,48 @@ private slots:
         QVERIFY(fx->press("menuProf_load"));
         QCOMPARE(answer->answered, 1);
         QCOMPARE(shownRateIndex(), 1);
+        QCOMPARE(shownMessage(), QStringLiteral("Imported into P05"));
         sim::clearWire();
         QVERIFY(fx->press("menuDown_save"));
         QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 4 }));
     }
 
+    // APPLY says what became of its writes: stored, kept without the mouse, or where it failed
+    // (then the group stays flagged, so the next connection offers it again).
+    void applySaysWhatItDid_data()
+    {
+        QTest::addColumn<int>("unplug"); // 0 plugged; 1 unplugged at start; 2 after the first data report
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("saved") << 0 << "Saved to the mouse" << false;
+        QTest::newRow("no mouse") << 1 << "Mouse not connected: kept in the program" << true;
+        QTest::newRow("unplugged mid-write")
+            << 2 << "Writing to the mouse failed at 0CH P00: nothing lost, try again" << true;
+    }
+    void applySaysWhatItDid()
+    {
+        QFETCH(int, unplug);
+        QVERIFY(fx->start([unplug] {
+            sim::setCurrentProfile(1);
+            if (unplug == 1)
+                sim::unplug();
+        }));
+        QVERIFY(fx->press("menuFunc_entry3"));
+        if (unplug == 2)
+            sim::unplugAfter(sim::Op::Write, 1);
+        QVERIFY(fx->press("sensor_apply"));
+        QTEST(shownMessage(), "message");
+        QCOMPARE(fx->item("messagePlate")->property("failure").toBool(), unplug == 2);
+        const ProfileStore& store = fx->view()->profileStore();
+        QTEST(store.dirtyList(FwGroup::Other).value(store.curProfile()).toBool(), "flagged");
+    }
+
 private:
+    QString shownMessage()
+    {
+        QQuickItem* plate = fx->item("messagePlate");
+        return plate->isVisible() ? plate->property("text").toString() : QString();
+    }
     // Profile 3 polls at 1000 Hz, the others at 125 Hz, so the sensor page shows which
     // profile it last read.
     bool startOn(int deviceProfile)

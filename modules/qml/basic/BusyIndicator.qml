@@ -11,6 +11,19 @@ Text {
     style: Text.Outline
     styleColor: "#0B0E13"
 
+    // A plate of its own, so it never sits on a label of the page beneath.
+    Rectangle {
+        z: -1
+        anchors.fill: parent
+        anchors.margins: -8
+        anchors.leftMargin: -16
+        anchors.rightMargin: -16
+        radius: 6
+        color: "#151B24"
+        border.width: 1
+        border.color: Qt.rgba(0, 1, 1, 0.45)
+    }
+
     SequentialAnimation on opacity {
         running: busyIndicator.visible
         loops: Animation.Infinite
