@@ -22,6 +22,15 @@ Item {
         font.family: mainIten.globalSetting_fontFamily
         font.pixelSize: mainIten.globalSetting_size
         color: mainIten.globalSetting_color
+
+        Plate {
+            z: -1
+            visible: hoverLabel.text !== ""
+            anchors.fill: parent
+            anchors.margins: -3
+            anchors.leftMargin: -8
+            anchors.rightMargin: -8
+        }
     }
 
     Row {

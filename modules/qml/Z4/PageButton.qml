@@ -27,6 +27,14 @@ Item {
         color: mainIten.globalSetting_color
         opacity: plate.hovered ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 100 } }
+
+        Plate {
+            z: -1
+            anchors.fill: parent
+            anchors.margins: -3
+            anchors.leftMargin: -8
+            anchors.rightMargin: -8
+        }
     }
 
     Button_2state {

@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 
 // Shown while the protect lock holds the interface: a blinking "LOADING ......".
 Text {
@@ -12,16 +13,12 @@ Text {
     styleColor: "#0B0E13"
 
     // A plate of its own, so it never sits on a label of the page beneath.
-    Rectangle {
+    Plate {
         z: -1
         anchors.fill: parent
         anchors.margins: -8
         anchors.leftMargin: -16
         anchors.rightMargin: -16
-        radius: 6
-        color: "#151B24"
-        border.width: 1
-        border.color: Qt.rgba(0, 1, 1, 0.45)
     }
 
     SequentialAnimation on opacity {

@@ -1,9 +1,10 @@
 import QtQuick
+import "../common"
 
 // What the last action did ("Saved to the mouse", "Exported to ..."), on a plate in the skin's
 // style at the top of the page area. It never takes the pointer and fades after a while; a
 // failure is outlined in the warning colour and stays twice as long.
-Rectangle {
+Plate {
     id: messagePlate
     objectName: "messagePlate"
 
@@ -20,10 +21,7 @@ Rectangle {
 
     width: Math.min(messageText.implicitWidth + 32, 640)
     height: messageText.implicitHeight + 12
-    radius: 6
-    color: "#151B24"
-    border.width: 1
-    border.color: failure ? "#FF7F00" : Qt.rgba(0, 1, 1, 0.45)
+    warning: failure
     opacity: 0
     visible: opacity > 0
 
