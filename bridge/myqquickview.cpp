@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <iterator>
+
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent)
 {
@@ -69,6 +71,24 @@ bool myQQuickView::getMsgAns_FoolProofing()
     const auto answer = QMessageBox::warning(
         nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
+}
+
+bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
+{
+    static const char* const english[] = {
+        "Reset %1 to its defaults? Its DPI, buttons, lighting and pointer settings are replaced.",
+        "Replace %1 with a profile from a file? You choose the file next.",
+        "Show the defaults on every page? Nothing reaches the mouse until you save.",
+        "Delete the macro '%1'? Its file is removed from the library.",
+    };
+    if (question < 0 || question >= int(std::size(english)))
+        return false;
+    QMessageBox box(QMessageBox::Question, title,
+        message(Message(kMsgAskReset + question), english[question]).arg(subject),
+        QMessageBox::Ok | QMessageBox::Cancel);
+    box.setObjectName(QStringLiteral("z4_question"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
 }
 
 QString myQQuickView::message(Message index, const char* english) const

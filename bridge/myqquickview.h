@@ -49,6 +49,10 @@ public:
 
 public slots:
     bool getMsgAns_FoolProofing();
+    // Asks before an action that replaces what the user has (0 reset a profile, 1 load over a
+    // profile, 2 ALL RESET, 3 delete a macro), naming `subject`; true to go on. `title` is the
+    // caption of the control that asked, in the scene's language.
+    bool z4_askFirst(QString title, int question, QString subject);
     QVariant z4_getApConfig(QString key);
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);
@@ -121,7 +125,18 @@ private:
     void resendMacroInUse(const QString& macro);
 
     // What every action says it did: one short message in the scene (its root's showMessage).
-    enum Message { kMsgSaved = 7, kMsgNotConnected, kMsgWriteFailed, kMsgExported, kMsgImported, kMsgReset };
+    enum Message {
+        kMsgSaved = 7,
+        kMsgNotConnected,
+        kMsgWriteFailed,
+        kMsgExported,
+        kMsgImported,
+        kMsgReset,
+        kMsgAskReset,
+        kMsgAskLoad,
+        kMsgAskAllReset,
+        kMsgAskDeleteMacro
+    };
     void noteWrite(bool sent, FwGroup group, int profile, const char* command);
     void noteWrite(bool sent, const QString& step);
     void reportWrites();

@@ -74,6 +74,13 @@ SkinPictures {
         main_Z4.translateStrings(code)
     }
 
+    // Asks before an action that replaces the user's settings; true to go on. `textIndex` and
+    // `fallback` name the action as its control does.
+    function askFirst(textIndex, fallback, question, subject) {
+        const title = (globalSetting_stringList || [])[textIndex] || fallback
+        return typeof ui_View === "undefined" || ui_View.z4_askFirst(title, question, String(subject)) === true
+    }
+
     // Called by the program after an action: what it did, or where it failed.
     function showMessage(text, failure) {
         messagePlate.show(String(text), failure === true)

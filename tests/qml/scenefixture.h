@@ -10,7 +10,9 @@
 #include "testsupport.h"
 
 #include <QDirIterator>
+#include <QAbstractButton>
 #include <QJSValue>
+#include <QMessageBox>
 #include <QQuickItem>
 #include <QTest>
 
@@ -19,8 +21,22 @@
 
 class SceneFixture {
 public:
-    SceneFixture() = default;
+    // Questions before destructive actions are answered with `questionAnswer` (OK unless a
+    // test says otherwise); their texts are kept in `questions`.
+    SceneFixture()
+    {
+        QObject::connect(&questionPoll, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->objectName() == QLatin1String("z4_question")) {
+                questions << box->text();
+                box->button(questionAnswer)->click();
+            }
+        });
+        questionPoll.start(20);
+    }
     ~SceneFixture() { delete widget; }
+    QStringList questions;
+    QMessageBox::StandardButton questionAnswer = QMessageBox::Ok;
     SceneFixture(const SceneFixture&) = delete;
     SceneFixture& operator=(const SceneFixture&) = delete;
 
@@ -205,4 +221,5 @@ private:
 
     testsupport::WorkDir dir;
     Widget* widget = nullptr;
+    QTimer questionPoll;
 };

@@ -99,16 +99,21 @@ private slots:
         QTest::addColumn<QString>("file"); // answers the file dialog; empty: cancelled
         QTest::addColumn<QByteArray>("codes");
         QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
+        QTest::addColumn<bool>("refused"); // the question before LOAD or RESET answered Cancel
         QTest::newRow("LOAD into the selected profile") << 1 << "load"
-                                                        << "import.pf" << QByteArray("\x02") << 3;
+                                                        << "import.pf" << QByteArray("\x02") << 3 << false;
         QTest::newRow("LOAD into another profile") << 4 << "load"
-                                                   << "import.pf" << QByteArray() << 0;
+                                                   << "import.pf" << QByteArray() << 0 << false;
         QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
-                                                          << "" << QByteArray("\x02") << 0;
+                                                          << "" << QByteArray("\x02") << 0 << false;
+        QTest::newRow("LOAD refused") << 1 << "load"
+                                      << "import.pf" << QByteArray() << 0 << true;
         QTest::newRow("SAVE the selected profile") << 1 << "save"
-                                                   << "export.pf" << QByteArray() << 0;
+                                                   << "export.pf" << QByteArray() << 0 << false;
         QTest::newRow("RESET the selected profile") << 1 << "reset"
-                                                    << "" << QByteArray("\x02") << 2;
+                                                    << "" << QByteArray("\x02") << 2 << false;
+        QTest::newRow("RESET refused") << 1 << "reset"
+                                       << "" << QByteArray() << 0 << true;
     }
     void contextMenu()
     {
@@ -116,7 +121,9 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, file);
         QFETCH(QByteArray, codes);
+        QFETCH(bool, refused);
         QVERIFY(startOn(1));
+        fx->questionAnswer = refused ? QMessageBox::Cancel : QMessageBox::Ok;
         // An export of the live file that names profile 3 as the one to import.
         fx->view()->profileStore().file()->sync();
         QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
@@ -128,7 +135,10 @@ private slots:
         auto answer
             = SceneFixture::answerFileDialog(file.isEmpty() ? QString() : fx->workDir().filePath(file));
         QVERIFY(fx->click("menuProf_" + action));
-        QCOMPARE(answer->answered, action == "load" || action == "save" ? 1 : 0);
+        QCOMPARE(answer->answered, (action == "load" && !refused) || action == "save" ? 1 : 0);
+        // The question names the profile it is about.
+        QCOMPARE(fx->questions.size(), action == "save" ? 0 : 1);
+        QVERIFY(fx->questions.value(0).contains(QStringLiteral("P0%1").arg(entry)) || action == "save");
 
         QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
         QTEST(shownRateIndex(), "rateIndex");

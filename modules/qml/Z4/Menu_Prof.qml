@@ -40,12 +40,16 @@ Item {
 
     function runAction(action, entry) {
         if (action === "load") {
+            if (!mainIten.askFirst(84, "LOAD", 1, label(entry)))
+                return
             ui_View.z4_loadProfile(entry)
             if (entry === currentProfile)
                 apply(entry)
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
         } else if (action === "reset") {
+            if (!mainIten.askFirst(77, "RESET", 0, label(entry)))
+                return
             ui_View.z4_resetProfile(entry)
             if (entry === currentProfile)
                 apply(entry)

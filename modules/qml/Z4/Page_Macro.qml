@@ -60,7 +60,8 @@ Item {
     }
 
     function deleteFile() {
-        if (!hasFile || recording || ui_View.deleteMacroIni(currentFile) !== true)
+        if (!hasFile || recording || !mainIten.askFirst(80, "DELETE", 3, Actions.displayName(currentFile))
+            || ui_View.deleteMacroIni(currentFile) !== true)
             return
         var names = fileNames.slice()
         names.splice(fileIndex, 1)
