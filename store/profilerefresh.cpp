@@ -40,6 +40,45 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     saveProfiles();
 }
 
+bool ProfileStore::hasDirty() const
+{
+    for (const QVariantList* flags : { &profileFwDirty, &matrixFwDirty, &otherFwDirty })
+        for (const QVariant& flag : *flags)
+            if (flag.toBool())
+                return true;
+    return false;
+}
+
+bool ProfileStore::settleDirty(MS_HT66FB560& device, bool write)
+{
+    // Setting commands report no failure, so a mouse pulled out after the question must be
+    // noticed before the flags go.
+    uchar profile = current;
+    if (!connected || !device.hid_82H_GetCurrentProfile(profile))
+        return false;
+    // The images must be the file's, which hold the edits, not a previous mouse's.
+    if (!loaded)
+        loadProfiles();
+    for (int n = 0; write && n < kProfiles; ++n) {
+        const uchar id = uchar(n);
+        if (profileFwDirty.value(n).toBool()) {
+            Block bytes = block(FwGroup::Profile, n);
+            device.hid_0CH_SetFwProfile(id, bytes.data());
+        }
+        if (matrixFwDirty.value(n).toBool()) {
+            Block bytes = block(FwGroup::Matrix, n);
+            device.hid_0DH_SetKeyMatrix(id, bytes.data());
+        }
+        if (otherFwDirty.value(n).toBool()) {
+            device.hid_04H_SetDPIStage(uchar(value(FwGroup::Other, n, 0)), id);
+            device.hid_03H_SetReportRate(uchar(value(FwGroup::Other, n, 1)), id);
+        }
+    }
+    clearDirty();
+    refresh(&device);
+    return true;
+}
+
 void ProfileStore::readProfile(MS_HT66FB560& device, int n)
 {
     const uchar id = uchar(n);

@@ -196,6 +196,16 @@ void ProfileStore::markDirty(FwGroup group, int profile)
     profileFile->setValue(dirtyKey(group), flags);
 }
 
+void ProfileStore::clearDirty()
+{
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other }) {
+        QVariantList& flags = dirty(group);
+        for (QVariant& flag : flags)
+            flag = false;
+        profileFile->setValue(dirtyKey(group), flags);
+    }
+}
+
 void ProfileStore::loadProfiles()
 {
     readCurProfile();

@@ -67,6 +67,15 @@ public:
     // dirty (the mouse has yet to get the change).
     void markDirty(FwGroup group, int profile);
 
+    // True while some group of some profile was edited without the mouse and not yet settled.
+    bool hasDirty() const;
+    // Settles the edits made without the mouse, which a refresh would otherwise overwrite
+    // unasked. With `write`, sends exactly the dirty groups of the dirty profiles (0CH images,
+    // 0DH key matrices, 04H stage and 03H rate for the single settings) from the file's copy;
+    // either way clears the flags and then refreshes from the mouse. False, with nothing changed,
+    // when the store is not connected or the mouse does not answer.
+    bool settleDirty(MS_HT66FB560& device, bool write);
+
     void loadProfiles(); // file -> memory, all six profiles and the current profile
     void saveProfiles(); // memory -> file, all six profiles
 
@@ -85,6 +94,7 @@ private:
     void readCurProfile();
     void loadDirtyList(FwGroup group);
     void readProfile(MS_HT66FB560& device, int profile);
+    void clearDirty();
 
     QSettings* profileFile;
     bool connected = false;
