@@ -74,11 +74,9 @@ void Widget::checkDevice()
     const QString failure = found ? device.openFailure() : QString();
     const bool usable = found && failure.isEmpty();
     const UsbDevice& mouse = device.currentTask().device;
-    QVariantMap status { { "state",
-                             !found       ? 0
-                                 : usable ? 2
-                                          : 1 },
-        { "product", mouse.productName }, { "path", mouse.commandPath }, { "reason", failure } };
+    const int state = usable ? 2 : found ? 1 : 0; // the scene's: connected, no permission, absent
+    QVariantMap status { { "state", state }, { "product", mouse.productName }, { "path", mouse.commandPath },
+        { "reason", failure } };
     QString version;
     if (usable && device.hid_80H_GetFWVersion(version))
         status.insert(QStringLiteral("version"), version);
