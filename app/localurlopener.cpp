@@ -23,7 +23,9 @@ QUrl LocalUrlOpener::absolute(const QUrl& url)
 {
     if (!url.isLocalFile() || !QFileInfo(url.toLocalFile()).isRelative())
         return url;
-    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(url.toLocalFile()));
+    QUrl full = QUrl::fromLocalFile(QDir::current().absoluteFilePath(url.toLocalFile()));
+    full.setFragment(url.fragment()); // a section of the guide
+    return full;
 }
 
 void LocalUrlOpener::openUrl(const QUrl& url)

@@ -69,7 +69,19 @@ void Widget::checkDevice()
     const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     const QStringList names = config.value(QStringLiteral("common/product_name")).toStringList();
     const bool found = device.detect(loadCatalogue(QStringLiteral(":/DevInfo.ini"), names));
-    controler->view->setConnected(found);
+    // A mouse that is there but cannot be opened (no udev rule) is not connected, but the
+    // person must be told why, and how to mend it.
+    const QString failure = found ? device.openFailure() : QString();
+    const bool usable = found && failure.isEmpty();
+    const UsbDevice& mouse = device.currentTask().device;
+    const int state = usable ? 2 : found ? 1 : 0; // the scene's: connected, no permission, absent
+    QVariantMap status { { "state", state }, { "product", mouse.productName }, { "path", mouse.commandPath },
+        { "reason", failure } };
+    QString version;
+    if (usable && device.hid_80H_GetFWVersion(version))
+        status.insert(QStringLiteral("version"), version);
+    controler->view->setConnected(usable);
+    controler->view->setDeviceStatus(status);
     controler->view->refresh();
 }
 

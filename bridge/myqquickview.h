@@ -30,7 +30,9 @@ public:
     // Set by the host window right after the controller's set-up; never owned here.
     void setDevice(MS_HT66FB560* dev) { device = dev; }
 
-    // Profile store, outside the slot table. refresh() blocks for 26 exchanges with the mouse.
+    // Profile store, outside the slot table. refresh() blocks for 26 exchanges with the mouse,
+    // except when edits made without the mouse wait: it then loads the file, asks the scene
+    // (askSettle) and leaves the refresh to the answer, z4_settleDirty().
     void refresh();
     void loadProfiles();
     void saveProfiles();
@@ -42,6 +44,10 @@ public:
     ProfileStore& profileStore() { return *store; }
     // The profile file dialogs, replaceable by tests.
     ProfileFiles& profileFiles() { return *files; }
+
+    // Detection's result for the scene's status (state 0 absent, 1 no permission, 2 connected;
+    // product, version, path, reason), queued to the root's showDeviceStatus.
+    void setDeviceStatus(const QVariantMap& status);
 
     // Input capture reports, queued to the scene's root.
     void forwardKeyboard(bool isDown, int usbCode);
@@ -114,6 +120,9 @@ public slots:
     // Macro slots (0..99) a button of any profile plays, from the store; never talks to the mouse.
     QVariantList z4_getUsedMacroIndices();
     QList<uchar> macroIncode(QStringList macros);
+    // The answer to askSettle: write the edits made without the mouse, or keep the mouse's.
+    void z4_settleDirty(bool write);
+    void z4_copyText(QString text);
 
 private:
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
@@ -154,6 +163,7 @@ private:
     QStringList msgStrings;
     int modelId = 1;
     MS_HT66FB560* device = nullptr;
+    bool settleAsked = false;
     QSettings* profileFile = nullptr;
     std::unique_ptr<AppConfig> appConfig; // owns apConfig
     std::unique_ptr<ProfileStore> store; // works on profileFile

@@ -4,7 +4,9 @@
 
 #include "device/ms_ht66fb560.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -37,7 +39,34 @@ void myQQuickView::openStore()
 
 void myQQuickView::refresh()
 {
+    // The store stays unconnected while the question is open, so nothing replaces the edits.
+    settleAsked = connected() && device && store->hasDirty();
+    if (settleAsked)
+        setConnected(false);
     store->refresh(device);
+    if (settleAsked)
+        invokeRoot("askSettle", Qt::QueuedConnection);
+}
+
+void myQQuickView::z4_settleDirty(bool write)
+{
+    if (!settleAsked)
+        return;
+    settleAsked = false;
+    setConnected(true);
+    // Gone in the meantime: the edits stay marked, and the next detection asks again.
+    if (!store->settleDirty(*device, write))
+        setConnected(false);
+}
+
+void myQQuickView::setDeviceStatus(const QVariantMap& status)
+{
+    invokeRoot("showDeviceStatus", Qt::QueuedConnection, { status });
+}
+
+void myQQuickView::z4_copyText(QString text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void myQQuickView::loadProfiles()

@@ -26,15 +26,17 @@ HidLibrary::~HidLibrary()
     hid_exit();
 }
 
-hid_device* openHidPath(const QString& path, bool reportFailure)
+hid_device* openHidPath(const QString& path, bool reportFailure, QString* reason)
 {
     const QByteArray nativePath = path.toLocal8Bit();
     std::unique_lock<std::mutex> lock(hidMutex);
     hid_device* handle = hid_open_path(nativePath.constData());
     if (!handle) {
+        const QString why = QString::fromWCharArray(hid_error(nullptr));
+        if (reason)
+            *reason = why;
         if (reportFailure && !path.isEmpty())
-            qWarning().noquote() << QStringLiteral("Cannot open HID device %1: %2")
-                                        .arg(path, QString::fromWCharArray(hid_error(nullptr)));
+            qWarning().noquote() << QStringLiteral("Cannot open HID device %1: %2").arg(path, why);
         return nullptr;
     }
     lock.unlock();

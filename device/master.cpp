@@ -84,7 +84,9 @@ bool Master::transfer(UsbTask& task)
     if (!fitsBuffers(task))
         return false;
     const uchar code = task.command[1];
-    hid_device* handle = openHidPath(task.device.commandPath, true);
+    QString reason;
+    hid_device* handle = openHidPath(task.device.commandPath, true, &reason);
+    openFailure = task.device.commandPath.isEmpty() ? QString() : reason;
     if (!handle)
         return false;
     bool ok = sendCommand(handle, task, code);

@@ -18,6 +18,9 @@ public:
     bool transfer(UsbTask& task);
 
     bool blocked = false; // set for catalogue entries no command may reach
+    // Why the last exchange could not open the command interface ("Permission denied" without
+    // the udev rule); empty when it opened or had no path to open.
+    QString openFailure;
 
 signals:
     // Declared for completeness of the interface; nothing emits or connects them.

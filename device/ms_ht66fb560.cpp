@@ -94,6 +94,11 @@ bool MS_HT66FB560::detect(const QList<DevInfo>& catalogue)
     return findDevice(kDetectedEntry, catalogue.at(kDetectedEntry));
 }
 
+QString MS_HT66FB560::openFailure() const
+{
+    return m_master->openFailure;
+}
+
 void MS_HT66FB560::onVendor(QList<uchar> vCmd)
 {
     // The reports carry nothing this program acts on.

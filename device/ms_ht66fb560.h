@@ -35,6 +35,10 @@ public:
     // without that entry reports false without enumerating and drops the previous device.
     bool detect(const QList<DevInfo>& catalogue);
 
+    // Why the last command exchange (right after detection: the set-up command) could not open
+    // the mouse; empty when it opened. A mouse found but not opened needs access rights.
+    QString openFailure() const;
+
     Master* master() const { return m_master; }
     Slave* slave() const { return m_slave; }
     const UsbTask& currentTask() const { return task; }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
 # the window after the start-up animation, with the settings panel open, and with each page;
-# then the panel and each page in every shipped language.
+# then the panel and each page in every shipped language; last the status without the mouse
+# and with a mouse that cannot be opened.
 #
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
@@ -121,3 +122,25 @@ done
 
 kill -TERM "$pid"
 wait "$pid" || true
+
+# The mouse's status at the top left: unplugged, then found but refused (its help opened).
+for state in not_connected no_permission; do
+    env=Z4SIM_PLUGGED=0
+    [ "$state" = no_permission ] && env=Z4SIM_DENY=1
+    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp $env \
+        QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
+        LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    xdotool windowmove --sync "$window" 0 0 || true
+    sleep 6
+    [ "$state" = no_permission ] && click 80 22 1.0
+    shot "status_$state"
+    kill -TERM "$pid"
+    wait "$pid" || true
+done

@@ -40,6 +40,61 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     saveProfiles();
 }
 
+bool ProfileStore::hasDirty() const
+{
+    for (const QVariantList* flags : { &profileFwDirty, &matrixFwDirty, &otherFwDirty })
+        for (const QVariant& flag : *flags)
+            if (flag.toBool())
+                return true;
+    return false;
+}
+
+bool ProfileStore::settleDirty(MS_HT66FB560& device, bool write)
+{
+    // A mouse pulled out after the question must be noticed before the flags go.
+    uchar profile = current;
+    if (!connected || !device.hid_82H_GetCurrentProfile(profile))
+        return false;
+    // The images must be the file's, which hold the edits, not a previous mouse's.
+    if (!loaded)
+        loadProfiles();
+    bool allSent = true;
+    for (int n = 0; write && n < kProfiles; ++n)
+        allSent = writeDirty(device, n) && allSent;
+    // A group that did not reach the mouse keeps its flag, and the mouse's settings are not
+    // read over the edits: the next detection asks again.
+    if (!allSent)
+        return false;
+    clearDirty();
+    refresh(&device);
+    return true;
+}
+
+bool ProfileStore::writeDirty(MS_HT66FB560& device, int n)
+{
+    const uchar id = uchar(n);
+    const auto settle = [this, n](FwGroup group, bool sent) {
+        if (sent)
+            setDirtyFlag(group, n, false);
+        return sent;
+    };
+    bool ok = true;
+    if (profileFwDirty.value(n).toBool()) {
+        Block bytes = block(FwGroup::Profile, n);
+        ok = settle(FwGroup::Profile, device.hid_0CH_SetFwProfile(id, bytes.data())) && ok;
+    }
+    if (matrixFwDirty.value(n).toBool()) {
+        Block bytes = block(FwGroup::Matrix, n);
+        ok = settle(FwGroup::Matrix, device.hid_0DH_SetKeyMatrix(id, bytes.data())) && ok;
+    }
+    if (otherFwDirty.value(n).toBool()) {
+        const bool sent = device.hid_04H_SetDPIStage(uchar(value(FwGroup::Other, n, 0)), id)
+            && device.hid_03H_SetReportRate(uchar(value(FwGroup::Other, n, 1)), id);
+        ok = settle(FwGroup::Other, sent) && ok;
+    }
+    return ok;
+}
+
 void ProfileStore::readProfile(MS_HT66FB560& device, int n)
 {
     const uchar id = uchar(n);

@@ -195,11 +195,25 @@ void ProfileStore::markDirty(FwGroup group, int profile)
 
 void ProfileStore::flagDirty(FwGroup group, int profile)
 {
-    if (!isProfile(profile))
-        return;
+    if (isProfile(profile))
+        setDirtyFlag(group, profile, true);
+}
+
+void ProfileStore::setDirtyFlag(FwGroup group, int profile, bool on)
+{
     QVariantList& flags = dirty(group);
-    flags[profile] = true;
+    flags[profile] = on;
     profileFile->setValue(dirtyKey(group), flags);
+}
+
+void ProfileStore::clearDirty()
+{
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other }) {
+        QVariantList& flags = dirty(group);
+        for (QVariant& flag : flags)
+            flag = false;
+        profileFile->setValue(dirtyKey(group), flags);
+    }
 }
 
 void ProfileStore::loadProfiles()

@@ -70,6 +70,16 @@ public:
     // write to it failed).
     void flagDirty(FwGroup group, int profile);
 
+    // True while some group of some profile was edited without the mouse and not yet settled.
+    bool hasDirty() const;
+    // Settles the edits made without the mouse, which a refresh would otherwise overwrite
+    // unasked. With `write`, sends exactly the dirty groups of the dirty profiles (0CH images,
+    // 0DH key matrices, 04H stage and 03H rate for the single settings) from the file's copy;
+    // either way clears the flags and then refreshes from the mouse. False, with nothing changed,
+    // when the store is not connected or the mouse does not answer; false too when a write
+    // failed, with the flags of the groups that did not reach the mouse kept and nothing read.
+    bool settleDirty(MS_HT66FB560& device, bool write);
+
     void loadProfiles(); // file -> memory, all six profiles and the current profile
     void saveProfiles(); // memory -> file, all six profiles
 
@@ -88,6 +98,10 @@ private:
     void readCurProfile();
     void loadDirtyList(FwGroup group);
     void readProfile(MS_HT66FB560& device, int profile);
+    // Sends profile n's dirty groups; a group that reached the mouse loses its flag.
+    bool writeDirty(MS_HT66FB560& device, int n);
+    void setDirtyFlag(FwGroup group, int profile, bool on);
+    void clearDirty();
 
     QSettings* profileFile;
     bool connected = false;

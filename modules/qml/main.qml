@@ -2,8 +2,8 @@ import QtQuick
 import "basic"
 import "Z4"
 
-// Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse() and
-// setProtectUI() by name, so their names and argument lists are a contract with C++.
+// Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse(),
+// setProtectUI(), showDeviceStatus() and askSettle() by name, so their names and argument lists are a contract with C++.
 // The picture addresses come from SkinPictures.
 SkinPictures {
     id: mainIten
@@ -31,6 +31,11 @@ SkinPictures {
     property bool isGlobalSettingSelect: false
 
     readonly property Menu_Down bottomBar: menuDown
+    // The last detection: 0 no mouse, 1 found but not openable, 2 connected; and its details.
+    property int deviceState: 0
+    property var deviceInfo: ({})
+    // Edits made without the mouse wait for an answer (the host asks once per detection).
+    property bool settleAsked: false
     property bool protecting: false
     // When the current lock ends (Date.now() time); a second lock only ever moves it later.
     property double protectEnd: 0
@@ -62,6 +67,19 @@ SkinPictures {
         protectEnd = protectTimer.running ? Math.max(protectEnd, end) : end
         protectTimer.interval = protectEnd - now
         protectTimer.restart()
+    }
+
+    function showDeviceStatus(status) {
+        deviceInfo = status
+        deviceState = status.state
+        if (deviceState !== 2)
+            settleAsked = false
+        if (deviceState !== 1)
+            permissionPanel.close()
+    }
+
+    function askSettle() {
+        settleAsked = true
     }
 
     function setSkin() {
@@ -153,6 +171,7 @@ SkinPictures {
             else if (btnIndex === 1)
                 mainIten.closeWindow()
         }
+        onHelpRequested: permissionPanel.open()
     }
 
     Menu_Down {
@@ -191,6 +210,16 @@ SkinPictures {
         anchors.centerIn: parent
         z: 100
         visible: mainIten.protecting
+    }
+
+    PermissionPanel {
+        id: permissionPanel
+        objectName: "permissionPanel"
+    }
+
+    SettleQuestion {
+        id: settleQuestion
+        objectName: "settleQuestion"
     }
 
     SequentialAnimation {

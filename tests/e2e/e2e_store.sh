@@ -32,8 +32,8 @@ run_program() {
 
 # The sample mouse: current profile 3, every image 0, 3, 6, ..., profile p at rate p + 4 and
 # stage p + 1, lighting type 1.
-# First run: 01H at detection, then 82H and per profile 8CH 8DH 84H 83H, 89H once for profile 0.
-expected="01 82 8c 8d 84 83 89"
+# First run: 01H at detection, 80H for the status's firmware version, then 82H and per profile 8CH 8DH 84H 83H, 89H once for profile 0.
+expected="01 80 82 8c 8d 84 83 89"
 for _ in 1 2 3 4 5; do expected+=" 8c 8d 84 83"; done
 run_program 1 '[ "$(sent_codes)" = "$expected " ]'
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kPackTexts = 118; // the scene's 114 built-in texts and the key page's 115 to 118
+constexpr int kPackTexts = 129; // the scene's 114 built-in texts, the key page's 115 to 118, the status's 119 to 129
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()

@@ -103,7 +103,7 @@ hid_device* openLocked(const char* path, const wchar_t*& failure)
         failure = L"No such file or directory";
         return nullptr;
     }
-    if (link.takeFailure(sim::Op::Open, node->role)) {
+    if (link.denyOpens || link.takeFailure(sim::Op::Open, node->role)) {
         failure = L"Permission denied";
         return nullptr;
     }

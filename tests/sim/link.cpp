@@ -29,6 +29,7 @@ Link::Link()
     resetLocked();
     // Settings of the preloaded library (README.md).
     isPlugged = std::string(environment("Z4SIM_PLUGGED")) != "0";
+    denyOpens = std::string(environment("Z4SIM_DENY")) == "1";
     wireLogFile = environment("Z4SIM_WIRELOG");
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
         firmware.loadSample();

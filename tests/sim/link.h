@@ -21,6 +21,7 @@ struct Link {
     Firmware firmware;
     std::vector<Node> nodes;
     bool isPlugged = true;
+    bool denyOpens = false; // Z4SIM_DENY: a mouse without the udev rule
     unsigned generation = 1; // bumped by every unplug and reset; older handles are dead
     unsigned epoch = 1; // bumped by every reset; older handles are not counted
     std::deque<Bytes> vendorQueue;

@@ -1,17 +1,26 @@
 import QtQuick
 import "../common"
 
-// Top bar: the settings button (0) and the closing button (1), reported by index.
+// Top bar: the mouse's status, the settings button (0) and the closing button (1), reported by index.
 Item {
     id: menu_Up
     width: 1000
     height: 44
     signal btnClicked(int btnIndex)
+    signal helpRequested()
 
     SkinImage {
         id: container
         anchors.fill: parent
         source: mainIten.source_listUpContainer
+    }
+
+    DeviceStatus {
+        id: deviceStatus
+        objectName: "deviceStatus"
+        x: 12
+        y: 8
+        onHelpRequested: menu_Up.helpRequested()
     }
 
     Button_2state {

@@ -28,5 +28,11 @@ var list = [
     "POLLING RATE", "CURSOR SPEED", "VERTICAL SCROLL SPEED", "DOUBLE CLICK SPEED",
     "DPI LEVEL", "DPI INDICATOR LED",
     "DEFAULT", "APPLY", "SCROLL SWAP", "SCROLL UP", "SCROLL DOWN", "LED CONTROL", "RENAME",
-    "ALL RESET", "ALL SAVE"
+    "ALL RESET", "ALL SAVE", "DPI +", "DPI -", "PROFILE", "PROFILE SWITCH",
+    "CONNECTED", "NOT CONNECTED", "NO PERMISSION", "WRITE TO MOUSE", "KEEP MOUSE SETTINGS",
+    "CHANGED WITHOUT THE MOUSE",
+    "Settings were changed while the mouse was not connected. Write them to the mouse, or keep the settings the mouse holds?",
+    "The mouse is plugged in, but this user may not open it:",
+    "Install the access rule once, then unplug and replug the mouse (the installed package already has the rule):",
+    "USER GUIDE", "CLOSE"
 ];
