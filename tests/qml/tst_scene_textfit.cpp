@@ -37,6 +37,9 @@ QString misfit(const QQuickItem* text)
     return frame && leaves(frame, true) ? QStringLiteral("cut by its clip") : QString();
 }
 
+// Built-in English that a page once showed whatever the language; empty while English is chosen.
+QStringList englishOnly;
+
 // Walks the shown items: texts that do not fit go to misfits, drop-downs a person can open to lists.
 void walk(QQuickItem* item, const QString& where, QStringList* misfits, QList<QQuickItem*>* lists)
 {
@@ -44,10 +47,10 @@ void walk(QQuickItem* item, const QString& where, QStringList* misfits, QList<QQ
         return;
     const QString place = item->objectName().isEmpty() ? where : item->objectName();
     const QString type = QString::fromLatin1(item->metaObject()->className());
-    const QString why
-        = misfits && item->inherits("QQuickText") && !item->property("text").toString().isEmpty()
-        ? misfit(item)
-        : QString();
+    const QString text = item->property("text").toString();
+    QString why = misfits && item->inherits("QQuickText") && !text.isEmpty() ? misfit(item) : QString();
+    for (const QString& english : englishOnly)
+        why = misfits && text.contains(english) ? QStringLiteral("not translated") : why;
     if (!why.isEmpty() && !misfits->contains(place + ": " + item->property("text").toString() + ": " + why))
         *misfits << place + ": " + item->property("text").toString() + ": " + why;
     if (lists && item->isEnabled()
@@ -89,6 +92,9 @@ private slots:
         QMetaObject::invokeMethod(settings, "setLanguage", Q_ARG(QVariant, language));
         QCOMPARE(settings->property("languageIndex").toInt(), language);
         settings->setProperty("_Size", size);
+        englishOnly.clear();
+        if (fx->root()->property("globalSetting_stringList").toStringList().value(74) != QLatin1String("KEY"))
+            englishOnly = QStringList { "PRESS ANY", "DELAY", "KEY\u3010", "KEY \u3010" };
         QMetaObject::invokeMethod(
             fx->item(QStringLiteral("menuProf_context")), "openFor", Q_ARG(QVariant, 0));
         QMetaObject::invokeMethod(fx->item(QStringLiteral("macro_menu")), "openAt", Q_ARG(QVariant, 0),

@@ -29,7 +29,7 @@ Column {
         z: 2
         width: 260
         mdItems: KD.modifierNames.map(function (name, i) {
-            return { textX: i === 0 ? name : "KEY\u3010 " + name + " \u3011" }
+            return { textX: i === 0 ? name : ((mainIten.globalSetting_stringList || [])[74] || "KEY") + "\u3010 " + name + " \u3011" }
         })
         onListElementClicked: function (index) {
             comboPanel.modifier = index

@@ -35,7 +35,7 @@ Item {
         anchors.centerIn: parent
         Text {
             id: prefix
-            text: "DELAY\u3010 "
+            text: ((mainIten.globalSetting_stringList || [])[131] || "DELAY") + "\u3010 "
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
             color: Controls.dimmed(delayField) ? mainIten.globalSetting_color_disable : mainIten.globalSetting_color_enable

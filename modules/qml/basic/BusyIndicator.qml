@@ -4,7 +4,7 @@ import "../common"
 // Shown while the protect lock holds the interface: a blinking "LOADING ......".
 Text {
     id: busyIndicator
-    text: qsTr("LOADING ......")
+    text: (mainIten.globalSetting_stringList || [])[132] || "LOADING ......"
     color: mainIten.globalSetting_color
     font.family: mainIten.globalSetting_fontFamily
     font.pixelSize: mainIten.globalSetting_size

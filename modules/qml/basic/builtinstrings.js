@@ -34,5 +34,6 @@ var list = [
     "Settings were changed while the mouse was not connected. Write them to the mouse, or keep the settings the mouse holds?",
     "The mouse is plugged in, but this user may not open it:",
     "Install the access rule once, then unplug and replug the mouse (the installed package already has the rule):",
-    "USER GUIDE", "CLOSE"
+    "USER GUIDE", "CLOSE",
+    "KEY\u3010 PRESS ANY \u3011", "DELAY", "LOADING ......"
 ];

@@ -9,7 +9,7 @@ Item {
     property bool isSelect: false
     property int tmpKeycodeUSB: 0
     property string tmpKeyString
-    property string text: Controls.keyInput2Text(tmpKeyString)
+    property string text: Controls.keyInput2Text(tmpKeyString, mainIten.globalSetting_stringList)
     signal inputComplete(int usbCode)
 
     function setKeycodeUSB(code) {

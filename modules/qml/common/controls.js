@@ -115,8 +115,10 @@ function rowText(model, role) {
     return key === "textX" ? String(data) : ""
 }
 
-function keyInput2Text(name) {
-    return name ? "KEY \u3010 " + name + " \u3011" : "KEY\u3010 PRESS ANY \u3011"
+// `strings`: the interface texts; 74 names a key, 130 asks for one (English when missing).
+function keyInput2Text(name, strings) {
+    var list = strings || []
+    return name ? (list[74] || "KEY") + " \u3010 " + name + " \u3011" : list[130] || "KEY\u3010 PRESS ANY \u3011"
 }
 
 // A disabled control draws itself at 0.2, unless a disabled ancestor is already drawn dimmed
