@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QSettings>
 #include <QStandardPaths>
@@ -89,6 +90,27 @@ bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
     box.setObjectName(QStringLiteral("z4_question"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
+}
+
+int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answers)
+{
+    QMessageBox box(QMessageBox::Question, title,
+        message(kMsgAskUnapplied,
+            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?")
+            .arg(parts),
+        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setObjectName(QStringLiteral("z4_question"));
+    const QMessageBox::StandardButton order[]
+        = { QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel };
+    for (int i = 0; i < int(std::size(order)) && i < answers.size(); ++i) {
+        if (!answers.at(i).trimmed().isEmpty())
+            box.button(order[i])->setText(answers.at(i));
+    }
+    // Keeping the changes is the answer that loses nothing.
+    box.setDefaultButton(QMessageBox::Apply);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Apply ? 0 : answer == QMessageBox::Discard ? 1 : 2;
 }
 
 QString myQQuickView::message(Message index, const char* english) const

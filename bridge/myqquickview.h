@@ -59,6 +59,10 @@ public slots:
     // profile, 2 ALL RESET, 3 delete a macro), naming `subject`; true to go on. `title` is the
     // caption of the control that asked, in the scene's language.
     bool z4_askFirst(QString title, int question, QString subject);
+    // Asks what becomes of changes not applied yet on `parts` (names as the scene shows them)
+    // before they would be dropped: 0 apply them, 1 discard them, 2 stay (also on Escape).
+    // `title` and `answers` (APPLY, DISCARD, CANCEL) come in the scene's language.
+    int z4_askUnapplied(QString title, QString parts, QStringList answers);
     QVariant z4_getApConfig(QString key);
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);
@@ -144,7 +148,8 @@ private:
         kMsgAskReset,
         kMsgAskLoad,
         kMsgAskAllReset,
-        kMsgAskDeleteMacro
+        kMsgAskDeleteMacro,
+        kMsgAskUnapplied
     };
     void noteWrite(bool sent, FwGroup group, int profile, const char* command);
     void noteWrite(bool sent, const QString& step);

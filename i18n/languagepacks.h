@@ -19,7 +19,7 @@ class LanguagePacks {
 public:
     // font/total is clamped to 0..kMaxStrings so a damaged pack cannot exhaust memory.
     static constexpr int kMaxStrings = 4096;
-    static constexpr int kMessageCount = 17;
+    static constexpr int kMessageCount = 18;
     static constexpr int kButtonNameCount = 16;
 
     explicit LanguagePacks(const QString& folder = QStringLiteral("./modules/i18n/"));

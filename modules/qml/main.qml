@@ -104,8 +104,34 @@ SkinPictures {
         messagePlate.show(String(text), failure === true)
     }
 
+    // Before an action that would drop what `parts` show but have not applied (choosing another
+    // profile or language, closing): asks APPLY, DISCARD or CANCEL; false when the user stays.
+    function settleUnapplied(parts) {
+        const pending = parts.filter(function (part) { return part.unapplied === true })
+        if (pending.length === 0)
+            return true
+        const names = pending.map(function (part) { return part.partName }).join(", ")
+        const texts = globalSetting_stringList || []
+        const answer = typeof ui_View === "undefined" ? unappliedCancel
+            : ui_View.z4_askUnapplied(texts[133] || "NOT APPLIED", names,
+                                      [texts[107] || "APPLY", texts[134] || "DISCARD", texts[78] || "CANCEL"])
+        if (answer !== unappliedApply && answer !== unappliedDiscard)
+            return false
+        for (const part of pending) {
+            if (answer === unappliedApply)
+                part.applyEdits()
+            else
+                part.discardEdits()
+        }
+        return true
+    }
+    readonly property int unappliedApply: 0
+    readonly property int unappliedDiscard: 1
+    readonly property int unappliedCancel: 2
+
     function closeWindow() {
-        closeAnimation.start()
+        if (settleUnapplied(main_Z4.pages.concat([page_Globalsetting])))
+            closeAnimation.start()
     }
 
     KeyCodeString {

@@ -9,10 +9,11 @@
 #include "simmouse.h"
 #include "testsupport.h"
 
-#include <QDirIterator>
 #include <QAbstractButton>
+#include <QDirIterator>
 #include <QJSValue>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QTest>
 
@@ -29,7 +30,8 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box && box->objectName() == QLatin1String("z4_question")) {
                 questions << box->text();
-                box->button(questionAnswer)->click();
+                QAbstractButton* answer = box->button(questionAnswer);
+                (answer ? answer : box->defaultButton())->click();
             }
         });
         questionPoll.start(20);

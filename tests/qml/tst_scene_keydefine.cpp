@@ -206,10 +206,11 @@ private slots:
         clickAndSettle(QStringLiteral("menuDown_save"));
         QCOMPARE(sim::keyMatrix(sim::currentProfile()), matrixWith(0, {}));
     }
-    // Applied edits come back with their profile; unapplied ones are dropped by the switch.
+    // Applied edits come back with their profile; unapplied ones go when the switch discards them.
     void profileSwitchShowsEachProfilesSlots()
     {
         start(matrixWith(0, {}));
+        fx->questionAnswer = QMessageBox::Discard;
         choose(QStringLiteral("keydefine_category"), 2);
         choose(QStringLiteral("keydefine_media"), 11);
         clickAndSettle(QStringLiteral("keydefine_apply"));

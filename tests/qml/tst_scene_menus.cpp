@@ -212,6 +212,75 @@ private slots:
         QTEST(store.dirtyList(FwGroup::Other).value(store.curProfile()).toBool(), "flagged");
     }
 
+    // Changes not applied are marked on their menu entry and APPLY, and an action that would
+    // drop them asks first: APPLY sends them to the profile they were made on, DISCARD reads
+    // the profile again, CANCEL leaves everything as it was.
+    void unappliedEditsAreMarkedAndSettledFirst_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<int>("rateIndex");
+        QTest::addColumn<bool>("marked");
+        const int apply = QMessageBox::Apply, discard = QMessageBox::Discard, cancel = QMessageBox::Cancel;
+        QTest::newRow("profile, APPLY")
+            << "menuProf_entry3" << apply << QByteArray("\x03\x0c\x0c\x04\x02") << 3 << false;
+        QTest::newRow("profile, DISCARD") << "menuProf_entry3" << discard << QByteArray("\x02") << 3 << false;
+        QTest::newRow("profile, CANCEL") << "menuProf_entry3" << cancel << QByteArray() << 2 << true;
+        QTest::newRow("language, CANCEL")
+            << "globalsetting_language_item4" << cancel << QByteArray() << 2 << true;
+        QTest::newRow("language, DISCARD")
+            << "globalsetting_language_item4" << discard << QByteArray() << 0 << false;
+        QTest::newRow("close, CANCEL") << "menuUp_close" << cancel << QByteArray() << 2 << true;
+        QTest::newRow("close, APPLY")
+            << "menuUp_close" << apply << QByteArray("\x03\x0c\x0c\x04") << 2 << false;
+    }
+    void unappliedEditsAreMarkedAndSettledFirst()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(int, answer);
+        QFETCH(QByteArray, codes);
+        QVERIFY(startOn(1));
+        QVERIFY(fx->press("menuFunc_entry3"));
+        QVERIFY(!fx->item("menuFunc_entry3_mark")->isVisible());
+        QVERIFY(fx->press("sensor_rate_cell2"));
+        QVERIFY(fx->item("menuFunc_entry3_mark")->isVisible());
+        QVERIFY(fx->item("sensor_apply_mark")->isVisible());
+        if (trigger.startsWith("globalsetting")) {
+            QVERIFY(fx->press("menuUp_setting"));
+            QVERIFY(fx->press("globalsetting_language_button"));
+        }
+        sim::clearWire();
+        fx->questionAnswer = QMessageBox::StandardButton(answer);
+        QVERIFY(fx->press(trigger));
+        QVERIFY(fx->waitFor([this] { return !fx->questions.isEmpty(); }));
+        QVERIFY2(fx->questions.first().contains("SENSOR"), qPrintable(fx->questions.first()));
+        fx->settle(200);
+        QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
+        QTEST(shownRateIndex(), "rateIndex");
+        QTEST(fx->item("menuFunc_entry3_mark")->isVisible(), "marked");
+        const bool closing = fx->root()->property("height").toInt() < 600;
+        QCOMPARE(closing, trigger == "menuUp_close" && answer != QMessageBox::Cancel);
+    }
+
+    // A setting shown but not saved is marked, and closing offers to save it, so a restart never
+    // loses what looked applied.
+    void unsavedSettingsAreMarkedAndSavedOnClose()
+    {
+        QVERIFY(startOn(1));
+        QVERIFY(fx->press("menuUp_setting"));
+        QVERIFY(fx->press("globalsetting_language_button"));
+        QVERIFY(fx->press("globalsetting_language_item4"));
+        QVERIFY(fx->waitFor([this] { return fx->item("globalsetting_apply_mark")->isVisible(); }));
+        QVERIFY(fx->press("menuUp_setting"));
+        QVERIFY(fx->item("menuUp_setting_mark")->isVisible());
+        fx->questionAnswer = QMessageBox::Apply;
+        QVERIFY(fx->press("menuUp_close"));
+        QVERIFY(fx->waitFor([this] { return !fx->questions.isEmpty(); }));
+        QVERIFY(!fx->item("menuUp_setting_mark")->isVisible());
+        QCOMPARE(fx->view()->loadApConfig().value(4).toInt(), 4);
+    }
+
 private:
     QString shownMessage()
     {

@@ -13,6 +13,11 @@ Item {
     property bool isCompat8Color: false
     readonly property int currentColorId: cellCount > 0 ? cellId(currentIndex) : -1
     readonly property int cellCount: modColors.count
+    // Counts changes of the cells; `colors` and `indices` are colorList() and indexList()
+    // as bindings that follow every change.
+    property int revision: 0
+    readonly property var colors: revision >= 0 ? colorList() : []
+    readonly property var indices: revision >= 0 ? indexList() : []
     signal clicked(int index)
     signal setTextInputFocus(bool isFocus)
 
@@ -36,8 +41,10 @@ Item {
         return currentIndex
     }
     function setColor8_Id(i, id) {
-        if (i >= 0 && i < cellCount)
-            modColors.setProperty(i, "colorId", SC.clamp(Math.round(SC.toNumber(id, 0)), 0, 7))
+        if (i < 0 || i >= cellCount)
+            return
+        modColors.setProperty(i, "colorId", SC.clamp(Math.round(SC.toNumber(id, 0)), 0, 7))
+        ++revision
     }
     function cellId(i) {
         return i >= 0 && i < cellCount ? modColors.get(i).colorId : 0
@@ -56,6 +63,7 @@ Item {
         modColors.setProperty(i, "colorR", SC.toByte(rgb[0]))
         modColors.setProperty(i, "colorG", SC.toByte(rgb[1]))
         modColors.setProperty(i, "colorB", SC.toByte(rgb[2]))
+        ++revision
     }
     // Eight [r, g, b] cells, as from SC.colorsFromList.
     function setColors(list) {

@@ -6,6 +6,7 @@ Row {
     id: keydefineButtons
     property int applyInterval: 800
     signal defaultClicked()
+    property bool applyMarked: false
     signal applyClicked()
 
     // The plates grow with long translations; the row keeps them apart.
@@ -26,6 +27,7 @@ Row {
         textIndex: 107
         fallback: "APPLY"
         picture: "apply"
+        marked: keydefineButtons.applyMarked
         onClicked: {
             mainIten.setProtectUI(keydefineButtons.applyInterval)
             keydefineButtons.applyClicked()

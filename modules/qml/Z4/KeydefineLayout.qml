@@ -10,6 +10,7 @@ Item {
     property var macroNames: []
     property int position: -1
     property bool hasSlot: false
+    property bool unapplied: false
     signal buttonChosen(int index)
     signal categoryChosen(int index)
     signal mouseChosen(int index)
@@ -155,6 +156,7 @@ Item {
         x: keydefineLayout.width - width - 16
         y: keydefineLayout.height - height - 16
         applyInterval: 800
+        applyMarked: keydefineLayout.unapplied
         onDefaultClicked: keydefineLayout.defaultClicked()
         onApplyClicked: keydefineLayout.applyClicked()
     }

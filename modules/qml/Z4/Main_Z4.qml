@@ -128,6 +128,7 @@ Item {
         visible: false
         enabled: !mainIten.isGlobalSettingSelect
         opacity: enabled ? 1 : main_Z4.disabledOpacity
+        marked: main_Z4.pages.map(function (page) { return page.unapplied === true })
         onPageRequested: function (pageId) {
             pageArea.show(pageId)
         }

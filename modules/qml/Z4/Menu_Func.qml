@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import "../common"
 
 // The function menu on the left: one entry per page. A click selects the entry, or clears the
 // selection when it is already selected, and asks for that page (-1 for none).
@@ -10,6 +11,8 @@ Item {
     height: 460
 
     property int currentIndex: -1
+    // One flag an entry: its page holds changes not applied yet.
+    property var marked: []
     signal pageRequested(int pageId)
 
     // Icon pair base names and built-in names; the shown names come from the string list.
@@ -111,6 +114,12 @@ Item {
                     font.pixelSize: mainIten.globalSetting_size + 2
                     font.bold: entry.selected
                     font.letterSpacing: 1
+                }
+                EditMark {
+                    objectName: entry.objectName + "_mark"
+                    x: parent.width - width - 6
+                    y: 6
+                    visible: menuFunc.marked[entry.index] === true
                 }
                 MouseArea {
                     id: entryArea

@@ -26,9 +26,10 @@ Item {
         currentProfile = Number.isInteger(reported) ? reported : -1
     }
 
+    // The pages show the current profile, so their unapplied changes are settled first.
     function select(entry) {
         contextMenu.close()
-        if (entry !== currentProfile)
+        if (entry !== currentProfile && mainIten.settleUnapplied(main_Z4.pages))
             apply(entry)
     }
 

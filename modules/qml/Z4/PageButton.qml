@@ -12,6 +12,8 @@ Item {
     property string buttonName
     readonly property string label: (mainIten.globalSetting_stringList || [])[textIndex] || fallback
     readonly property alias hovered: plate.hovered
+    // Set on APPLY while the page holds changes it has not sent.
+    property bool marked: false
     signal clicked()
 
     width: plate.width
@@ -64,6 +66,13 @@ Item {
             font.bold: true
             color: plate.hovered ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
             Behavior on color { ColorAnimation { duration: 100 } }
+        }
+
+        EditMark {
+            objectName: pageButton.buttonName + "_mark"
+            x: parent.width - width / 2 - 2
+            y: -height / 2 + 2
+            visible: pageButton.marked
         }
     }
 }

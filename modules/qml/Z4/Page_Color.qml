@@ -15,6 +15,12 @@ Item {
     property int effectId: 0
     readonly property int effectPosition: effectList.defaultIndex
     readonly property var strings: mainIten.globalSetting_stringList || []
+    // What APPLY would send, against what was last read or sent.
+    readonly property string shownState: JSON.stringify([colorGroup.colors, effectPosition < 0 ? null
+        : [effectId, SC.brightnessValue(brightnessSlider.currentIndex), SC.speedValue(effectId, speedSlider.currentIndex)]])
+    property string appliedState: ""
+    readonly property bool unapplied: appliedState !== "" && shownState !== appliedState
+    readonly property string partName: strings[76] || "COLOR"
 
     function initUI() {
         colorGroup.maxStage = SC.maxStage(main_Z4.colorMaxStage)
@@ -24,6 +30,17 @@ Item {
 
     function refreshUI() {
         syncValToPage(ui_View.z4_GetLED8StageColor(), ui_View.z4_8CH_GetRGBLedEffect())
+        markApplied()
+    }
+
+    function markApplied() {
+        appliedState = shownState
+    }
+    function applyEdits() {
+        pageApply()
+    }
+    function discardEdits() {
+        refreshUI()
     }
 
     // Shows a colour list (24 numbers) and an effect triple (id, brightness, speed); lists of
@@ -53,10 +70,10 @@ Item {
         colorGroup.setTextInputFocus(false)
         ui_View.z4_SetLED8StageColor(colorGroup.colorList())
         // An effect that is not offered cannot have been chosen here: the mouse keeps its own.
-        if (effectPosition < 0)
-            return
-        ui_View.z4_0CH_SetRGBLedEffect(effectId, SC.brightnessValue(brightnessSlider.currentIndex),
-                                       SC.speedValue(effectId, speedSlider.currentIndex))
+        if (effectPosition >= 0)
+            ui_View.z4_0CH_SetRGBLedEffect(effectId, SC.brightnessValue(brightnessSlider.currentIndex),
+                                           SC.speedValue(effectId, speedSlider.currentIndex))
+        markApplied()
     }
 
     // The lighting defaults live in profile 0 whatever profile is selected.
@@ -149,6 +166,7 @@ Item {
         y: page_Color.height - height - 16
         resetInterval: 800
         applyInterval: 800
+        applyMarked: page_Color.unapplied
         onResetClicked: page_Color.pageReset()
         onApplyClicked: page_Color.pageApply()
     }

@@ -20,6 +20,11 @@ Item {
     property var macroNames: []
     readonly property var strings: mainIten.globalSetting_stringList || []
     readonly property var keyInputs: [keyInput, comboPanel.keyInputs[0], comboPanel.keyInputs[1], firePanel.keyInput]
+    // The key matrix as last read or sent; the page is unapplied while it shows another one.
+    property string appliedState: ""
+    readonly property string shownState: JSON.stringify(KD.matrixList(slots))
+    readonly property bool unapplied: appliedState !== "" && shownState !== appliedState
+    readonly property string partName: strings[74] || "KEY"
 
     function initUI() {
         refillMacroNames()
@@ -32,6 +37,7 @@ Item {
         }
         slots = next
         slotKnown = known
+        appliedState = shownState
         showSelected()
     }
     function refreshUI() {
@@ -45,6 +51,14 @@ Item {
     }
     function pageApply() {
         ui_View.z4_0DH_SetKeyMatrix(KD.matrixList(slots))
+        // A write that fails is kept by the program and sent later, so the edits are not lost.
+        appliedState = shownState
+    }
+    function applyEdits() {
+        pressApply()
+    }
+    function discardEdits() {
+        initUI()
     }
     function pageReset() {
         dropCountFocus()
@@ -232,6 +246,7 @@ Item {
         macroNames: page_Keydefine.macroNames
         position: page_Keydefine.position
         hasSlot: page_Keydefine.slotId >= 0
+        unapplied: page_Keydefine.unapplied
         onButtonChosen: function (index) { page_Keydefine.selectButton(index) }
         // The left-button question and a macro's size warning run a nested event loop, in
         // which a closing list may destroy the row whose click handler is still running; so

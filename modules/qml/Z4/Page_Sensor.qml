@@ -18,6 +18,13 @@ Item {
     // picking a stage value or DEFAULT makes it true.
     property bool stagesKnown: true
     readonly property var strings: mainIten.globalSetting_stringList || []
+    // What APPLY would send, against what was last read or sent.
+    readonly property string shownState: JSON.stringify([rateGroup.currentIndex, cursorSlider.currentIndex,
+        scrollSlider.currentIndex, doubleClickSlider.currentIndex, dpiLedType === 0 ? colorGroup.indices : colorGroup.colors,
+        stagesKnown ? dpiGroup.valueForIndex : null, dpiGroup.currentIndex])
+    property string appliedState: ""
+    readonly property bool unapplied: appliedState !== "" && shownState !== appliedState
+    readonly property string partName: strings[86] || "SENSOR"
 
     function initUI() {
         var maxStage = ui_View.z4_GetMaxDpiStage()
@@ -44,9 +51,16 @@ Item {
         if (indices)
             colorGroup.setIndices(indices)
         colorGroup.setCurIndex(dpiGroup.currentIndex)
+        appliedState = shownState
     }
 
     function refreshUI() {
+    }
+    function applyEdits() {
+        pageApply()
+    }
+    function discardEdits() {
+        initUI()
     }
 
     // Texts bind to the interface texts.
@@ -66,6 +80,7 @@ Item {
         if (stagesKnown)
             ui_View.z4_0CH_SetDpi8Stage(SC.stageCodesFromValues(dpiGroup.valueForIndex, dpiBase))
         ui_View.z4_04H_SetDPIStage(dpiGroup.currentIndex + 1)
+        appliedState = shownState
     }
 
     // Shows the selected profile's defaults; nothing reaches the mouse until applied.
@@ -196,6 +211,7 @@ Item {
         y: page_Sensor.height - height - 16
         resetInterval: 800
         applyInterval: 1600
+        applyMarked: page_Sensor.unapplied
         onResetClicked: page_Sensor.pageReset()
         onApplyClicked: page_Sensor.pageApply()
     }

@@ -8,6 +8,7 @@ Row {
     property int resetInterval: 800
     property int applyInterval: 800
     signal resetClicked()
+    property bool applyMarked: false
     signal applyClicked()
 
     // The plates grow with long translations; the row keeps them apart.
@@ -31,6 +32,7 @@ Row {
         textIndex: 107
         fallback: "APPLY"
         picture: "apply"
+        marked: pageButtons.applyMarked
         onClicked: {
             mainIten.setProtectUI(pageButtons.applyInterval)
             pageButtons.applyClicked()

@@ -73,6 +73,13 @@ Item {
             source0: mainIten.source_apply_0
             source1: mainIten.source_apply_1
             onClicked: globalsettingContent.settings.apply()
+
+            EditMark {
+                objectName: "globalsetting_apply_mark"
+                x: parent.width - width / 2 - 2
+                y: -height / 2 + 2
+                visible: globalsettingContent.settings.unapplied
+            }
         }
     }
 
@@ -86,8 +93,12 @@ Item {
         height: 28
         mdItems: globalsettingContent.settings.languages
         defaultIndex: globalsettingContent.settings.languageIndex
+        // The question it may ask runs a nested event loop, so not inside the row's handler.
         onListElementClicked: function (index) {
-            globalsettingContent.settings.setLanguage(index)
+            Qt.callLater(function () {
+                if (!globalsettingContent.settings.chooseLanguage(index))
+                    languageList.setCurIndex(globalsettingContent.settings.languageIndex)
+            })
         }
     }
 

@@ -35,6 +35,13 @@ Item {
                                                 : mainIten.source_applicationSetting_0
         source1: mainIten.source_applicationSetting_1
         onClicked: menu_Up.btnClicked(0)
+
+        EditMark {
+            objectName: "menuUp_setting_mark"
+            x: parent.width - width
+            y: 0
+            visible: page_Globalsetting.unapplied
+        }
     }
 
     Button_2state {

@@ -36,8 +36,19 @@ Item {
     property int brightness: G.brightnessSteps
     readonly property var colour: G.textColour(swatches[selectedSwatch] || swatches[0], brightness)
     readonly property bool sliding: slideIn.running || slideOut.running
+    // What the panel shows against what the configuration holds; a change shows a mark until
+    // APPLY saves it, so nothing looks kept that a restart would lose.
+    readonly property string shownState: JSON.stringify(settings())
+    property string savedState: ""
+    readonly property bool unapplied: savedState !== "" && shownState !== savedState
+    readonly property string partName: _StringList[1] || "OPTIONS"
 
     function initUI() {
+        loadStored()
+        savedState = shownState
+    }
+
+    function loadStored() {
         initLanguage()
         const stored = G.parse(typeof ui_View !== "undefined" ? ui_View.loadApConfig() : [],
                               languages.length)
@@ -92,12 +103,19 @@ Item {
 
     function setLanguage(uiIndex) {
         if (uiIndex < 0 || uiIndex >= languages.length)
-            return
+            return false
         languageIndex = uiIndex
         const code = languages[uiIndex].code
         _StringList = G.mergeStrings(ui_View.getGlobalStrings(code), BuiltIn.list)
         mainIten.translateStrings(code)
         _FontFamily = _StringList[0]
+        return true
+    }
+
+    // A language picked in the list: the pages' unapplied changes are settled first, as on a
+    // profile change. False when the user stays with the current language.
+    function chooseLanguage(uiIndex) {
+        return uiIndex === languageIndex || (mainIten.settleUnapplied(main_Z4.pages) && setLanguage(uiIndex))
     }
 
     // Texts are bound to the string list; nothing of this panel needs rebuilding.
@@ -125,7 +143,14 @@ Item {
         commitTypedValues()
         if (typeof ui_View !== "undefined")
             ui_View.saveApConfig(G.build(settings()))
+        savedState = shownState
         mainIten.isGlobalSettingSelect = false
+    }
+    function applyEdits() {
+        apply()
+    }
+    function discardEdits() {
+        initUI()
     }
 
     // A request during the opposite slide finishes that slide first.
