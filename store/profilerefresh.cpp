@@ -4,6 +4,7 @@
 #include "device/ms_ht66fb560.h"
 
 #include <QDebug>
+#include <QSettings>
 
 namespace {
 QVariantList toList(const ProfileStore::Block& bytes)
@@ -15,10 +16,12 @@ QVariantList toList(const ProfileStore::Block& bytes)
     return out;
 }
 
-void warnKept(const char* what, int profile)
+void warnKept(const char* what, int profile, QString& failed, const char* command)
 {
     qWarning().nospace() << "refresh: reading " << what << " of profile " << profile
                          << " failed, the stored values are kept";
+    if (failed.isEmpty())
+        failed = QStringLiteral("%1 P%2").arg(QLatin1String(command)).arg(profile, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
@@ -95,8 +98,28 @@ bool ProfileStore::writeDirty(MS_HT66FB560& device, int n)
     return ok;
 }
 
-void ProfileStore::readProfile(MS_HT66FB560& device, int n)
+QString ProfileStore::refreshProfile(MS_HT66FB560& device, int n)
 {
+    if (!isProfile(n))
+        return {};
+    if (!loaded)
+        loadProfiles();
+    QList<std::pair<FwGroup, QVariantList>> edited;
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other }) {
+        if (dirty(group).value(n).toBool())
+            edited.append({ group, images(group)[n] });
+    }
+    const QString failed = readProfile(device, n);
+    for (const auto& [group, image] : edited)
+        images(group)[n] = image;
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+        profileFile->setValue(groupName(group) + QLatin1Char('/') + QString::number(n), images(group)[n]);
+    return failed;
+}
+
+QString ProfileStore::readProfile(MS_HT66FB560& device, int n)
+{
+    QString failed;
     const uchar id = uchar(n);
     Block image = block(FwGroup::Profile, n);
     Block matrix = block(FwGroup::Matrix, n);
@@ -111,19 +134,20 @@ void ProfileStore::readProfile(MS_HT66FB560& device, int n)
     if (device.hid_8CH_GetFwProfile(id, scratch.data()))
         image = scratch;
     else
-        warnKept("the profile image", n);
+        warnKept("the profile image", n, failed, "8CH");
     if (device.hid_8DH_GetKeyMatrix(id, scratch.data()))
         matrix = scratch;
     else
-        warnKept("the key matrix", n);
+        warnKept("the key matrix", n, failed, "8DH");
     if (!device.hid_84H_GetDPIStage(other[0], id))
-        warnKept("the DPI stage", n);
+        warnKept("the DPI stage", n, failed, "84H");
     if (!device.hid_83H_GetReportRate(other[1], id))
-        warnKept("the report rate", n);
+        warnKept("the report rate", n, failed, "83H");
     if (n == 0 && !device.hid_89H_GetRGBLedTwinkle(other[2]))
-        warnKept("the lighting type", n);
+        warnKept("the lighting type", n, failed, "89H");
 
     profileFw[n] = toList(image);
     matrixFw[n] = toList(matrix);
     otherFw[n] = toList(other);
+    return failed;
 }

@@ -218,6 +218,9 @@ void ProfileStore::clearDirty()
 
 void ProfileStore::loadProfiles()
 {
+    // Another process (the command line, the window) may have changed the file since.
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+        loadDirtyList(group);
     readCurProfile();
     for (int n = 0; n < kProfiles; ++n) {
         for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })

@@ -80,13 +80,19 @@ public:
     // failed, with the flags of the groups that did not reach the mouse kept and nothing read.
     bool settleDirty(MS_HT66FB560& device, bool write);
 
-    void loadProfiles(); // file -> memory, all six profiles and the current profile
+    void loadProfiles(); // file -> memory: all six profiles, the current profile, the dirty lists
     void saveProfiles(); // memory -> file, all six profiles
 
     // Without a mouse (or `device` null) loads the file. With it, re-reads all six profiles in
     // 26 blocking exchanges and rewrites the file. A read that fails keeps what the store held
     // for that block or value (the file's values before the first load), never zeros.
     void refresh(MS_HT66FB560* device);
+
+    // Re-reads one profile from the mouse (8CH, 8DH, 84H, 83H, and 89H for profile 0), keeping
+    // the groups edited without the mouse, and writes it to the file. Blocks for 4 or 5
+    // exchanges. Empty when every read arrived, else the first that failed; a failed read keeps
+    // what the store held, as refresh() does.
+    QString refreshProfile(MS_HT66FB560& device, int n);
 
     static QString groupName(FwGroup group);
     static bool isProfile(int profile) { return profile >= 0 && profile < kProfiles; }
@@ -97,7 +103,8 @@ private:
     QVariantList& dirty(FwGroup group);
     void readCurProfile();
     void loadDirtyList(FwGroup group);
-    void readProfile(MS_HT66FB560& device, int profile);
+    // The first read that failed ("8CH P02"), empty when all arrived.
+    QString readProfile(MS_HT66FB560& device, int profile);
     // Sends profile n's dirty groups; a group that reached the mouse loses its flag.
     bool writeDirty(MS_HT66FB560& device, int n);
     void setDirtyFlag(FwGroup group, int profile, bool on);

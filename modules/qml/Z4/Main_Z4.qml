@@ -71,6 +71,11 @@ Item {
         callPage(page_Sensor, "initUI")
     }
 
+    function rereadAll() {
+        menuProf.initUI()
+        rereadProfilePages()
+    }
+
     // A failing page must not keep the others from their turn; the error still shows in the log.
     function callPage(page, name, arg) {
         try {

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "store/profilestore.h"
+
+#include <QString>
+#include <QVariantList>
+
+#include <functional>
+
+class MS_HT66FB560;
+class MacroLibrary;
+
+// What the window and the command line do to the mouse's settings, one implementation for
+// both: every setter changes the store, writes the profile file (flagging the group dirty when
+// the mouse is absent), then sends; getters read the store only and never talk to the device.
+// Profile numbers are the store's, 0..5; a number outside addresses nothing.
+class MouseSettings {
+public:
+    // Entries of the firmware images this program edits.
+    static constexpr int kDpiIoFirst = 16; // profile 0 only
+    static constexpr int kLedColorFirst = 24; // profile 0 only
+    static constexpr int kMaxStageEntry = 70;
+    static constexpr int kEffectFirst = 71; // effect, brightness, speed
+    static constexpr int kDpiStageFirst = 84;
+    static constexpr int kDpiColorFirst = 104;
+    static constexpr int kStageEntry = 0; // single settings
+    static constexpr int kRateEntry = 1;
+    static constexpr int kLightingEntry = 2;
+
+    // Told of every write: whether it reached the mouse, and the step ("0CH P02").
+    using WriteObserver = std::function<void(bool sent, const QString& step)>;
+
+    explicit MouseSettings(ProfileStore& store, MS_HT66FB560* device = nullptr);
+
+    void setDevice(MS_HT66FB560* dev) { device = dev; }
+    MS_HT66FB560* currentDevice() const { return device; }
+    void setWriteObserver(WriteObserver observer) { onWrite = std::move(observer); }
+    ProfileStore& profileStore() { return store; }
+
+    // Memory and file; 02H when a device is set. False for a number outside 0..5.
+    bool selectProfile(int profile);
+    bool setReportRate(int profile, uchar rate);
+    bool setDpiStage(int profile, uchar stage);
+    bool setLedEffect(int profile, uchar effect, uchar light, uchar speed);
+    bool setDpiColors(int profile, const QVariantList& src24);
+    bool setDpiIo(const QVariantList& src8);
+    bool setDpiStages(int profile, const QVariantList& src16);
+    bool setKeyMatrix(int profile, const QVariantList& src64);
+    bool setLedColors(const QVariantList& src24);
+
+    enum class MacroRefusal { None, BadId, BadRepeat, TooLong };
+    // Encodes the library's macro and sends it to slot `id` (1..100). Refused before anything
+    // is sent for an id the mouse lacks, a repeat count beyond 16 bits or a macro longer than
+    // the block; `sent` then stays untouched.
+    MacroRefusal sendMacro(int id, const QString& name, const MacroLibrary& library, bool* sent = nullptr);
+
+    uint maxDpiStage(int profile) const;
+    uchar reportRate(int profile) const;
+    uchar dpiStage(int profile) const;
+    uchar lightingType() const;
+    QVariantList ledEffect(int profile) const;
+    QVariantList dpiColors(int profile) const;
+    QVariantList dpiIo() const;
+    QVariantList dpiStages(int profile) const;
+    QVariantList ledColors() const;
+    QVariantList keySlot(int profile, int slot) const;
+
+private:
+    bool editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
+    bool sendImage(FwGroup group, int profile);
+    bool editSingle(int profile, int entry, uchar value);
+    bool noteWrite(bool sent, FwGroup group, int profile, const QString& command);
+
+    ProfileStore& store;
+    MS_HT66FB560* device;
+    WriteObserver onWrite;
+};
