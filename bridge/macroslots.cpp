@@ -122,8 +122,10 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
     const qlonglong slot = matrixId.toLongLong();
-    return slot < 0 || slot > ProfileStore::kKeySlots ? QVariantList()
-                                                      : settings->keySlot(store->curProfile(), int(slot));
+    // Any slot of the 128-entry matrix; a number past int's range must not wrap onto one.
+    constexpr qlonglong kMatrixSlots = ProfileStore::kImageSize / ProfileStore::kSlotBytes;
+    return slot < 0 || slot >= kMatrixSlots ? QVariantList()
+                                            : settings->keySlot(store->curProfile(), int(slot));
 }
 
 QVariantList myQQuickView::z4_getUsedMacroIndices()
