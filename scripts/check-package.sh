@@ -13,7 +13,9 @@ rm -rf "$build/package"
 deb=$(ls "$build"/package/z4config_*.deb)
 lintian --fail-on error "$deb"
 # The command line comes with its manual page and completion.
+# One listing: grep -q stopping early would kill dpkg-deb with a broken pipe under pipefail.
+contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/z4ctl ./usr/share/man/man1/z4ctl.1.gz ./usr/share/bash-completion/completions/z4ctl; do
-    dpkg-deb -c "$deb" | grep -q " $f\$" || { echo "package lacks $f" >&2; exit 1; }
+    grep -q " $f\$" <<<"$contents" || { echo "package lacks $f" >&2; exit 1; }
 done
 echo "package: $(basename "$deb") passes lintian"
