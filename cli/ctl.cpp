@@ -28,6 +28,7 @@ const QString kDefaultProfiles = QStringLiteral("./modules/setting/pD_Z4.bin");
 struct Call {
     bool json = false;
     bool dryRun = false;
+    QString command;
     QStringList words;
     QTextStream& out;
     QTextStream& err;
@@ -280,36 +281,6 @@ int cmdLight(Call& c)
     });
 }
 
-// The key page's macro assignment: the button's own macro no longer counts as used, a file
-// without a place takes the lowest free one, and the macro goes to the mouse before the slot.
-bool assignMacro(Session& s, int profile, int slot, keyfunctions::Function& f, QString* problem)
-{
-    MacroLibrary library(MacroLibrary::folderForModel(1));
-    QVariantList matrix = s.profiles().entries(FwGroup::Matrix, profile, 0, 64);
-    for (int i = 0; i < 4; ++i)
-        matrix[slot * 4 + i] = 0;
-    s.profiles().setEntries(FwGroup::Matrix, profile, 0, matrix, 64);
-    const QList<int> used = s.profiles().macroIndicesInUse();
-    int index = library.index(f.macro);
-    for (int free = 0; index < 0 && free < ProfileStore::kMacroSlots; ++free) {
-        if (!used.contains(free))
-            index = free;
-    }
-    if (index < 0) {
-        *problem = QStringLiteral("all 100 macro places of the mouse are in use");
-        return false;
-    }
-    library.setConfig(f.macro, { index, f.macroCount });
-    bool sent = false;
-    const auto refusal = s.settings().sendMacro(index + 1, f.macro, library, &sent);
-    if (refusal != MouseSettings::MacroRefusal::None) {
-        *problem = QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro);
-        return false;
-    }
-    f.bytes[2] = uchar(index + 1);
-    return true;
-}
-
 int cmdButton(Call& c)
 {
     const int profile = profileOption(c);
@@ -331,14 +302,17 @@ int cmdButton(Call& c)
     Session s(c.dryRun, c.err);
     int status = kOk;
     const int result = edit(c, s, profile, [&](int p) {
-        if (!f.macro.isEmpty() && !assignMacro(s, p, slot, f, &problem)) {
-            status = c.refuse(problem);
+        if (f.macro.isEmpty()) {
+            s.settings().setKeySlot(
+                p, slot, { int(f.bytes[0]), int(f.bytes[1]), int(f.bytes[2]), int(f.bytes[3]) });
             return;
         }
-        QVariantList matrix = s.profiles().entries(FwGroup::Matrix, p, 0, 64);
-        for (int i = 0; i < 4; ++i)
-            matrix[slot * 4 + i] = int(f.bytes[size_t(i)]);
-        s.settings().setKeyMatrix(p, matrix);
+        MacroLibrary library(MacroLibrary::folderForModel(1));
+        const auto refusal = s.settings().assignMacro(p, slot, f.macro, f.macroMode, f.macroCount, library);
+        if (refusal == MouseSettings::MacroRefusal::NoPlace)
+            status = c.refuse(QStringLiteral("all 100 macro places of the mouse are in use"));
+        else if (refusal != MouseSettings::MacroRefusal::None)
+            status = c.refuse(QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro));
     });
     return status == kOk ? result : status;
 }
@@ -393,8 +367,9 @@ void sendWhole(Session& s, int profile)
     m.setReportRate(profile, m.reportRate(profile));
 }
 
-int cmdFiles(Call& c, const QString& command)
+int cmdFiles(Call& c)
 {
+    const QString& command = c.command;
     const bool reset = command == QLatin1String("reset");
     if (c.words.size() != (reset ? 1 : 2))
         return c.refuse(reset ? QStringLiteral("reset takes N")
@@ -457,7 +432,7 @@ QString usage()
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Call c { false, false, args, out, err };
+    Call c { false, false, {}, args, out, err };
     while (!c.words.isEmpty() && c.words.first().startsWith(QLatin1String("--"))) {
         const QString flag = c.words.takeFirst();
         if (flag == QLatin1String("--json"))
@@ -472,31 +447,22 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
             return c.refuse(
                 QStringLiteral("unknown option '%1' (--json, --dry-run, --help, --version)").arg(flag));
     }
-    const QString command = c.words.isEmpty() ? QString() : c.words.takeFirst();
-    if (command == QLatin1String("list"))
-        return cmdList(c);
-    if (command == QLatin1String("profile"))
-        return cmdProfile(c);
-    if (command == QLatin1String("show"))
-        return cmdShow(c);
-    if (command == QLatin1String("rate"))
-        return cmdRate(c);
-    if (command == QLatin1String("dpi"))
-        return cmdDpi(c);
-    if (command == QLatin1String("button"))
-        return cmdButton(c);
-    if (command == QLatin1String("light"))
-        return cmdLight(c);
-    if (command == QLatin1String("macro"))
-        return cmdMacro(c);
-    if (command == QLatin1String("export") || command == QLatin1String("import")
-        || command == QLatin1String("reset"))
-        return cmdFiles(c, command);
+    c.command = c.words.isEmpty() ? QString() : c.words.takeFirst();
+    const QString& command = c.command;
+    using Handler = int (*)(Call&);
+    static const std::pair<const char*, Handler> commands[]
+        = { { "list", cmdList }, { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate },
+              { "dpi", cmdDpi }, { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro },
+              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles } };
+    QStringList names;
+    for (const auto& [name, handler] : commands) {
+        if (command == QLatin1String(name))
+            return handler(c);
+        names << QLatin1String(name);
+    }
     if (command.isEmpty())
         return c.refuse(QStringLiteral("no command given (try --help)"));
-    return c.refuse(QStringLiteral(
-        "unknown command '%1' (list, profile, show, rate, dpi, button, light, macro, export, import, reset)")
-                        .arg(command));
+    return c.refuse(QStringLiteral("unknown command '%1' (%2)").arg(command, names.join(", ")));
 }
 
 } // namespace ctl

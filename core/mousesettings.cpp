@@ -8,6 +8,8 @@ namespace {
 constexpr uint kStoredStageMax = 207; // read back as kShownStageMax
 constexpr uint kShownStageMax = 159;
 constexpr uint kStoredEightColor = 8; // read back as 7
+constexpr int kMatrixEntries = ProfileStore::kKeySlots * ProfileStore::kSlotBytes;
+constexpr int kMacroType = 0x09;
 
 QString step(const char* command, int profile)
 {
@@ -104,7 +106,7 @@ bool MouseSettings::setDpiStages(int profile, const QVariantList& src16)
 
 bool MouseSettings::setKeyMatrix(int profile, const QVariantList& src64)
 {
-    return editImage(FwGroup::Matrix, profile, 0, src64, 64);
+    return editImage(FwGroup::Matrix, profile, 0, src64, kMatrixEntries);
 }
 
 bool MouseSettings::setLedColors(const QVariantList& src24)
@@ -129,6 +131,44 @@ MouseSettings::MacroRefusal MouseSettings::sendMacro(
         -1, QStringLiteral("0FH %1").arg(id, 2, 10, QLatin1Char('0')));
     if (sent)
         *sent = ok;
+    return MacroRefusal::None;
+}
+
+bool MouseSettings::setKeySlot(int profile, int slot, const QVariantList& four)
+{
+    if (slot < 0 || slot >= ProfileStore::kKeySlots)
+        return false;
+    QVariantList matrix = store.entries(FwGroup::Matrix, profile, 0, kMatrixEntries);
+    for (int i = 0; i < ProfileStore::kSlotBytes; ++i)
+        matrix[slot * ProfileStore::kSlotBytes + i] = four.value(i, 0);
+    return setKeyMatrix(profile, matrix);
+}
+
+MouseSettings::MacroRefusal MouseSettings::assignMacro(
+    int profile, int slot, const QString& name, int mode, int count, MacroLibrary& library)
+{
+    if (!ProfileStore::isProfile(profile) || slot < 0 || slot >= ProfileStore::kKeySlots)
+        return MacroRefusal::BadId;
+    const int at = slot * ProfileStore::kSlotBytes;
+    const QVariantList before = store.entries(FwGroup::Matrix, profile, at, ProfileStore::kSlotBytes);
+    store.setEntries(FwGroup::Matrix, profile, at, { 0, 0, 0, 0 }, ProfileStore::kSlotBytes);
+    const QList<int> used = store.macroIndicesInUse();
+    store.setEntries(FwGroup::Matrix, profile, at, before, ProfileStore::kSlotBytes);
+    int index = library.index(name);
+    for (int free = 0; index < 0 && free < ProfileStore::kMacroSlots; ++free) {
+        if (!used.contains(free))
+            index = free;
+    }
+    if (index < 0)
+        return MacroRefusal::NoPlace;
+    const QVariantList config = library.config(name);
+    library.setConfig(name, { index, count });
+    const MacroRefusal refusal = sendMacro(index + 1, name, library);
+    if (refusal != MacroRefusal::None) {
+        library.setConfig(name, config);
+        return refusal;
+    }
+    setKeySlot(profile, slot, { kMacroType, mode, index + 1, 0 });
     return MacroRefusal::None;
 }
 

@@ -48,11 +48,19 @@ public:
     bool setKeyMatrix(int profile, const QVariantList& src64);
     bool setLedColors(const QVariantList& src24);
 
-    enum class MacroRefusal { None, BadId, BadRepeat, TooLong };
+    enum class MacroRefusal { None, BadId, BadRepeat, TooLong, NoPlace };
     // Encodes the library's macro and sends it to slot `id` (1..100). Refused before anything
     // is sent for an id the mouse lacks, a repeat count beyond 16 bits or a macro longer than
     // the block; `sent` then stays untouched.
     MacroRefusal sendMacro(int id, const QString& name, const MacroLibrary& library, bool* sent = nullptr);
+    // A button takes a macro as on the key page: the button's own macro stops counting as used,
+    // a file without a place on the mouse takes the lowest free one (NoPlace when all are in
+    // use), and the macro reaches the mouse before the button that plays it. On a refusal the
+    // button and the file's place stay as they were.
+    MacroRefusal assignMacro(
+        int profile, int slot, const QString& name, int mode, int count, MacroLibrary& library);
+    // One button's four bytes into the key matrix, sent as setKeyMatrix() sends.
+    bool setKeySlot(int profile, int slot, const QVariantList& four);
 
     uint maxDpiStage(int profile) const;
     uchar reportRate(int profile) const;

@@ -45,6 +45,10 @@ private slots:
         QDir::setCurrent(work.path());
         pristine = work.filePath("p_Z4.pristine");
         QVERIFY(QFile::copy("modules/setting/p_Z4.bin", pristine));
+        QDir().mkpath("modules/macro/1");
+        QFile macro("modules/macro/1/m1.bin");
+        QVERIFY(macro.open(QIODevice::WriteOnly));
+        macro.write("[config]\nindex=-1\ntotal=1\nrepeat=1\n[macro]\n0=Z    [Down]\n1=Z      [Up]\n");
     }
 
     void init()
@@ -85,6 +89,9 @@ private slots:
         QTest::newRow("fire") << "button --profile 2 10 fire:right:5:20"
                               << "0d028000"
                               << "\"function\":\"fire:right:5:20\"";
+        QTest::newRow("macro") << "button --profile 2 5 macro:m1:always-repeat"
+                               << "0d028000"
+                               << "\"function\":\"macro:m1:always-repeat\"";
         QTest::newRow("light") << "light --profile 2 neon --speed 2 --brightness 3"
                                << "0c028000"
                                << "\"lighting\":{\"brightness\":3,\"colors\"";
