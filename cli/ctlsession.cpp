@@ -62,16 +62,13 @@ bool Session::readFromMouse(int n)
 {
     if (dry || !connected())
         return true;
-    for (int profile : { n, 0 }) {
-        const QString step = store->refreshProfile(dev, profile);
-        if (!step.isEmpty()) {
-            noteFailure(step);
-            return false;
-        }
-        if (n == 0)
-            break;
-    }
-    return true;
+    QString step = store->refreshProfile(dev, n);
+    // Of profile 0 only its image: it carries the lighting colours all profiles share.
+    if (step.isEmpty() && n != 0)
+        step = store->refreshProfile(dev, 0, { FwGroup::Profile });
+    if (!step.isEmpty())
+        noteFailure(step);
+    return step.isEmpty();
 }
 
 int Session::currentProfile()

@@ -24,7 +24,7 @@ public:
     bool connect();
     bool connected() const { return store->isConnected(); }
     bool dryRun() const { return dry; }
-    // Reads profile n (and profile 0's, which carries the shared colours) from the mouse.
+    // Reads profile n from the mouse, and profile 0's image, which carries the shared colours.
     bool readFromMouse(int n);
     // The profile the mouse (or the file without it) calls current.
     int currentProfile();

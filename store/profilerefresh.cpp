@@ -98,56 +98,61 @@ bool ProfileStore::writeDirty(MS_HT66FB560& device, int n)
     return ok;
 }
 
-QString ProfileStore::refreshProfile(MS_HT66FB560& device, int n)
+QString ProfileStore::refreshProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups)
 {
     if (!isProfile(n))
         return {};
     if (!loaded)
         loadProfiles();
     QList<std::pair<FwGroup, QVariantList>> edited;
-    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other }) {
+    for (FwGroup group : groups) {
         if (dirty(group).value(n).toBool())
             edited.append({ group, images(group)[n] });
     }
-    const QString failed = readProfile(device, n);
+    const QString failed = readProfile(device, n, groups);
     for (const auto& [group, image] : edited)
         images(group)[n] = image;
-    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+    for (FwGroup group : groups)
         profileFile->setValue(groupName(group) + QLatin1Char('/') + QString::number(n), images(group)[n]);
     return failed;
 }
 
-QString ProfileStore::readProfile(MS_HT66FB560& device, int n)
+QString ProfileStore::readProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups)
 {
     QString failed;
     const uchar id = uchar(n);
-    Block image = block(FwGroup::Profile, n);
-    Block matrix = block(FwGroup::Matrix, n);
+    // Block reads copy whatever arrived even on failure, so they land in a scratch buffer.
+    Block scratch {};
+    if (groups.contains(FwGroup::Profile)) {
+        const bool read = device.hid_8CH_GetFwProfile(id, scratch.data());
+        if (!read)
+            warnKept("the profile image", n, failed, "8CH");
+        profileFw[n] = toList(read ? scratch : block(FwGroup::Profile, n));
+    }
+    if (groups.contains(FwGroup::Matrix)) {
+        const bool read = device.hid_8DH_GetKeyMatrix(id, scratch.data());
+        if (!read)
+            warnKept("the key matrix", n, failed, "8DH");
+        matrixFw[n] = toList(read ? scratch : block(FwGroup::Matrix, n));
+    }
+    if (groups.contains(FwGroup::Other))
+        readSingles(device, n, failed);
+    return failed;
+}
+
+void ProfileStore::readSingles(MS_HT66FB560& device, int n, QString& failed)
+{
+    const uchar id = uchar(n);
     Block other {};
     other[0] = uchar(value(FwGroup::Other, n, 0));
     other[1] = uchar(value(FwGroup::Other, n, 1));
     if (n == 0)
         other[2] = uchar(value(FwGroup::Other, 0, 2));
-
-    // Block reads copy whatever arrived even on failure, so they land in a scratch buffer.
-    Block scratch {};
-    if (device.hid_8CH_GetFwProfile(id, scratch.data()))
-        image = scratch;
-    else
-        warnKept("the profile image", n, failed, "8CH");
-    if (device.hid_8DH_GetKeyMatrix(id, scratch.data()))
-        matrix = scratch;
-    else
-        warnKept("the key matrix", n, failed, "8DH");
     if (!device.hid_84H_GetDPIStage(other[0], id))
         warnKept("the DPI stage", n, failed, "84H");
     if (!device.hid_83H_GetReportRate(other[1], id))
         warnKept("the report rate", n, failed, "83H");
     if (n == 0 && !device.hid_89H_GetRGBLedTwinkle(other[2]))
         warnKept("the lighting type", n, failed, "89H");
-
-    profileFw[n] = toList(image);
-    matrixFw[n] = toList(matrix);
     otherFw[n] = toList(other);
-    return failed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -25,6 +26,7 @@ public:
     static constexpr int kSlotBytes = 4;
     static constexpr int kMacroSlots = 100; // device macro ids 1..100
     using Block = std::array<uchar, kImageSize>;
+    static inline const QList<FwGroup> kAllGroups { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other };
 
     // Does not take ownership of `file`, which must outlive the store. Runs the start-up
     // loading (dirty lists and current profile); the images stay empty until refresh().
@@ -88,11 +90,11 @@ public:
     // for that block or value (the file's values before the first load), never zeros.
     void refresh(MS_HT66FB560* device);
 
-    // Re-reads one profile from the mouse (8CH, 8DH, 84H, 83H, and 89H for profile 0), keeping
-    // the groups edited without the mouse, and writes it to the file. Blocks for 4 or 5
-    // exchanges. Empty when every read arrived, else the first that failed; a failed read keeps
-    // what the store held, as refresh() does.
-    QString refreshProfile(MS_HT66FB560& device, int n);
+    // Re-reads the given groups of one profile from the mouse (Profile: 8CH, Matrix: 8DH,
+    // Other: 84H, 83H, and 89H for profile 0), keeping the groups edited without the mouse, and
+    // writes them to the file. Blocks for one exchange a read. Empty when every read arrived,
+    // else the first that failed; a failed read keeps what the store held, as refresh() does.
+    QString refreshProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups = kAllGroups);
 
     static QString groupName(FwGroup group);
     static bool isProfile(int profile) { return profile >= 0 && profile < kProfiles; }
@@ -104,7 +106,8 @@ private:
     void readCurProfile();
     void loadDirtyList(FwGroup group);
     // The first read that failed ("8CH P02"), empty when all arrived.
-    QString readProfile(MS_HT66FB560& device, int profile);
+    QString readProfile(MS_HT66FB560& device, int profile, const QList<FwGroup>& groups = kAllGroups);
+    void readSingles(MS_HT66FB560& device, int profile, QString& failed); // 84H, 83H (89H)
     // Sends profile n's dirty groups; a group that reached the mouse loses its flag.
     bool writeDirty(MS_HT66FB560& device, int n);
     void setDirtyFlag(FwGroup group, int profile, bool on);

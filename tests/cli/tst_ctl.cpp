@@ -174,6 +174,16 @@ private slots:
             out.contains("\"report_rate_hz\":125"), "the edit made without the mouse is kept, not read over");
     }
 
+    // Detection's set-up, profile 2's four reads and profile 0's image (the shared colours).
+    void showReadsOnlyWhatItPrints()
+    {
+        QCOMPARE(ctl("show 2"), int(ctl::kOk));
+        QStringList codes;
+        for (const QString& c : commands())
+            codes << c.left(4);
+        QCOMPARE(codes.join(' '), QString("0108 8c02 8d02 8402 8302 8c00"));
+    }
+
     void dryRunSendsNothing()
     {
         QCOMPARE(ctl("--dry-run rate --profile 2 500"), int(ctl::kOk));
