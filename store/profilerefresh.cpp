@@ -38,9 +38,14 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     device->hid_82H_GetCurrentProfile(profile);
     if (profile != current && !setCurProfile(profile))
         qWarning() << "refresh: the mouse names profile" << profile << "; the current one is kept";
-    for (int n = 0; n < kProfiles; ++n)
+    // Each read reaches the disk at once: z4ctl may change the mouse and the file between two
+    // of these reads, and a value read before that must not land over its change later.
+    profileFile->sync();
+    for (int n = 0; n < kProfiles; ++n) {
         readProfile(*device, n);
-    saveProfiles();
+        saveProfile(n);
+        profileFile->sync();
+    }
 }
 
 bool ProfileStore::hasDirty() const
@@ -112,8 +117,7 @@ QString ProfileStore::refreshProfile(MS_HT66FB560& device, int n, const QList<Fw
     const QString failed = readProfile(device, n, groups);
     for (const auto& [group, image] : edited)
         images(group)[n] = image;
-    for (FwGroup group : groups)
-        profileFile->setValue(groupName(group) + QLatin1Char('/') + QString::number(n), images(group)[n]);
+    saveProfile(n, groups);
     return failed;
 }
 

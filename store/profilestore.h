@@ -84,6 +84,7 @@ public:
 
     void loadProfiles(); // file -> memory: all six profiles, the current profile, the dirty lists
     void saveProfiles(); // memory -> file, all six profiles
+    void saveProfile(int n, const QList<FwGroup>& groups = kAllGroups);
 
     // Without a mouse (or `device` null) loads the file. With it, re-reads all six profiles in
     // 26 blocking exchanges and rewrites the file. A read that fails keeps what the store held
