@@ -122,13 +122,20 @@ int cmdList(Call& c)
     return kOk;
 }
 
-int cmdProfile(Call& c)
+// The optional profile of `profile` and `show`: 0 when absent, -1 after a refusal.
+int profileWord(Call& c)
 {
     if (c.words.size() > 1)
-        return extraWords(c, 1);
+        return extraWords(c, 1), -1;
     const int wanted = c.words.isEmpty() ? 0 : profileNumber(c.words.first());
+    return wanted < 0 ? (badProfile(c, c.words.first()), -1) : wanted;
+}
+
+int cmdProfile(Call& c)
+{
+    const int wanted = profileWord(c);
     if (wanted < 0)
-        return badProfile(c, c.words.first());
+        return kUsage;
     Session s(c.dryRun, c.err);
     if (!s.connect() && wanted > 0) {
         c.err << "z4ctl: no mouse connected: the current profile can only be chosen on the mouse\n";
@@ -151,11 +158,9 @@ int cmdProfile(Call& c)
 
 int cmdShow(Call& c)
 {
-    if (c.words.size() > 1)
-        return extraWords(c, 1);
-    const int wanted = c.words.isEmpty() ? 0 : profileNumber(c.words.first());
+    const int wanted = profileWord(c);
     if (wanted < 0)
-        return badProfile(c, c.words.first());
+        return kUsage;
     Session s(c.dryRun, c.err);
     if (!s.connect())
         c.err << "z4ctl: no mouse connected: answered from the profile file\n";
