@@ -1,4 +1,3 @@
-#include "app/datafolder.h"
 #include "app/localurlopener.h"
 #include "app/platformchoice.h"
 #include "app/singleinstance.h"
@@ -6,6 +5,9 @@
 #include "app/ui_controler.h"
 #include "app/widget.h"
 #include "bridge/myqquickview.h"
+#include "core/datafolder.h"
+#include "core/mouselink.h"
+#include "device/exchangelock.h"
 #include "device/hidlibrary.h"
 #include "system/inputhook.h"
 
@@ -66,6 +68,8 @@ int main(int argc, char* argv[])
             QApplication::translate("main", "The program cannot prepare its data folder:\n%1").arg(failure));
     QDir::setCurrent(folder);
 
+    // Exchanges with the mouse take turns with z4ctl's.
+    ExchangeLock::setPath(mouselink::exchangeLockPath());
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
     LocalUrlOpener urlOpener;
 

@@ -3,7 +3,7 @@
 #include <QDir>
 
 #ifndef Q_OS_WIN
-#include "system/runtimefolder.h"
+#include "core/runtimefolder.h"
 
 #include <unistd.h>
 #endif

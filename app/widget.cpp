@@ -1,14 +1,14 @@
 #include "app/widget.h"
 
+#include "app/changenotices.h"
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
-#include "device/devinfo.h"
+#include "core/mouselink.h"
 #include "system/copydatamessage.h"
 #include "system/inputhook.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -32,6 +32,10 @@ Widget::Widget(QWidget* parent)
     deviceTimer.setInterval(kDeviceSettleMs);
     deviceTimer.setSingleShot(true);
     connect(&deviceTimer, &QTimer::timeout, this, &Widget::checkDevice);
+    // The command line changed the settings: the file holds them, as it would after a refresh.
+    notices = new ChangeNotices(this);
+    notices->listen(mouselink::noticeName());
+    connect(notices, &ChangeNotices::changed, this, [this] { view()->rereadStore(); });
 #ifndef Q_OS_WIN
     watcher = new DeviceWatcher(this);
     connect(watcher, &DeviceWatcher::changed, this, &Widget::deviceChanged);
@@ -66,15 +70,13 @@ void Widget::copyDataReport(const CopyData* data, void* host)
 
 void Widget::checkDevice()
 {
-    const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    const QStringList names = config.value(QStringLiteral("common/product_name")).toStringList();
-    const bool found = device.detect(loadCatalogue(QStringLiteral(":/DevInfo.ini"), names));
     // A mouse that is there but cannot be opened (no udev rule) is not connected, but the
     // person must be told why, and how to mend it.
-    const QString failure = found ? device.openFailure() : QString();
-    const bool usable = found && failure.isEmpty();
+    const mouselink::Detection found = mouselink::detect(device);
+    const QString failure = found.failure;
+    const bool usable = found.usable();
     const UsbDevice& mouse = device.currentTask().device;
-    const int state = usable ? 2 : found ? 1 : 0; // the scene's: connected, no permission, absent
+    const int state = usable ? 2 : found.found ? 1 : 0; // the scene's: connected, no permission, absent
     QVariantMap status { { "state", state }, { "product", mouse.productName }, { "path", mouse.commandPath },
         { "reason", failure } };
     QString version;

@@ -9,6 +9,7 @@
 class Ui_Controler;
 class myQQuickView;
 class DeviceWatcher;
+class ChangeNotices;
 struct CopyData;
 
 // The program's only top-level window. It owns the link to the mouse and re-runs detection
@@ -31,7 +32,8 @@ public:
     // Input capture reports, registered with the host window as user pointer; a null host
     // is ignored. The copy-data report blocks in a modal box until the user closes it.
     static void keyReport(std::uint8_t usage, std::uint8_t isDown, void* host);
-    static void mouseReport(std::uint8_t button, std::uint8_t isDown, std::int32_t x, std::int32_t y, void* host);
+    static void mouseReport(
+        std::uint8_t button, std::uint8_t isDown, std::int32_t x, std::int32_t y, void* host);
     static void copyDataReport(const CopyData* data, void* host);
 
 public slots:
@@ -50,4 +52,5 @@ private:
 #ifndef Q_OS_WIN
     DeviceWatcher* watcher = nullptr;
 #endif
+    ChangeNotices* notices = nullptr;
 };

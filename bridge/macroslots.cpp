@@ -30,29 +30,19 @@ QString macroDialogFolder()
 // key's press and its release, leaving the key held). The mouse's slot then stays as it was.
 bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
 {
-    const QString macro = name.toString();
     const qlonglong id = macroId.toLongLong();
-    if (id < 1 || id > ProfileStore::kMacroSlots) {
+    const auto refusal = settings->sendMacro(
+        id >= 1 && id <= ProfileStore::kMacroSlots ? int(id) : 0, name.toString(), libraryOf(modelId));
+    if (refusal == MouseSettings::MacroRefusal::BadId)
         qDebug() << "macro id out of range:" << macroId;
-        return false;
-    }
-    const int repeat = libraryOf(modelId).repeat(macro);
-    const QList<uchar> stream = macroIncode(loadMacroIni(macro));
-    if (repeat < 0 || repeat > 0xFFFF) {
+    if (refusal == MouseSettings::MacroRefusal::BadRepeat)
         QMessageBox::warning(nullptr, tr("MACRO"),
             tr("The repeat count must be 0 to 65535,\nthe macro was not sent to the mouse."),
             QMessageBox::Ok);
-        return false;
-    }
-    if (stream.size() > MacroEncoder::kBlockSize) {
+    if (refusal == MouseSettings::MacroRefusal::TooLong)
         QMessageBox::warning(nullptr, tr("MACRO"),
             tr("Out of memory,\nthe macro is too long and was not sent to the mouse."), QMessageBox::Ok);
-        return false;
-    }
-    MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
-    noteWrite(device && device->hid_0FH_SetMacroKey(uchar(id), block.data()),
-        QStringLiteral("0FH %1").arg(id, 2, 10, QLatin1Char('0')));
-    return true;
+    return refusal == MouseSettings::MacroRefusal::None;
 }
 
 // A file keeps its mouse slot only while some profile's button plays that slot; a stale index
@@ -131,14 +121,11 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    constexpr int kSlotBytes = ProfileStore::kSlotBytes;
-    const ProfileStore& profiles = profileStore();
-    const QVariantList matrix = profiles.image(FwGroup::Matrix, profiles.curProfile());
-    // A slot beyond the list (bad index, short or not yet loaded matrix) gives no definition.
     const qlonglong slot = matrixId.toLongLong();
-    if (slot < 0 || slot >= matrix.size() / kSlotBytes)
-        return {};
-    return matrix.mid(slot * kSlotBytes, kSlotBytes);
+    // Any slot of the 128-entry matrix; a number past int's range must not wrap onto one.
+    constexpr qlonglong kMatrixSlots = ProfileStore::kImageSize / ProfileStore::kSlotBytes;
+    return slot < 0 || slot >= kMatrixSlots ? QVariantList()
+                                            : settings->keySlot(store->curProfile(), int(slot));
 }
 
 QVariantList myQQuickView::z4_getUsedMacroIndices()

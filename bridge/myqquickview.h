@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mousesettings.h"
 #include "store/appconfig.h"
 #include "store/profilefiles.h"
 #include "store/profilestore.h"
@@ -28,7 +29,11 @@ public:
     ~myQQuickView() override;
 
     // Set by the host window right after the controller's set-up; never owned here.
-    void setDevice(MS_HT66FB560* dev) { device = dev; }
+    void setDevice(MS_HT66FB560* dev)
+    {
+        device = dev;
+        settings->setDevice(dev);
+    }
 
     // Profile store, outside the slot table. refresh() blocks for 26 exchanges with the mouse,
     // except when edits made without the mouse wait: it then loads the file, asks the scene
@@ -36,6 +41,9 @@ public:
     void refresh();
     void loadProfiles();
     void saveProfiles();
+    // Another process changed the profile file (and, through it, the mouse): reload the store
+    // and let the scene read its pages again (root's rereadStore).
+    void rereadStore();
 
     // Detection's verdict, set by the host window before every refresh().
     void setConnected(bool on) { store->setConnected(on); }
@@ -131,9 +139,6 @@ public slots:
 private:
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
     void openStore();
-    // Store change, mark, send: the order every image setter keeps.
-    void editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
-    void sendImage(FwGroup group, int profile);
     // Uploads the edited or imported macro again while a button of some profile plays it.
     void resendMacroInUse(const QString& macro);
 
@@ -151,7 +156,6 @@ private:
         kMsgAskDeleteMacro,
         kMsgAskUnapplied
     };
-    void noteWrite(bool sent, FwGroup group, int profile, const char* command);
     void noteWrite(bool sent, const QString& step);
     void reportWrites();
     // The language pack's message, or the English text when the pack has none.
@@ -173,6 +177,7 @@ private:
     std::unique_ptr<AppConfig> appConfig; // owns apConfig
     std::unique_ptr<ProfileStore> store; // works on profileFile
     std::unique_ptr<ProfileFiles> files;
+    std::unique_ptr<MouseSettings> settings; // works on store
     int writesPending = 0;
     QString failedStep;
 };

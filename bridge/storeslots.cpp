@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -14,19 +15,6 @@
 namespace {
 const QString kFactoryConfig = QStringLiteral("./modules/setting/apConfigD.bin");
 const QString kDefaultProfiles = QStringLiteral("./modules/setting/pD_Z4.bin");
-
-constexpr int kDpiIoFirst = 16; // profile 0 only
-constexpr int kLedColorFirst = 24; // profile 0 only
-constexpr int kMaxStageEntry = 70;
-constexpr int kEffectFirst = 71; // effect, brightness, speed
-constexpr int kDpiStageFirst = 84;
-constexpr int kDpiColorFirst = 104;
-constexpr int kStageEntry = 0; // single settings
-constexpr int kRateEntry = 1;
-constexpr int kLightingEntry = 2;
-constexpr uint kStoredStageMax = 207; // read back as kShownStageMax
-constexpr uint kShownStageMax = 159;
-constexpr uint kStoredEightColor = 8; // read back as 7
 } // namespace
 
 void myQQuickView::openStore()
@@ -35,6 +23,16 @@ void myQQuickView::openStore()
     store = std::make_unique<ProfileStore>(profileFile);
     files = std::make_unique<ProfileFiles>(*store, kDefaultProfiles);
     files->setDialogParent(this);
+    files->setSaveChooser(
+        [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+        });
+    files->setOpenChooser(
+        [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+            return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+        });
+    settings = std::make_unique<MouseSettings>(*store, device);
+    settings->setWriteObserver([this](bool sent, const QString& step) { noteWrite(sent, step); });
 }
 
 void myQQuickView::refresh()
@@ -74,37 +72,16 @@ void myQQuickView::loadProfiles()
     store->loadProfiles();
 }
 
+void myQQuickView::rereadStore()
+{
+    store->file()->sync();
+    store->loadProfiles();
+    invokeRoot("rereadStore", Qt::QueuedConnection);
+}
+
 void myQQuickView::saveProfiles()
 {
     store->saveProfiles();
-}
-
-void myQQuickView::editImage(FwGroup group, int profile, int first, const QVariantList& values, int count)
-{
-    store->setEntries(group, profile, first, values, count);
-    store->markDirty(group, profile);
-    sendImage(group, profile);
-}
-
-void myQQuickView::sendImage(FwGroup group, int profile)
-{
-    if (!ProfileStore::isProfile(profile))
-        return;
-    ProfileStore::Block bytes = store->block(group, profile);
-    const bool matrix = group == FwGroup::Matrix;
-    const bool sent = device
-        && (matrix ? device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
-                   : device->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
-    noteWrite(sent, group, profile, matrix ? "0DH" : "0CH");
-}
-
-// A write that did not reach a present mouse keeps its group flagged, so the change is offered
-// to the mouse again instead of being replaced by the mouse's settings at the next read.
-void myQQuickView::noteWrite(bool sent, FwGroup group, int profile, const char* command)
-{
-    if (!sent && store->isConnected())
-        store->flagDirty(group, profile);
-    noteWrite(sent, QStringLiteral("%1 %2").arg(QLatin1String(command), profileLabel(profile)));
 }
 
 // Writes made in one turn of the event loop (one APPLY, one ALL SAVE) give one message, told
@@ -183,60 +160,52 @@ void myQQuickView::z4_SetDirty_Other(uchar profileId)
 
 uint myQQuickView::z4_GetMaxDpiStage()
 {
-    return store->value(FwGroup::Profile, store->curProfile(), kMaxStageEntry);
+    return settings->maxDpiStage(store->curProfile());
 }
 
 void myQQuickView::z4_02H_SetCurrentProfile(uchar profileId)
 {
-    if (store->setCurProfile(profileId) && device)
-        device->hid_02H_SetCurrentProfile(profileId);
+    settings->selectProfile(profileId);
 }
 
 void myQQuickView::z4_03H_SetReportRate(uchar rate)
 {
-    const uchar cur = store->curProfile();
-    store->setEntry(FwGroup::Other, cur, kRateEntry, int(rate));
-    store->markDirty(FwGroup::Other, cur);
-    noteWrite(device && device->hid_03H_SetReportRate(rate, cur), FwGroup::Other, cur, "03H");
+    settings->setReportRate(store->curProfile(), rate);
 }
 
 void myQQuickView::z4_04H_SetDPIStage(uchar stage)
 {
-    const uchar cur = store->curProfile();
-    store->setEntry(FwGroup::Other, cur, kStageEntry, int(stage));
-    store->markDirty(FwGroup::Other, cur);
-    noteWrite(device && device->hid_04H_SetDPIStage(stage, cur), FwGroup::Other, cur, "04H");
+    settings->setDpiStage(store->curProfile(), stage);
 }
 
 void myQQuickView::z4_0CH_SetRGBLedEffect(uchar effect, uchar light, uchar speed)
 {
-    editImage(
-        FwGroup::Profile, store->curProfile(), kEffectFirst, { int(effect), int(light), int(speed) }, 3);
+    settings->setLedEffect(store->curProfile(), effect, light, speed);
 }
 
 void myQQuickView::z4_0CH_SetDpi8Color(QVariantList src24)
 {
-    editImage(FwGroup::Profile, store->curProfile(), kDpiColorFirst, src24, 24);
+    settings->setDpiColors(store->curProfile(), src24);
 }
 
 void myQQuickView::z4_0CH_SetDpi8Io(QVariantList src8)
 {
-    editImage(FwGroup::Profile, 0, kDpiIoFirst, src8, 8);
+    settings->setDpiIo(src8);
 }
 
 void myQQuickView::z4_0CH_SetDpi8Stage(QVariantList src16)
 {
-    editImage(FwGroup::Profile, store->curProfile(), kDpiStageFirst, src16, 16);
+    settings->setDpiStages(store->curProfile(), src16);
 }
 
 void myQQuickView::z4_0DH_SetKeyMatrix(QVariantList src64)
 {
-    editImage(FwGroup::Matrix, store->curProfile(), 0, src64, 64);
+    settings->setKeyMatrix(store->curProfile(), src64);
 }
 
 void myQQuickView::z4_SetLED8StageColor(QVariantList src24)
 {
-    editImage(FwGroup::Profile, 0, kLedColorFirst, src24, 24);
+    settings->setLedColors(src24);
 }
 
 uchar myQQuickView::z4_82H_GetCurrentProfile()
@@ -246,52 +215,42 @@ uchar myQQuickView::z4_82H_GetCurrentProfile()
 
 uchar myQQuickView::z4_83H_GetReportRate()
 {
-    return uchar(store->value(FwGroup::Other, store->curProfile(), kRateEntry));
+    return settings->reportRate(store->curProfile());
 }
 
 uchar myQQuickView::z4_84H_GetDPIStage()
 {
-    return uchar(store->value(FwGroup::Other, store->curProfile(), kStageEntry));
+    return settings->dpiStage(store->curProfile());
 }
 
 uchar myQQuickView::z4_89H_GetRGBLedTwinkle()
 {
-    return uchar(store->value(FwGroup::Other, 0, kLightingEntry));
+    return settings->lightingType();
 }
 
 QVariantList myQQuickView::z4_8CH_GetRGBLedEffect()
 {
-    return store->entries(FwGroup::Profile, store->curProfile(), kEffectFirst, 3);
+    return settings->ledEffect(store->curProfile());
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Color()
 {
-    return store->entries(FwGroup::Profile, store->curProfile(), kDpiColorFirst, 24);
+    return settings->dpiColors(store->curProfile());
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Io()
 {
-    QVariantList indices = store->entries(FwGroup::Profile, 0, kDpiIoFirst, 8);
-    for (QVariant& index : indices) {
-        if (index.toUInt() == kStoredEightColor)
-            index = int(kStoredEightColor - 1);
-    }
-    return indices;
+    return settings->dpiIo();
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Stage()
 {
-    QVariantList codes;
-    for (const QVariant& entry : store->entries(FwGroup::Profile, store->curProfile(), kDpiStageFirst, 16)) {
-        const uint code = entry.toUInt();
-        codes.append(code == kStoredStageMax ? kShownStageMax : code);
-    }
-    return codes;
+    return settings->dpiStages(store->curProfile());
 }
 
 QVariantList myQQuickView::z4_GetLED8StageColor()
 {
-    return store->entries(FwGroup::Profile, 0, kLedColorFirst, 24);
+    return settings->ledColors();
 }
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)

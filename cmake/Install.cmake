@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 set(Z4_DATA_DIR ${CMAKE_INSTALL_DATADIR}/z4config/modules)
 
-install(TARGETS z4config RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS z4config z4ctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The live configuration and profile file of the source tree are the first-run templates; the
 # build folder's copies may already hold a developer's changes.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/modules/setting DESTINATION ${Z4_DATA_DIR})
@@ -55,16 +55,19 @@ install(FILES ${pkg}/z4config.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hic
 install(FILES ${CMAKE_BINARY_DIR}/packaging/io.github.z4config.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${pkg}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${pkg}/z4ctl.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+    RENAME z4ctl)
 
 # Debian wants the changelog and the manual page compressed without a time stamp.
 find_program(Z4_GZIP gzip)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/debian/changelog ${pkg}/z4config.1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/debian/changelog ${pkg}/z4config.1 ${pkg}/z4ctl.1)
 if(Z4_GZIP)
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog
         OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4config.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4config.1.gz)
     install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
-    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4ctl.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4ctl.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz ${CMAKE_BINARY_DIR}/z4ctl.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # cpack -G DEB: a package for Debian 12 whose library dependencies come from the binary.

@@ -17,6 +17,14 @@ struct DevInfo {
     QString sCode; // empty, a six-character code, or kBlockedCode
 };
 
+// A command interface of a catalogue entry found among the attached HID devices.
+struct FoundMouse {
+    QString path;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    QString name;
+};
+
 // Entries with this code must never receive a command.
 inline const QString kBlockedCode = QStringLiteral("q-beacon");
 

@@ -1,5 +1,6 @@
 #include "device/master.h"
 
+#include "device/exchangelock.h"
 #include "device/hidopen.h"
 #include "device/scramble.h"
 
@@ -84,6 +85,15 @@ bool Master::transfer(UsbTask& task)
     if (!fitsBuffers(task))
         return false;
     const uchar code = task.command[1];
+    if (dryRun) {
+        QByteArray exchange(reinterpret_cast<const char*>(task.command.data()), kPacketLength);
+        if (!isReadingCommand(code))
+            exchange.append(reinterpret_cast<const char*>(task.data.data()), task.dataLength);
+        dryRunLog.append(exchange);
+        return true;
+    }
+    // Held from the open to the close, so another process's reports never come in between.
+    const ExchangeLock held;
     QString reason;
     hid_device* handle = openHidPath(task.device.commandPath, true, &reason);
     openFailure = task.device.commandPath.isEmpty() ? QString() : reason;

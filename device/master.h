@@ -18,6 +18,10 @@ public:
     bool transfer(UsbTask& task);
 
     bool blocked = false; // set for catalogue entries no command may reach
+    // Instead of any I/O, every exchange is kept here as its bytes (command, then a written
+    // data phase) and succeeds; reads answer zeros.
+    bool dryRun = false;
+    QList<QByteArray> dryRunLog;
     // Why the last exchange could not open the command interface ("Permission denied" without
     // the udev rule); empty when it opened or had no path to open.
     QString openFailure;

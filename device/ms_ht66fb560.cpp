@@ -73,6 +73,22 @@ bool MS_HT66FB560::findDevice(int index, const DevInfo& entry)
     return found;
 }
 
+QList<FoundMouse> MS_HT66FB560::listMice(const DevInfo& entry)
+{
+    QList<FoundMouse> found;
+    hid_device_info* nodes = enumerateHid(entry.vid, entry.pid);
+    for (const hid_device_info* node = nodes; node; node = node->next) {
+        if (!matches(node, entry.usagePage, entry.usage))
+            continue;
+        const QString product
+            = node->product_string ? QString::fromWCharArray(node->product_string) : QString();
+        found.append({ QString::fromLocal8Bit(node->path ? node->path : ""), node->vendor_id,
+            node->product_id, entry.productName.isEmpty() ? product : entry.productName });
+    }
+    hid_free_enumeration(nodes);
+    return found;
+}
+
 void MS_HT66FB560::openDevice(const UsbDevice& device)
 {
     task.device = device;
@@ -81,7 +97,8 @@ void MS_HT66FB560::openDevice(const UsbDevice& device)
     task.commandDelay = kCommandDelayMs;
     task.chunkDelay = kChunkDelayMs;
     hid_01H_SetFunctionOption(kSetupOption);
-    m_slave->startListening(device, kVendorReportLength);
+    if (listenVendor)
+        m_slave->startListening(device, kVendorReportLength);
 }
 
 bool MS_HT66FB560::detect(const QList<DevInfo>& catalogue)

@@ -35,6 +35,9 @@ public:
     // without that entry reports false without enumerating and drops the previous device.
     bool detect(const QList<DevInfo>& catalogue);
 
+    // The command interfaces of entry among the attached devices; no exchange, no open.
+    static QList<FoundMouse> listMice(const DevInfo& entry);
+
     // Why the last command exchange (right after detection: the set-up command) could not open
     // the mouse; empty when it opened. A mouse found but not opened needs access rights.
     QString openFailure() const;
@@ -44,6 +47,9 @@ public:
     const UsbTask& currentTask() const { return task; }
 
     QWidget* owner = nullptr;
+    // Whether detection starts the vendor listener; a short-lived caller that never reads the
+    // mouse's own reports turns it off.
+    bool listenVendor = true;
 
     static constexpr int kDetectedEntry = 1;
     static constexpr uchar kSetupOption = 8;

@@ -12,4 +12,10 @@ rm -rf "$build/package"
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
 deb=$(ls "$build"/package/z4config_*.deb)
 lintian --fail-on error "$deb"
+# The command line comes with its manual page and completion.
+# One listing: grep -q stopping early would kill dpkg-deb with a broken pipe under pipefail.
+contents=$(dpkg-deb -c "$deb")
+for f in ./usr/bin/z4ctl ./usr/share/man/man1/z4ctl.1.gz ./usr/share/bash-completion/completions/z4ctl; do
+    grep -q " $f\$" <<<"$contents" || { echo "package lacks $f" >&2; exit 1; }
+done
 echo "package: $(basename "$deb") passes lintian"

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -54,12 +53,6 @@ bool writeMarker(const QSettings& live, int profile)
 ProfileFiles::ProfileFiles(ProfileStore& profileStore, const QString& defaults)
     : store(profileStore)
     , defaultsFile(defaults)
-    , saveChooser([](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
-        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
-    })
-    , openChooser([](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
-        return QFileDialog::getOpenFileName(parent, caption, dir, filter);
-    })
 {
 }
 
@@ -73,27 +66,32 @@ const QStringList& ProfileFiles::groups()
 bool ProfileFiles::exportProfile(int profile, QString* written)
 {
     const QString proposed = desktop() + QStringLiteral("/Z4 P%1.pf").arg(profile, 2, 10, QLatin1Char('0'));
-    QString path = saveChooser(dialogParent, tr("Save File"), proposed, tr("Profile(*.pf)"));
+    QString path
+        = saveChooser ? saveChooser(dialogParent, tr("Save File"), proposed, tr("Profile(*.pf)")) : QString();
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pf");
+    const QString problem = exportTo(profile, path);
+    if (!problem.isEmpty()) {
+        qWarning().noquote() << "export:" << problem;
+        return false;
+    }
+    if (written)
+        *written = path;
+    return true;
+}
+
+QString ProfileFiles::exportTo(int profile, const QString& path)
+{
     QSettings* live = store.file();
-    if (sameFile(path, live->fileName())) {
-        qWarning() << "export: refusing to overwrite the live profile file" << path;
-        return false;
-    }
-    if (!writeMarker(*live, profile)) {
-        qWarning() << "export: could not write the profile marker to" << live->fileName();
-        return false;
-    }
-    if (copyReplacing(live->fileName(), path)) {
-        if (written)
-            *written = path;
-        return true;
-    }
-    qWarning() << "export: could not write" << path;
-    return false;
+    if (sameFile(path, live->fileName()))
+        return tr("%1 is the live profile file").arg(QDir::toNativeSeparators(path));
+    if (!writeMarker(*live, profile))
+        return tr("cannot write the profile marker to %1").arg(QDir::toNativeSeparators(live->fileName()));
+    if (!copyReplacing(live->fileName(), path))
+        return tr("cannot write %1").arg(QDir::toNativeSeparators(path));
+    return {};
 }
 
 // An exported file holds 128 whole numbers per firmware group and at least the four pointer
@@ -127,22 +125,32 @@ QString ProfileFiles::importProfile(int profile, bool* imported)
 {
     if (imported)
         *imported = false;
-    const QString path = openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"));
+    const QString path = openChooser
+        ? openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"))
+        : QString();
+    const QString problem = path.isEmpty() ? QString() : importFrom(profile, path);
+    if (problem.isEmpty() && !path.isEmpty() && imported)
+        *imported = ProfileStore::isProfile(profile);
+    if (problem.isEmpty())
+        store.loadProfiles();
+    return problem;
+}
+
+QString ProfileFiles::importFrom(int profile, const QString& path)
+{
+    if (!ProfileStore::isProfile(profile))
+        return {};
     QSettings* live = store.file();
-    if (!path.isEmpty() && ProfileStore::isProfile(profile)) {
-        // The chosen file may be the live one: its pending changes must be on disk first.
-        live->sync();
-        int source = 0;
-        const QSettings chosen(path, QSettings::IniFormat);
-        const QString problem = importProblem(chosen, &source);
-        if (!problem.isEmpty())
-            return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
-        for (const QString& group : groups())
-            live->setValue(key(group, profile), chosen.value(key(group, source)));
-        live->sync();
-        if (imported)
-            *imported = true;
-    }
+    // The chosen file may be the live one: its pending changes must be on disk first.
+    live->sync();
+    int source = 0;
+    const QSettings chosen(path, QSettings::IniFormat);
+    const QString problem = importProblem(chosen, &source);
+    if (!problem.isEmpty())
+        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
+    for (const QString& group : groups())
+        live->setValue(key(group, profile), chosen.value(key(group, source)));
+    live->sync();
     store.loadProfiles();
     return {};
 }

@@ -20,7 +20,8 @@ public:
 
     ProfileFiles(ProfileStore& store, const QString& defaultsFile);
 
-    // The real file dialogs are used unless a test replaces them.
+    // Without choosers (the bridge sets the file dialogs) exportProfile and importProfile
+    // pick nothing.
     void setSaveChooser(Chooser chooser) { saveChooser = std::move(chooser); }
     void setOpenChooser(Chooser chooser) { openChooser = std::move(chooser); }
     void setDialogParent(QWidget* parent) { dialogParent = parent; }
@@ -39,6 +40,10 @@ public:
     // What keeps the chosen file from being imported, empty when nothing does; `source` gets
     // the profile it holds.
     static QString importProblem(const QSettings& chosen, int* source);
+    // exportProfile and importProfile without a dialog: empty on success, else what went wrong.
+    // A refused import changes nothing.
+    QString exportTo(int profile, const QString& path);
+    QString importFrom(int profile, const QString& path);
     // Restores `profile` and profile 0 from the defaults, then reloads the store.
     void resetProfile(int profile);
     // The list under `key`/`profileId` of the default file, read afresh; empty when absent.

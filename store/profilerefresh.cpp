@@ -4,6 +4,7 @@
 #include "device/ms_ht66fb560.h"
 
 #include <QDebug>
+#include <QSettings>
 
 namespace {
 QVariantList toList(const ProfileStore::Block& bytes)
@@ -15,10 +16,12 @@ QVariantList toList(const ProfileStore::Block& bytes)
     return out;
 }
 
-void warnKept(const char* what, int profile)
+void warnKept(const char* what, int profile, QString& failed, const char* command)
 {
     qWarning().nospace() << "refresh: reading " << what << " of profile " << profile
                          << " failed, the stored values are kept";
+    if (failed.isEmpty())
+        failed = QStringLiteral("%1 P%2").arg(QLatin1String(command)).arg(profile, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
@@ -35,9 +38,14 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     device->hid_82H_GetCurrentProfile(profile);
     if (profile != current && !setCurProfile(profile))
         qWarning() << "refresh: the mouse names profile" << profile << "; the current one is kept";
-    for (int n = 0; n < kProfiles; ++n)
+    // Each read reaches the disk at once: z4ctl may change the mouse and the file between two
+    // of these reads, and a value read before that must not land over its change later.
+    profileFile->sync();
+    for (int n = 0; n < kProfiles; ++n) {
         readProfile(*device, n);
-    saveProfiles();
+        saveProfile(n);
+        profileFile->sync();
+    }
 }
 
 bool ProfileStore::hasDirty() const
@@ -95,35 +103,60 @@ bool ProfileStore::writeDirty(MS_HT66FB560& device, int n)
     return ok;
 }
 
-void ProfileStore::readProfile(MS_HT66FB560& device, int n)
+QString ProfileStore::refreshProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups)
+{
+    if (!isProfile(n))
+        return {};
+    if (!loaded)
+        loadProfiles();
+    QList<std::pair<FwGroup, QVariantList>> edited;
+    for (FwGroup group : groups) {
+        if (dirty(group).value(n).toBool())
+            edited.append({ group, images(group)[n] });
+    }
+    const QString failed = readProfile(device, n, groups);
+    for (const auto& [group, image] : edited)
+        images(group)[n] = image;
+    saveProfile(n, groups);
+    return failed;
+}
+
+QString ProfileStore::readProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups)
+{
+    QString failed;
+    const uchar id = uchar(n);
+    // Block reads copy whatever arrived even on failure, so they land in a scratch buffer.
+    Block scratch {};
+    if (groups.contains(FwGroup::Profile)) {
+        const bool read = device.hid_8CH_GetFwProfile(id, scratch.data());
+        if (!read)
+            warnKept("the profile image", n, failed, "8CH");
+        profileFw[n] = toList(read ? scratch : block(FwGroup::Profile, n));
+    }
+    if (groups.contains(FwGroup::Matrix)) {
+        const bool read = device.hid_8DH_GetKeyMatrix(id, scratch.data());
+        if (!read)
+            warnKept("the key matrix", n, failed, "8DH");
+        matrixFw[n] = toList(read ? scratch : block(FwGroup::Matrix, n));
+    }
+    if (groups.contains(FwGroup::Other))
+        readSingles(device, n, failed);
+    return failed;
+}
+
+void ProfileStore::readSingles(MS_HT66FB560& device, int n, QString& failed)
 {
     const uchar id = uchar(n);
-    Block image = block(FwGroup::Profile, n);
-    Block matrix = block(FwGroup::Matrix, n);
     Block other {};
     other[0] = uchar(value(FwGroup::Other, n, 0));
     other[1] = uchar(value(FwGroup::Other, n, 1));
     if (n == 0)
         other[2] = uchar(value(FwGroup::Other, 0, 2));
-
-    // Block reads copy whatever arrived even on failure, so they land in a scratch buffer.
-    Block scratch {};
-    if (device.hid_8CH_GetFwProfile(id, scratch.data()))
-        image = scratch;
-    else
-        warnKept("the profile image", n);
-    if (device.hid_8DH_GetKeyMatrix(id, scratch.data()))
-        matrix = scratch;
-    else
-        warnKept("the key matrix", n);
     if (!device.hid_84H_GetDPIStage(other[0], id))
-        warnKept("the DPI stage", n);
+        warnKept("the DPI stage", n, failed, "84H");
     if (!device.hid_83H_GetReportRate(other[1], id))
-        warnKept("the report rate", n);
+        warnKept("the report rate", n, failed, "83H");
     if (n == 0 && !device.hid_89H_GetRGBLedTwinkle(other[2]))
-        warnKept("the lighting type", n);
-
-    profileFw[n] = toList(image);
-    matrixFw[n] = toList(matrix);
+        warnKept("the lighting type", n, failed, "89H");
     otherFw[n] = toList(other);
 }

@@ -218,6 +218,9 @@ void ProfileStore::clearDirty()
 
 void ProfileStore::loadProfiles()
 {
+    // Another process (the command line, the window) may have changed the file since.
+    for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
+        loadDirtyList(group);
     readCurProfile();
     for (int n = 0; n < kProfiles; ++n) {
         for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
@@ -228,8 +231,12 @@ void ProfileStore::loadProfiles()
 
 void ProfileStore::saveProfiles()
 {
-    for (int n = 0; n < kProfiles; ++n) {
-        for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
-            profileFile->setValue(imageKey(group, n), images(group)[n]);
-    }
+    for (int n = 0; n < kProfiles; ++n)
+        saveProfile(n);
+}
+
+void ProfileStore::saveProfile(int n, const QList<FwGroup>& groups)
+{
+    for (FwGroup group : groups)
+        profileFile->setValue(imageKey(group, n), images(group)[n]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -25,6 +26,7 @@ public:
     static constexpr int kSlotBytes = 4;
     static constexpr int kMacroSlots = 100; // device macro ids 1..100
     using Block = std::array<uchar, kImageSize>;
+    static inline const QList<FwGroup> kAllGroups { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other };
 
     // Does not take ownership of `file`, which must outlive the store. Runs the start-up
     // loading (dirty lists and current profile); the images stay empty until refresh().
@@ -80,13 +82,20 @@ public:
     // failed, with the flags of the groups that did not reach the mouse kept and nothing read.
     bool settleDirty(MS_HT66FB560& device, bool write);
 
-    void loadProfiles(); // file -> memory, all six profiles and the current profile
+    void loadProfiles(); // file -> memory: all six profiles, the current profile, the dirty lists
     void saveProfiles(); // memory -> file, all six profiles
+    void saveProfile(int n, const QList<FwGroup>& groups = kAllGroups);
 
     // Without a mouse (or `device` null) loads the file. With it, re-reads all six profiles in
     // 26 blocking exchanges and rewrites the file. A read that fails keeps what the store held
     // for that block or value (the file's values before the first load), never zeros.
     void refresh(MS_HT66FB560* device);
+
+    // Re-reads the given groups of one profile from the mouse (Profile: 8CH, Matrix: 8DH,
+    // Other: 84H, 83H, and 89H for profile 0), keeping the groups edited without the mouse, and
+    // writes them to the file. Blocks for one exchange a read. Empty when every read arrived,
+    // else the first that failed; a failed read keeps what the store held, as refresh() does.
+    QString refreshProfile(MS_HT66FB560& device, int n, const QList<FwGroup>& groups = kAllGroups);
 
     static QString groupName(FwGroup group);
     static bool isProfile(int profile) { return profile >= 0 && profile < kProfiles; }
@@ -97,7 +106,9 @@ private:
     QVariantList& dirty(FwGroup group);
     void readCurProfile();
     void loadDirtyList(FwGroup group);
-    void readProfile(MS_HT66FB560& device, int profile);
+    // The first read that failed ("8CH P02"), empty when all arrived.
+    QString readProfile(MS_HT66FB560& device, int profile, const QList<FwGroup>& groups = kAllGroups);
+    void readSingles(MS_HT66FB560& device, int profile, QString& failed); // 84H, 83H (89H)
     // Sends profile n's dirty groups; a group that reached the mouse loses its flag.
     bool writeDirty(MS_HT66FB560& device, int n);
     void setDirtyFlag(FwGroup group, int profile, bool on);

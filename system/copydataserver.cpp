@@ -1,6 +1,6 @@
 #include "system/copydataserver.h"
 
-#include "system/runtimefolder.h"
+#include "core/runtimefolder.h"
 
 #include <QLocalSocket>
 #include <QTimer>

@@ -3,7 +3,7 @@ import "basic"
 import "Z4"
 
 // Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse(),
-// setProtectUI(), showDeviceStatus() and askSettle() by name, so their names and argument lists are a contract with C++.
+// setProtectUI(), showDeviceStatus(), askSettle() and rereadStore() by name, so their names and argument lists are a contract with C++.
 // The picture addresses come from SkinPictures.
 SkinPictures {
     id: mainIten
@@ -80,6 +80,11 @@ SkinPictures {
 
     function askSettle() {
         settleAsked = true
+    }
+
+    // The command line changed the settings: the menus and pages show them again.
+    function rereadStore() {
+        main_Z4.rereadAll()
     }
 
     function setSkin() {

@@ -107,6 +107,9 @@ hid_device* openLocked(const char* path, const wchar_t*& failure)
         failure = L"Permission denied";
         return nullptr;
     }
+    // Processes sharing a state file share one mouse: each exchange starts from what it holds.
+    if (node->role == sim::Role::Command)
+        link.loadState();
     auto* dev = new hid_device_;
     dev->role = node->role;
     dev->generation = link.generation;

@@ -34,6 +34,11 @@ Link::Link()
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
         firmware.loadSample();
     stateFile = environment("Z4SIM_STATE");
+    loadState();
+}
+
+void Link::loadState()
+{
     std::ifstream state(stateFile);
     if (!stateFile.empty() && state)
         firmware.load(state);

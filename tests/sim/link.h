@@ -45,6 +45,8 @@ struct Link {
 
     // Rewrites the state file after a command or block changed what the mouse stores.
     void firmwareChanged();
+    // Takes what the state file holds: another process sharing it may have changed the mouse.
+    void loadState();
 
     // All below expect the lock to be held.
     void resetLocked();

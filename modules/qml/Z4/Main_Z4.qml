@@ -71,6 +71,18 @@ Item {
         callPage(page_Sensor, "initUI")
     }
 
+    // After another program changed the store. A page with edits not yet applied keeps them,
+    // marked, rather than losing them without a word.
+    function rereadAll() {
+        menuProf.initUI()
+        if (!page_Keydefine.unapplied)
+            callPage(page_Keydefine, "initUI")
+        if (!page_Color.unapplied)
+            callPage(page_Color, "refreshUI")
+        if (!page_Sensor.unapplied)
+            callPage(page_Sensor, "initUI")
+    }
+
     // A failing page must not keep the others from their turn; the error still shows in the log.
     function callPage(page, name, arg) {
         try {

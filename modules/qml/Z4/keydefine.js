@@ -1,4 +1,5 @@
 .pragma library
+.import "functiontable.js" as FunctionTable
 
 // Byte tables of the key definition page and the rules between a slot's four bytes and what
 // the page shows. Slots are arrays of four numbers 0 to 255: type, then three parameters.
@@ -7,9 +8,8 @@ var slotCount = 16
 var macroSlots = 100
 
 // Button list position -> matrix slot; positions past the table have no slot.
-var buttonSlots = [0, 1, 2, 3, 4, 5, 6, 14, 15, 7]
-var builtinButtonNames = ["KEY 1", "KEY \uFF12", "KEY \uFF13", "KEY \uFF14", "KEY \uFF15",
-                          "KEY \uFF16", "KEY \uFF17", "KEY \uFF18", "KEY \uFF19", "KEY 10"]
+var buttonSlots = FunctionTable.table.buttonSlots
+var builtinButtonNames = FunctionTable.table.buttonNames
 var initialPosition = 3
 
 // Category drop-down: interface text index and fallback of each position.
@@ -17,29 +17,13 @@ var categories = [[46, "KEYBOARD"], [47, "MOUSE"], [48, "MEDIA"], [49, "COMBO KE
                   [50, "MACRO"], [93, "FIRE KEY"], [111, "LED CONTROL"], [118, "PROFILE SWITCH"]]
 var KEYBOARD = 0, MOUSE = 1, MEDIA = 2, COMBO = 3, MACRO = 4, FIRE = 5, LED = 6, PROFILE = 7
 
-var mouseRows = [
-    { text: 51, fallback: "LEFT", bytes: [0x01, 0, 0xF0, 0] },
-    { text: 52, fallback: "RIGHT", bytes: [0x01, 0, 0xF1, 0] },
-    { text: 53, fallback: "MIDDLE", bytes: [0x01, 0, 0xF2, 0] },
-    { text: 54, fallback: "BACKWARD", bytes: [0x01, 0, 0xF3, 0] },
-    { text: 55, fallback: "FORWARD", bytes: [0x01, 0, 0xF4, 0] },
-    { text: 94, fallback: "TRIPLE CLICK", bytes: [0x0A, 0xF0, 0x21, 0x03] },
-    { text: 115, fallback: "DPI +", bytes: [0x07, 0, 0x01, 0] },
-    { text: 116, fallback: "DPI -", bytes: [0x07, 0, 0x02, 0] },
-    { text: 95, fallback: "DPI SWITCH", bytes: [0x07, 0, 0x03, 0] },
-    { text: 109, fallback: "SCROLL UP", bytes: [0x04, 0, 0x01, 0] },
-    { text: 110, fallback: "SCROLL DOWN", bytes: [0x04, 0, 0x02, 0] }
-]
+var mouseRows = FunctionTable.table.mouseRows
 var TRIPLE_CLICK = 5, SCROLL_UP = 9
 
 // Consumer-page usages of the media list; their names are interface texts 56 onwards.
-var mediaUsages = [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA, 0x0183, 0x018A,
-                   0x0192, 0x0194, 0x0221, 0x0223, 0x0224, 0x0225, 0x0226, 0x0227, 0x022A]
-var mediaFirstText = 56
-var mediaFallbacks = ["NEXT TRACK", "PREVIOUS TRACK", "STOP", "PLAY / PAUSE", "MUTE", "VOLUME UP",
-                      "VOLUME DOWN", "MEDIA SELECT", "MAIL", "CALCULATOR", "MY COMPUTER",
-                      "WWW SEARCH", "WWW HOME", "WWW BACK", "WWW FORWARD", "WWW STOP",
-                      "WWW REFRESH", "WWW FAVORITES"]
+var mediaUsages = FunctionTable.table.mediaUsages
+var mediaFirstText = FunctionTable.table.mediaFirstText
+var mediaFallbacks = FunctionTable.table.mediaFallbacks
 
 var modifierNames = ["\u00D7", "L Ctrl", "L Shift", "L Alt", "L Win", "R Ctrl", "R Shift", "R Alt", "R Win"]
 var fireButtonNames = [[51, "LEFT"], [52, "RIGHT"], [53, "MIDDLE"], [54, "BACKWARD"], [55, "FORWARD"]]
@@ -52,8 +36,8 @@ var defaultSlots = [
     [0, 0, 0, 0], [0, 0, 0, 0], [0x04, 0, 0x01, 0], [0x04, 0, 0x02, 0]
 ]
 var nothing = [0, 0, 0, 0]
-var ledControl = [0x0C, 0, 0, 0]
-var profileSwitch = [0x08, 0, 0x03, 0]
+var ledControl = FunctionTable.table.ledControl
+var profileSwitch = FunctionTable.table.profileSwitch
 var leftButton = [0x01, 0, 0xF0, 0]
 
 var macroCount = { max: 65535, digits: 5, initial: 1 }

@@ -1,5 +1,6 @@
 .pragma library
 .import "../basic/keycodes.js" as KeyCodes
+.import "functiontable.js" as FunctionTable
 
 // Conversions between what the sensor and colour pages show and what the bridge stores.
 // Every function accepts anything (numbers, decimal texts from the profile file, undefined)
@@ -23,8 +24,8 @@ var defaultIndicatorColors = [[255, 0, 0], [0, 255, 255], [0, 255, 0], [255, 0, 
 var defaultIndicatorIndices = [0, 4, 1, 3, 7, 5, 2, 6]
 
 // Effect id -> index of its name in the interface texts.
-var effectNameIndex = [87, 13, 88, 14, 20, 15, 89, 90, 91, 92, 24]
-var effectCount = 11
+var effectNameIndex = FunctionTable.table.effectNameIndex
+var effectCount = effectNameIndex.length
 
 function clamp(value, low, high) {
     return Math.min(high, Math.max(low, value))
@@ -206,13 +207,7 @@ function effectPosition(maps, effectId) {
 
 // Speed ranges per effect: [first device value, span]; the device value falls as s rises.
 function speedRange(effectId) {
-    switch (toNumber(effectId, -1)) {
-    case 3: case 4: case 5: return [1, 9]
-    case 8: return [10, 10]
-    case 9: return [5, 10]
-    case 10: return [20, 10]
-    }
-    return null
+    return FunctionTable.table.effectSpeedRanges[toNumber(effectId, -1)] || null
 }
 
 function speedValue(effectId, index) {

@@ -1,4 +1,4 @@
-#include "system/runtimefolder.h"
+#include "core/runtimefolder.h"
 
 #include <QDir>
 #include <QFile>

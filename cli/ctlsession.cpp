@@ -1,0 +1,105 @@
+#include "cli/ctlsession.h"
+
+#include "cli/ctl.h"
+#include "core/mouselink.h"
+#include "device/master.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+const QString kLiveProfiles = QStringLiteral("./modules/setting/p_Z4.bin");
+
+QString hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+} // namespace
+
+namespace ctl {
+
+Session::Session(bool dryRun, QTextStream& errors)
+    : dry(dryRun)
+    , err(errors)
+{
+    QString path = kLiveProfiles;
+    if (dry) {
+        path = scratch.filePath(QStringLiteral("p_Z4.bin"));
+        QFile::copy(kLiveProfiles, path);
+        dev.master()->dryRun = true;
+    }
+    dev.listenVendor = false;
+    file = new QSettings(path, QSettings::IniFormat);
+    store = std::make_unique<ProfileStore>(file);
+    store->loadProfiles();
+    mouse = std::make_unique<MouseSettings>(*store, &dev);
+    mouse->setWriteObserver([this](bool sent, const QString& step) {
+        if (!sent && connected())
+            noteFailure(step);
+    });
+}
+
+Session::~Session()
+{
+    store.reset();
+    delete file;
+}
+
+void Session::noteFailure(const QString& step)
+{
+    if (failed.isEmpty())
+        failed = step;
+}
+
+bool Session::connect()
+{
+    const bool usable = dry || mouselink::detect(dev).usable();
+    store->setConnected(usable);
+    return usable;
+}
+
+bool Session::readFromMouse(int n)
+{
+    if (dry || !connected())
+        return true;
+    QString step = store->refreshProfile(dev, n);
+    // Of profile 0 only its image: it carries the lighting colours all profiles share.
+    if (step.isEmpty() && n != 0)
+        step = store->refreshProfile(dev, 0, { FwGroup::Profile });
+    if (!step.isEmpty())
+        noteFailure(step);
+    return step.isEmpty();
+}
+
+int Session::currentProfile()
+{
+    uchar current = store->curProfile();
+    if (!dry && connected()) {
+        if (!dev.hid_82H_GetCurrentProfile(current))
+            noteFailure(QStringLiteral("82H"));
+        else
+            store->setCurProfile(current);
+    }
+    return store->curProfile();
+}
+
+int Session::finish(int status, bool changed, QTextStream& out)
+{
+    if (dry) {
+        for (const QByteArray& exchange : dev.master()->dryRunLog)
+            out << hex(exchange) << '\n';
+        return status;
+    }
+    file->sync();
+    if (status == kFailed)
+        err << "z4ctl: the exchange with the mouse failed at " << failed << '\n';
+    if (changed && status != kUsage) {
+        if (!connected())
+            err << "z4ctl: no mouse connected: the change is kept in the profile file and goes to the mouse "
+                   "when the window next finds it\n";
+        mouselink::tellWindow();
+    }
+    return status;
+}
+
+} // namespace ctl

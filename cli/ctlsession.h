@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/mousesettings.h"
+#include "device/ms_ht66fb560.h"
+#include "store/profilestore.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QTextStream;
+
+namespace ctl {
+
+// The store, the mouse and the settings layer over them for one run. A dry run works on a
+// copy of the profile file and records the exchanges instead of sending them.
+class Session {
+public:
+    Session(bool dryRun, QTextStream& err);
+    ~Session();
+
+    // Detection (not in a dry run); true when a usable mouse answered.
+    bool connect();
+    bool connected() const { return store->isConnected(); }
+    bool dryRun() const { return dry; }
+    // Reads profile n from the mouse, and profile 0's image, which carries the shared colours.
+    bool readFromMouse(int n);
+    // The profile the mouse (or the file without it) calls current.
+    int currentProfile();
+
+    ProfileStore& profiles() { return *store; }
+    MouseSettings& settings() { return *mouse; }
+    MS_HT66FB560& device() { return dev; }
+    QString failedStep() const { return failed; }
+    void noteFailure(const QString& step);
+    // What the run did, told at the end: dry-run lines, the window's notice, the absent mouse.
+    int finish(int status, bool changed, QTextStream& out);
+
+private:
+    bool dry;
+    QTextStream& err;
+    QTemporaryDir scratch;
+    QSettings* file = nullptr;
+    MS_HT66FB560 dev;
+    std::unique_ptr<ProfileStore> store;
+    std::unique_ptr<MouseSettings> mouse;
+    QString failed;
+};
+
+} // namespace ctl
