@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
 # the window after the start-up animation, with the settings panel open, and with each page;
-# then the panel and each page in every shipped language; last the status without the mouse
-# and with a mouse that cannot be opened.
+# then the panel and each page in every shipped language; the keyboard's focus mark; the
+# status without the mouse and with a mouse that cannot be opened; last the window at 200 %
+# and at 125 % scale (which must fit a 1366 x 768 screen).
 #
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
@@ -18,7 +19,7 @@ out=${3:-$here/docs/screenshots}
 "$here/scripts/install-deps.sh" "$here/scripts/packages.txt" "$here/scripts/packages-run.txt" \
     "$here/scripts/packages-screenshots.txt"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$out"
+    exec xvfb-run -a -s "-screen 0 2048x1280x24" "$0" "$bin" "$preload" "$out"
 fi
 [ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
 mkdir -p "$out"
@@ -120,6 +121,15 @@ for l in "${!languages[@]}"; do
     done
 done
 
+# The focus mark: Tab past the page menu's four entries and the five profiles to the sensor
+# page's report rate, then once more to the DPI stages, whose pop-up Space opens.
+click 78 408 2.0                        # the sensor page
+xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+shot focus_rate
+xdotool key --delay 60 Tab Tab Tab Tab space
+shot focus_stage
+xdotool key Escape
+
 kill -TERM "$pid"
 wait "$pid" || true
 
@@ -141,6 +151,29 @@ for state in not_connected no_permission; do
     sleep 6
     [ "$state" = no_permission ] && click 80 22 1.0
     shot "status_$state"
+    kill -TERM "$pid"
+    wait "$pid" || true
+done
+
+# High-density screens: the same window at 200 % and 125 % with the sensor page open, its
+# pictures taken from the @2x files. Window positions are in screen pixels, so clicks scale.
+for scale in 2 1.25; do
+    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp QT_SCALE_FACTOR=$scale \
+        QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
+        LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    xdotool windowmove --sync "$window" 0 0 || true
+    sleep 6
+    click "$(awk "BEGIN { print int(78 * $scale) }")" "$(awk "BEGIN { print int(408 * $scale) }")" 2.0
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    echo "scale $scale: window ${WIDTH}x${HEIGHT}"
+    shot "scale_${scale/./_}"
     kill -TERM "$pid"
     wait "$pid" || true
 done

@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr int kPackTexts = 132; // the scene's 114 built-in texts, the key page's 115 to 118, the status's 119
-                                // to 129, key box, delay and busy texts 130 to 132
+constexpr int kPackTexts = 137; // the scene's 114 built-in texts, the key page's 115 to 118, the status's 119
+                                // to 129, key box, delay and busy texts 130 to 132, names of picture-only
+                                // buttons 133 to 136 and the key box's hint 137
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()

@@ -1,0 +1,122 @@
+// The scene used with the keyboard alone: Tab reaches the controls, keys work them, and what
+// they set reaches the wire as a click would; an armed key box keeps Tab and Escape.
+#include "scenefixture.h"
+
+#include <QQuickWindow>
+
+namespace {
+using Commands = QList<QList<int>>;
+constexpr int kProfile = 3;
+}
+
+class tst_SceneKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<SceneFixture>();
+        QVERIFY(fx->start());
+        fx->view()->activateWindow();
+        fx->view()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(fx->view()->window()));
+    }
+    void cleanup() { fx.reset(); }
+
+    void sensorTaskByKeyboardAlone()
+    {
+        QVERIFY(tabTo(QStringLiteral("menuProf_entry3")));
+        key(Qt::Key_Space);
+        QCOMPARE(fx->commands().value(0).value(0), 0x02);
+        QVERIFY(tabTo(QStringLiteral("menuFunc_entry3"), true));
+        key(Qt::Key_Return);
+        QVERIFY(fx->waitFor([this] { return fx->item(QStringLiteral("page_Sensor"))->isVisible(); }));
+        sim::clearWire();
+
+        QVERIFY(tabTo(QStringLiteral("sensor_rate")));
+        key(Qt::Key_End); // 1000 Hz
+        QVERIFY(tabTo(QStringLiteral("sensor_dpi")));
+        const int stage = fx->value(QStringLiteral("sensor_dpi"), "currentIndex").toInt() + 1;
+        key(Qt::Key_Right);
+        key(Qt::Key_Space); // the pop-up of the new stage: its first choice
+        key(Qt::Key_Home);
+        key(Qt::Key_Return);
+        QCOMPARE(fx->value(QStringLiteral("sensor_dpi"), "valueForIndex").toList().at(stage).toInt(), 400);
+        QVERIFY(tabTo(QStringLiteral("sensor_apply")));
+        key(Qt::Key_Space);
+        QVERIFY(fx->waitFor([this] { return !fx->root()->property("protecting").toBool(); }, 5000));
+
+        const Commands sent = fx->commands();
+        QCOMPARE(sent.value(0), (QList<int> { 0x03, kProfile, 1 }));
+        QCOMPARE(sent.value(sent.size() - 1), (QList<int> { 0x04, kProfile, stage + 1 }));
+        QCOMPARE(int(sim::profileImage(kProfile).at(84 + stage)), 4); // 400 DPI in units of 100
+    }
+
+    void shortcutsActAsClicks_data()
+    {
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("Alt+5 selects P05") << int(Qt::AltModifier | Qt::Key_5) << "currentProfile" << 5;
+        QTest::newRow("Ctrl+2 opens MACRO") << int(Qt::ControlModifier | Qt::Key_2) << "currentIndex" << 1;
+    }
+    void shortcutsActAsClicks()
+    {
+        QFETCH(int, keys);
+        QFETCH(QString, property);
+        QFETCH(int, expected);
+        const QString menu = property == QLatin1String("currentProfile") ? "menuProf" : "menuFunc";
+        QTest::keyClick(fx->view(), Qt::Key(keys & ~Qt::KeyboardModifierMask),
+            Qt::KeyboardModifiers(keys & Qt::KeyboardModifierMask));
+        QCOMPARE(fx->value(menu, qPrintable(property)).toInt(), expected);
+        // The same shortcut again closes the page, as a second click does.
+        if (menu == QLatin1String("menuFunc")) {
+            QTest::keyClick(fx->view(), Qt::Key_2, Qt::ControlModifier);
+            QCOMPARE(fx->value(menu, "currentIndex").toInt(), -1);
+        }
+    }
+
+    void armedKeyBoxKeepsTabAndEscape()
+    {
+        QTest::keyClick(fx->view(), Qt::Key_1, Qt::ControlModifier);
+        QVERIFY(tabTo(QStringLiteral("keydefine_button")));
+        key(Qt::Key_End); // the last button, on a closed list
+        QVERIFY(tabTo(QStringLiteral("keydefine_category")));
+        key(Qt::Key_Space); // KEYBOARD, from the open list
+        key(Qt::Key_Home);
+        key(Qt::Key_Return);
+        QVERIFY(tabTo(QStringLiteral("keydefine_key")));
+        QQuickItem* box = focused();
+        key(Qt::Key_Space);
+        QVERIFY(box->property("isSelect").toBool());
+        key(Qt::Key_Tab);
+        key(Qt::Key_Escape);
+        QCOMPARE(focused(), box);
+        QMetaObject::invokeMethod(fx->root(), "detectKeyboard", Q_ARG(QVariant, true), Q_ARG(QVariant, 0x2B));
+        QVERIFY(fx->waitFor([box] { return !box->property("isSelect").toBool(); }));
+        QCOMPARE(box->property("tmpKeycodeUSB").toInt(), 0x2B); // Tab, stored
+    }
+
+private:
+    QQuickItem* focused() const { return fx->view()->quickWindow()->activeFocusItem(); }
+    void key(Qt::Key k) { QTest::keyClick(fx->view(), k); }
+
+    // Presses Tab (Shift+Tab backwards) until the focus is on the named item or inside it.
+    bool tabTo(const QString& name, bool backwards = false)
+    {
+        QQuickItem* target = fx->item(name);
+        for (int i = 0; target && i < 80; ++i) {
+            QQuickItem* now = focused();
+            if (now && (now == target || target->isAncestorOf(now)))
+                return true;
+            QTest::keyClick(fx->view(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        return false;
+    }
+
+    std::unique_ptr<SceneFixture> fx;
+};
+
+QTEST_MAIN(tst_SceneKeyboard)
+#include "tst_scene_keyboard.moc"
