@@ -49,25 +49,24 @@ private slots:
         const Commands sent = fx->commands();
         QCOMPARE(sent.value(0), (QList<int> { 0x03, kProfile, 1 }));
         QCOMPARE(sent.value(sent.size() - 1), (QList<int> { 0x04, kProfile, stage + 1 }));
-        QCOMPARE(int(sim::profileImage(kProfile).at(84 + stage)), 4); // 400 DPI in units of 100
+        QCOMPARE(int(sim::profileImage(kProfile).at(84 + stage)), 3); // 400 DPI: 400 / 100 - 1
     }
 
     void shortcutsActAsClicks_data()
     {
-        QTest::addColumn<int>("keys");
+        QTest::addColumn<QKeyCombination>("keys");
         QTest::addColumn<QString>("property");
         QTest::addColumn<int>("expected");
-        QTest::newRow("Alt+5 selects P05") << int(Qt::AltModifier | Qt::Key_5) << "currentProfile" << 5;
-        QTest::newRow("Ctrl+2 opens MACRO") << int(Qt::ControlModifier | Qt::Key_2) << "currentIndex" << 1;
+        QTest::newRow("Alt+5 selects P05") << (Qt::AltModifier | Qt::Key_5) << "currentProfile" << 5;
+        QTest::newRow("Ctrl+2 opens MACRO") << (Qt::ControlModifier | Qt::Key_2) << "currentIndex" << 1;
     }
     void shortcutsActAsClicks()
     {
-        QFETCH(int, keys);
+        QFETCH(QKeyCombination, keys);
         QFETCH(QString, property);
         QFETCH(int, expected);
         const QString menu = property == QLatin1String("currentProfile") ? "menuProf" : "menuFunc";
-        QTest::keyClick(fx->view(), Qt::Key(keys & ~Qt::KeyboardModifierMask),
-            Qt::KeyboardModifiers(keys & Qt::KeyboardModifierMask));
+        QTest::keyClick(fx->view(), keys.key(), keys.keyboardModifiers());
         QCOMPARE(fx->value(menu, qPrintable(property)).toInt(), expected);
         // The same shortcut again closes the page, as a second click does.
         if (menu == QLatin1String("menuFunc")) {

@@ -78,7 +78,7 @@ Item {
             height: 28
             source0: mainIten.source_add_0
             source1: mainIten.source_add_1
-            Accessible.name: mainIten.globalSetting_stringList[135] || "NEW MACRO"
+            Accessible.name: mainIten.globalSetting_stringList[137] || "NEW MACRO"
             onClicked: filePanel.addClicked()
         }
         Button_2state {
@@ -89,7 +89,7 @@ Item {
             height: 28
             source0: mainIten.source_delete_0
             source1: mainIten.source_delete_1
-            Accessible.name: mainIten.globalSetting_stringList[136] || "DELETE MACRO"
+            Accessible.name: mainIten.globalSetting_stringList[138] || "DELETE MACRO"
             enabled: filePanel.canDelete
             onClicked: filePanel.deleteClicked()
         }

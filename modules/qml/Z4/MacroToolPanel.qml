@@ -61,7 +61,7 @@ Item {
         Button_2state {
             id: recordButton
             objectName: "macro_record"
-            Accessible.name: mainIten.globalSetting_stringList[134] || "RECORD"
+            Accessible.name: mainIten.globalSetting_stringList[136] || "RECORD"
             width: 28
             height: 28
             source0: mainIten.source_record_0

@@ -34,7 +34,7 @@ Item {
         source0: mainIten.isGlobalSettingSelect ? mainIten.source_applicationSetting_1
                                                 : mainIten.source_applicationSetting_0
         source1: mainIten.source_applicationSetting_1
-        Accessible.name: mainIten.globalSetting_stringList[133] || "SETTINGS"
+        Accessible.name: mainIten.globalSetting_stringList[135] || "SETTINGS"
         onClicked: menu_Up.btnClicked(0)
     }
 

@@ -53,7 +53,7 @@ Item {
     activeFocusOnTab: true
     Accessible.role: Accessible.Button
     Accessible.name: text
-    Accessible.description: (mainIten.globalSetting_stringList || [])[137] || ""
+    Accessible.description: (mainIten.globalSetting_stringList || [])[139] || ""
     Accessible.onPressAction: toggleArmed()
     Keys.onShortcutOverride: function (event) {
         event.accepted = takesKeys && !Controls.isPageShortcut(event.key, event.modifiers)
