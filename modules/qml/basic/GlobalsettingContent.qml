@@ -41,6 +41,22 @@ Item {
         text: globalsettingContent.texts[29]
     }
 
+    // Before the text box, as Tab reads the panel; raised so its unrolled list lies above it.
+    DropdownList {
+        id: languageList
+        objectName: "globalsetting_language"
+        z: 1
+        x: 24
+        y: 48
+        width: parent.width - 48
+        height: 28
+        mdItems: globalsettingContent.settings.languages
+        defaultIndex: globalsettingContent.settings.languageIndex
+        onListElementClicked: function (index) {
+            globalsettingContent.settings.setLanguage(index)
+        }
+    }
+
     GlobalTextBox {
         id: textBox
         objectName: "globalsetting_textBox"
@@ -73,21 +89,6 @@ Item {
             source0: mainIten.source_apply_0
             source1: mainIten.source_apply_1
             onClicked: globalsettingContent.settings.apply()
-        }
-    }
-
-    // Last, so its unrolled list lies above the text box.
-    DropdownList {
-        id: languageList
-        objectName: "globalsetting_language"
-        x: 24
-        y: 48
-        width: parent.width - 48
-        height: 28
-        mdItems: globalsettingContent.settings.languages
-        defaultIndex: globalsettingContent.settings.languageIndex
-        onListElementClicked: function (index) {
-            globalsettingContent.settings.setLanguage(index)
         }
     }
 
