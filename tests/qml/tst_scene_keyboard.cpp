@@ -7,7 +7,7 @@
 namespace {
 using Commands = QList<QList<int>>;
 constexpr int kProfile = 3;
-}
+} // namespace
 
 class tst_SceneKeyboard : public QObject {
     Q_OBJECT
@@ -73,6 +73,51 @@ private slots:
             QTest::keyClick(fx->view(), Qt::Key_2, Qt::ControlModifier);
             QCOMPARE(fx->value(menu, "currentIndex").toInt(), -1);
         }
+    }
+
+    // What a key opens, Escape closes, and the keys go back to the control that opened it.
+    void escapeClosesWhatKeysOpened_data()
+    {
+        QTest::addColumn<Qt::Key>("page"); // with Ctrl: the page to open first
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QKeyCombination>("opener");
+        QTest::addColumn<QString>("opened"); // empty: the scene's root
+        QTest::addColumn<QString>("property");
+        QTest::newRow("Menu key on a profile")
+            << Qt::Key_1 << "menuProf_entry2" << QKeyCombination(Qt::Key_Menu) << "menuProf_context"
+            << "isOpen";
+        QTest::newRow("Shift+F10 on a profile")
+            << Qt::Key_1 << "menuProf_entry4" << (Qt::ShiftModifier | Qt::Key_F10) << "menuProf_context"
+            << "isOpen";
+        QTest::newRow("Menu key on a macro file")
+            << Qt::Key_2 << "macro_files" << QKeyCombination(Qt::Key_Menu) << "macro_menu"
+            << "shown";
+        QTest::newRow("Space on a drop-down")
+            << Qt::Key_1 << "keydefine_button" << QKeyCombination(Qt::Key_Space) << "keydefine_button"
+            << "isOpen";
+        QTest::newRow("Space on the settings button")
+            << Qt::Key_1 << "menuUp_setting" << QKeyCombination(Qt::Key_Space) << QString()
+            << "isGlobalSettingSelect";
+    }
+    void escapeClosesWhatKeysOpened()
+    {
+        QFETCH(Qt::Key, page);
+        QFETCH(QString, control);
+        QFETCH(QKeyCombination, opener);
+        QFETCH(QString, opened);
+        QFETCH(QString, property);
+        QTest::keyClick(fx->view(), page, Qt::ControlModifier);
+        if (page == Qt::Key_2) { // a new macro, selected, for its row's menu
+            QVERIFY(tabTo(QStringLiteral("macro_file_add")));
+            key(Qt::Key_Space);
+        }
+        QVERIFY(tabTo(control));
+        QQuickItem* target = opened.isEmpty() ? fx->root() : fx->item(opened);
+        QTest::keyClick(fx->view(), opener.key(), opener.keyboardModifiers());
+        QVERIFY(fx->waitFor([&] { return target->property(qPrintable(property)).toBool(); }));
+        key(Qt::Key_Escape);
+        QVERIFY(fx->waitFor([&] { return !target->property(qPrintable(property)).toBool(); }));
+        QCOMPARE(focused(), fx->item(control));
     }
 
     void armedKeyBoxKeepsTabAndEscape()

@@ -13,7 +13,8 @@ Item {
     width: Math.max(104, Math.ceil(widestText) + 28)
     height: column.height + 8
     opacity: 0
-    visible: opacity > 0
+    // Shown from the start of its fade-in, so the keyboard can hand it the focus at once.
+    visible: opacity > 0 || shown
     enabled: shown
 
     readonly property var entries: [
@@ -47,8 +48,10 @@ Item {
     }
 
     function close() {
+        // Closing disables the menu, which drops its focus: ask first.
+        const hadFocus = activeFocus
         shown = false
-        if (activeFocus && returnFocus)
+        if (hadFocus && returnFocus)
             returnFocus.forceActiveFocus()
     }
 

@@ -38,21 +38,24 @@ Item {
     function openFor(profileEntry, byKeyboard) {
         entry = profileEntry
         keyRow = byKeyboard ? 0 : -1
-        if (byKeyboard) {
-            returnFocus = mainIten.Window.activeFocusItem
-            forceActiveFocus()
-        }
         isOpen = true
         fadeOut.stop()
         visible = true
         fadeIn.restart()
+        // Only a shown, enabled menu can take the focus.
+        if (byKeyboard) {
+            returnFocus = mainIten.Window.activeFocusItem
+            forceActiveFocus()
+        }
     }
 
     function close() {
         if (!isOpen)
             return
+        // Closing disables the menu, which drops its focus: ask first.
+        const hadFocus = activeFocus
         isOpen = false
-        if (activeFocus && returnFocus)
+        if (hadFocus && returnFocus)
             returnFocus.forceActiveFocus()
         fadeIn.stop()
         fadeOut.restart()
