@@ -23,3 +23,8 @@ add_custom_command(OUTPUT ${z4_skin_pngs}
     COMMENT "Rendering skin pictures")
 add_custom_target(z4_skin ALL DEPENDS ${z4_skin_pngs})
 add_dependencies(z4config z4_skin)
+if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
+    add_test(NAME skin_rendered_twice
+        COMMAND ${CMAKE_COMMAND} -DMANIFEST=${z4_skin_src}/pictures.txt -DRENDERED=${z4_skin_dst}
+                -P ${PROJECT_SOURCE_DIR}/tools/skinrender/checktwice.cmake)
+endif()
