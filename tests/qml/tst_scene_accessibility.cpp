@@ -66,11 +66,12 @@ private slots:
     void everyPageNamesItsControls()
     {
         QFETCH(int, language);
-        QMetaObject::invokeMethod(fx->item(QStringLiteral("page_Globalsetting")), "setLanguage",
-            Q_ARG(QVariant, language));
+        QMetaObject::invokeMethod(
+            fx->item(QStringLiteral("page_Globalsetting")), "setLanguage", Q_ARG(QVariant, language));
         QStringList faults;
         for (int page = 0; page < 5; ++page) { // the four pages, then the settings panel
-            QMetaObject::invokeMethod(fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page % 4));
+            QMetaObject::invokeMethod(
+                fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page % 4));
             fx->root()->setProperty("isGlobalSettingSelect", page == 4);
             QTest::qWait(150);
             QStringList unnamed;
