@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
 # the window after the start-up animation, with the settings panel open, and with each page;
-# then the panel and each page in every shipped language; last the status without the mouse
-# and with a mouse that cannot be opened.
+# then the panel and each page in every shipped language; the keyboard's focus mark; the
+# status without the mouse and with a mouse that cannot be opened; last the window at 200 %
+# and at 125 % scale (which must fit a 1366 x 768 screen).
 #
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
@@ -18,7 +19,7 @@ out=${3:-$here/docs/screenshots}
 "$here/scripts/install-deps.sh" "$here/scripts/packages.txt" "$here/scripts/packages-run.txt" \
     "$here/scripts/packages-screenshots.txt"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$out"
+    exec xvfb-run -a -s "-screen 0 2048x1280x24" "$0" "$bin" "$preload" "$out"
 fi
 [ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
 mkdir -p "$out"
@@ -48,23 +49,32 @@ mkdir -p "$sandbox/prog/modules/macro/1"
     action 11 "Enter" "[Up]"
 } >"$sandbox/prog/modules/macro/1/Greeting.bin"
 
-HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
-    QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
-    LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
-pid=$!
+# launch [VAR=value ...]: starts the program on the simulated mouse with that extra
+# environment, sets pid and window, and puts the window at the screen's top left.
+launch() {
+    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp "$@" \
+        QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
+        LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
+    xdotool windowmove --sync "$window" 0 0 || true
+}
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
-xdotool windowmove --sync "$window" 0 0 || true
+# Window positions are in screen pixels: at a scale factor they grow with it.
+scale=1
+px() { awk "BEGIN { print int($1 * $scale) }"; }
+
+launch
 
 # shot <name>: the window as it is now, the pointer parked on an empty spot.
 shot() {
-    xdotool mousemove --window "$window" 80 520
+    xdotool mousemove --window "$window" "$(px 80)" "$(px 520)"
     sleep 0.4
     import -silent -window "$window" -colors 256 "PNG8:$out/$1.png"
     local size
@@ -75,7 +85,7 @@ shot() {
 
 # click <x> <y>: a left click at a window position.
 click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
+    xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1
     sleep "${3:-1.2}"
 }
 
@@ -85,7 +95,9 @@ sleep 6
 # The simulated mouse starts with blank memory: show and store the factory settings of the
 # first profile, each button waiting out its lock (ALL SAVE 2 s) and the writes after it.
 click 943 104 1.5         # profile P01
-click 428 577 1.5         # ALL RESET
+click 428 577 1.5         # ALL RESET, which asks first: Tab from Cancel to OK, Space
+xdotool key --delay 100 Tab space
+sleep 1.5
 click 572 577 3.5         # ALL SAVE
 shot main
 
@@ -101,6 +113,17 @@ for i in "${!pages[@]}"; do
     [ "${pages[$i]}" = macro ] && click 280 126 1.0
     shot "page_${pages[$i]}"
 done
+
+# The focus mark, with the sensor page still open: from an empty spot, Tab past the page
+# menu's four entries and the five profiles to the report rate, then on to the DPI stages,
+# whose pop-up Space opens.
+click 500 524 0.5                       # the page's empty bottom: no control holds the keys
+xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+shot focus_rate
+xdotool key --delay 60 Tab Tab Tab Tab space
+sleep 1                                 # the pop-up's fade
+shot focus_stage
+xdotool key Escape
 
 # Every page and the settings panel in each shipped language, for a person to check that each
 # text fits its control: languages/<language>_<page>.png. Names in the language menu's order.
@@ -127,20 +150,24 @@ wait "$pid" || true
 for state in not_connected no_permission; do
     env=Z4SIM_PLUGGED=0
     [ "$state" = no_permission ] && env=Z4SIM_DENY=1
-    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp $env \
-        QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
-        LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
-    pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    xdotool windowmove --sync "$window" 0 0 || true
+    launch $env
     sleep 6
     [ "$state" = no_permission ] && click 80 22 1.0
     shot "status_$state"
+    kill -TERM "$pid"
+    wait "$pid" || true
+done
+
+# High-density screens: the same window at 200 % and 125 % with the sensor page open, its
+# pictures taken from the @2x files; at 125 % it must fit a 1366 x 768 screen.
+for scale in 2 1.25; do
+    launch QT_SCALE_FACTOR=$scale
+    sleep 6
+    click 78 408 2.0                    # the sensor page
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    echo "scale $scale: window ${WIDTH}x${HEIGHT}"
+    [ "$WIDTH" -le 1366 ] || [ "$scale" != 1.25 ] || echo "warning: too wide for 1366 x 768" >&2
+    shot "scale_${scale/./_}"
     kill -TERM "$pid"
     wait "$pid" || true
 done

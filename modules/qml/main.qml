@@ -192,6 +192,15 @@ SkinPictures {
         height: 600
     }
 
+    // Tab reads the bottom bar before the top bar.
+    Menu_Down {
+        id: menuDown
+        objectName: "menuDown"
+        y: 600
+        enabled: !mainIten.isGlobalSettingSelect
+        opacity: enabled ? 1.0 : 0.2
+    }
+
     Menu_Up {
         id: menuUp
         objectName: "menuUp"
@@ -203,14 +212,6 @@ SkinPictures {
                 mainIten.closeWindow()
         }
         onHelpRequested: permissionPanel.open()
-    }
-
-    Menu_Down {
-        id: menuDown
-        objectName: "menuDown"
-        y: 600
-        enabled: !mainIten.isGlobalSettingSelect
-        opacity: enabled ? 1.0 : 0.2
     }
 
     Logo {
@@ -226,6 +227,24 @@ SkinPictures {
         objectName: "page_Globalsetting"
         x: mainIten.width - width
         y: 44
+        // Opened from the keyboard it takes the focus; Escape closes it and gives the focus back.
+        property Item returnFocus
+        Keys.onEscapePressed: mainIten.isGlobalSettingSelect = false
+        Connections {
+            target: mainIten
+            function onIsGlobalSettingSelectChanged() {
+                const panel = page_Globalsetting
+                const focused = mainIten.Window.activeFocusItem
+                if (mainIten.isGlobalSettingSelect && focused && focused !== mainIten) {
+                    panel.returnFocus = focused
+                    panel.visible = true
+                    panel.nextItemInFocusChain(true).forceActiveFocus()
+                } else if (!mainIten.isGlobalSettingSelect && panel.returnFocus) {
+                    panel.returnFocus.forceActiveFocus()
+                    panel.returnFocus = null
+                }
+            }
+        }
     }
 
     MessagePlate {
@@ -251,6 +270,14 @@ SkinPictures {
     SettleQuestion {
         id: settleQuestion
         objectName: "settleQuestion"
+    }
+
+    KeyboardShortcuts {
+        id: keyboardShortcuts
+        profileMenu: main_Z4.profileMenu
+        functionMenu: main_Z4.functionMenu
+        bottomBar: menuDown
+        questionOpen: permissionPanel.visible || settleQuestion.visible
     }
 
     SequentialAnimation {

@@ -7,9 +7,10 @@
 
 namespace {
 
-constexpr int kPackTexts
-    = 134; // the scene's 114 built-in texts, the key page's 115 to 118, the status's 119
-           // to 129, key box, delay and busy texts 130 to 132, the unapplied question 133, 134
+// The scene's 114 built-in texts, the key page's 115 to 118, the status's 119 to 129, key box,
+// delay and busy texts 130 to 132, NOT APPLIED and DISCARD 133 and 134, names of picture-only
+// buttons 135 to 138 and the key box's hint 139.
+constexpr int kPackTexts = 139;
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()

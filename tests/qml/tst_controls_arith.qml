@@ -27,6 +27,25 @@ TestCase {
         compare(Controls.slider11Index(row.x, width), row.eleven)
     }
 
+    // Stage cells 0..7 where 2 and 6 hold no value; fault classes: ends, gaps, keys not moving.
+    function test_movedIndex_data() {
+        return [
+            { tag: "right skips an empty cell", key: Qt.Key_Right, from: 1, to: 3 },
+            { tag: "left skips an empty cell", key: Qt.Key_Up, from: 3, to: 1 },
+            { tag: "right stays at the last usable", key: Qt.Key_Down, from: 7, to: 7 },
+            { tag: "left stays at the first", key: Qt.Key_Left, from: 0, to: 0 },
+            { tag: "home is the first usable", key: Qt.Key_Home, from: 5, to: 0 },
+            { tag: "end is the last usable", key: Qt.Key_End, from: 0, to: 7 },
+            { tag: "other keys do not move", key: Qt.Key_A, from: 4, to: -1 },
+            { tag: "nothing to move among", key: Qt.Key_End, from: 0, to: 0, count: 0 }
+        ]
+    }
+
+    function test_movedIndex(row) {
+        var usable = function (i) { return i !== 2 && i !== 6 }
+        compare(Controls.movedIndex(row.key, row.from, row.count === undefined ? 8 : row.count, usable), row.to)
+    }
+
     // A 257-pixel strip puts every level boundary on a whole pixel (32 px per eighth).
     function test_rainbow_data() {
         var rows = new Array(0)

@@ -1,5 +1,6 @@
 // Renders the skin pictures listed in a manifest from their SVG sources, each at exactly the
-// size the scene draws it, so nothing is scaled at run time.
+// size the scene draws it and at twice that size as "<name>@2x.png", which Image picks on a
+// screen of scale 2 (and above 1.5), so nothing is scaled at run time.
 //
 //   skinrender <manifest> <source folder> <output folder>
 //
@@ -69,6 +70,20 @@ QByteArray keepState(const QByteArray& svg, const QString& state, bool& found)
     return out;
 }
 
+bool save(QSvgRenderer& renderer, const QSize& size, const QString& target)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    if (!image.save(target, "PNG", 0)) {
+        err() << "cannot write " << target << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
 bool render(const Picture& picture, const QDir& sources, const QDir& output)
 {
     QFile file(sources.filePath(picture.svg));
@@ -88,18 +103,11 @@ bool render(const Picture& picture, const QDir& sources, const QDir& output)
               << Qt::endl;
         return false;
     }
-    QImage image(picture.size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), picture.size));
-    painter.end();
     const QString target = output.filePath(picture.png);
     QDir().mkpath(QFileInfo(target).path());
-    if (!image.save(target, "PNG", 0)) {
-        err() << "cannot write " << target << Qt::endl;
-        return false;
-    }
-    return true;
+    QString twice = target;
+    twice.insert(twice.size() - 4, QLatin1String("@2x"));
+    return save(renderer, picture.size, target) && save(renderer, picture.size * 2, twice);
 }
 
 } // namespace

@@ -111,10 +111,22 @@ Item {
         height: 0
     }
 
+    // One Tab stop: the arrows, Home and End select among the usable cells.
     Grid {
         id: cells
         columns: 4
         spacing: 8
+        activeFocusOnTab: true
+        Accessible.role: Accessible.List
+        Accessible.name: (mainIten.globalSetting_stringList || [])[35] || "COLOR"
+        Keys.onPressed: function (event) {
+            const to = Controls.movedIndex(event.key, colorGroup_8.currentIndex, colorGroup_8.maxStage)
+            event.accepted = to >= 0
+            if (to >= 0 && to !== colorGroup_8.currentIndex) {
+                colorGroup_8.setCurIndex(to)
+                colorGroup_8.clicked(to)
+            }
+        }
         Repeater {
             id: cellRepeater
             model: colorGroup_8.modColors
@@ -138,6 +150,15 @@ Item {
                 border.width: selected ? 2 : 1
                 border.color: selected ? mainIten.globalSetting_color
                                        : Qt.rgba(1, 1, 1, cellArea.hovered ? 0.8 : 0.25)
+                Accessible.role: Accessible.ListItem
+                Accessible.name: String(index + 1)
+                Accessible.selectable: usable
+                Accessible.selected: selected
+                FocusMark {
+                    id: focusMark
+                    owner: cells
+                    active: cell.selected
+                }
 
                 Rectangle {
                     id: selectionGlow

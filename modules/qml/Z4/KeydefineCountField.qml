@@ -62,6 +62,9 @@ Item {
         }
         TextInput {
             id: input
+            activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: (mainIten.globalSetting_stringList || [])[97] || "TIMES"
             objectName: countField.objectName + "_input"
             // The brackets come from a font with a taller line; the digits sit on their baseline.
             anchors.baseline: prefixText.baseline

@@ -80,6 +80,7 @@ Column {
     Slider {
         id: speedSlider
         objectName: "keydefine_fire_speed"
+        Accessible.name: speedLabel.text
         width: 232
         height: 20
         currentIndex: KD.fireSpeedDefault

@@ -47,6 +47,8 @@ Item {
     FileList {
         id: actionList
         objectName: "macro_actions"
+        Accessible.role: Accessible.List
+        Accessible.name: mainIten.globalSetting_stringList[45] || "ACTION"
         y: 42
         width: 200
         height: 260

@@ -42,6 +42,9 @@ Item {
         }
         TextInput {
             id: input
+            activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: (mainIten.globalSetting_stringList || [])[131] || "DELAY"
             objectName: delayField.objectName + "_input"
             anchors.baseline: prefix.baseline
             width: Math.max(contentWidth, 12)

@@ -52,6 +52,7 @@ Item {
                 source0: mainIten["source_" + editButton.modelData.picture + "_0"]
                 source1: mainIten["source_" + editButton.modelData.picture + "_1"]
                 enabled: editButton.modelData.which === "paste" ? editButtons.canPaste : editButtons.canEdit
+                Accessible.name: mainIten.globalSetting_stringList[editButton.modelData.text] || editButton.modelData.which
                 onClicked: editButtons.actionClicked(editButton.modelData.which)
                 Connections {
                     target: editButton.mouse

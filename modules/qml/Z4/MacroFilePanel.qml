@@ -51,6 +51,8 @@ Item {
     FileList {
         id: fileList
         objectName: "macro_files"
+        Accessible.role: Accessible.List
+        Accessible.name: mainIten.globalSetting_stringList[44] || "MACRO"
         y: 42
         width: 200
         height: 260
@@ -76,6 +78,7 @@ Item {
             height: 28
             source0: mainIten.source_add_0
             source1: mainIten.source_add_1
+            Accessible.name: mainIten.globalSetting_stringList[137] || "NEW MACRO"
             onClicked: filePanel.addClicked()
         }
         Button_2state {
@@ -86,6 +89,7 @@ Item {
             height: 28
             source0: mainIten.source_delete_0
             source1: mainIten.source_delete_1
+            Accessible.name: mainIten.globalSetting_stringList[138] || "DELETE MACRO"
             enabled: filePanel.canDelete
             onClicked: filePanel.deleteClicked()
         }

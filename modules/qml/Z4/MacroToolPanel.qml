@@ -47,11 +47,21 @@ Item {
 
     Component.onCompleted: translateStrings()
 
+    // The button pressed from the keyboard is disabled by its own press: the other one takes over.
+    onRecordingChanged: {
+        if (recording && recordButton.activeFocus)
+            stopButton.forceActiveFocus()
+        else if (!recording && stopButton.activeFocus)
+            recordButton.forceActiveFocus()
+    }
+
     Row {
         id: recordRow
         spacing: 12
         Button_2state {
+            id: recordButton
             objectName: "macro_record"
+            Accessible.name: mainIten.globalSetting_stringList[136] || "RECORD"
             width: 28
             height: 28
             source0: mainIten.source_record_0
@@ -60,7 +70,9 @@ Item {
             onClicked: toolPanel.recordClicked()
         }
         Button_2state {
+            id: stopButton
             objectName: "macro_stop"
+            Accessible.name: mainIten.globalSetting_stringList[58] || "STOP"
             width: 28
             height: 28
             source0: mainIten.source_stop_0
@@ -99,6 +111,7 @@ Item {
         }
         Button_2state {
             objectName: "macro_key_add"
+            Accessible.name: (mainIten.globalSetting_stringList[74] || "KEY") + " +"
             width: 28
             height: 28
             source0: mainIten.source_add_0
@@ -122,6 +135,7 @@ Item {
         }
         Button_2state {
             objectName: "macro_mouse_add"
+            Accessible.name: (mainIten.globalSetting_stringList[47] || "MOUSE") + " +"
             width: 28
             height: 28
             source0: mainIten.source_add_0
@@ -142,6 +156,7 @@ Item {
         }
         Button_2state {
             objectName: "macro_delay_add"
+            Accessible.name: (mainIten.globalSetting_stringList[131] || "DELAY") + " +"
             width: 28
             height: 28
             source0: mainIten.source_add_0

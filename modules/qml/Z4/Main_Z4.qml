@@ -19,6 +19,8 @@ Item {
     // The product's button names in the current language.
     property var _ProductLayoutStringList: []
     readonly property alias curPageId: pageArea.curPageId
+    readonly property alias profileMenu: menuProf
+    readonly property alias functionMenu: menuFunc
     // True once the menus are in place after power-on.
     property bool poweredOn: false
 
@@ -101,6 +103,34 @@ Item {
         }
     }
 
+    Menu_Func {
+        id: menuFunc
+        objectName: "menuFunc"
+        x: -150
+        y: 70
+        visible: false
+        enabled: !mainIten.isGlobalSettingSelect
+        opacity: enabled ? 1 : main_Z4.disabledOpacity
+        marked: main_Z4.pages.map(function (page) { return page.unapplied === true })
+        onPageRequested: function (pageId) {
+            pageArea.show(pageId)
+        }
+    }
+
+    Menu_Prof {
+        id: menuProf
+        objectName: "menuProf"
+        readonly property real restX: main_Z4.width - 8 - width
+        x: main_Z4.width
+        y: 70
+        visible: false
+        enabled: !mainIten.isGlobalSettingSelect && pageArea.curPageId !== main_Z4.macroPageId
+        opacity: enabled ? 1 : main_Z4.disabledOpacity
+        // Declared before the page area for the Tab order, yet its context menu lies over the page.
+        z: 1
+        onProfileApplied: main_Z4.rereadProfilePages()
+    }
+
     PageArea {
         id: pageArea
         objectName: "pageArea"
@@ -130,32 +160,6 @@ Item {
             objectName: "page_Sensor"
             visible: pageArea.curPageId === 3
         }
-    }
-
-    Menu_Func {
-        id: menuFunc
-        objectName: "menuFunc"
-        x: -150
-        y: 70
-        visible: false
-        enabled: !mainIten.isGlobalSettingSelect
-        opacity: enabled ? 1 : main_Z4.disabledOpacity
-        marked: main_Z4.pages.map(function (page) { return page.unapplied === true })
-        onPageRequested: function (pageId) {
-            pageArea.show(pageId)
-        }
-    }
-
-    Menu_Prof {
-        id: menuProf
-        objectName: "menuProf"
-        readonly property real restX: main_Z4.width - 8 - width
-        x: main_Z4.width
-        y: 70
-        visible: false
-        enabled: !mainIten.isGlobalSettingSelect && pageArea.curPageId !== main_Z4.macroPageId
-        opacity: enabled ? 1 : main_Z4.disabledOpacity
-        onProfileApplied: main_Z4.rereadProfilePages()
     }
 
     SequentialAnimation {

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import "../common"
+import "../common/controls.js" as Controls
 
 // The function menu on the left: one entry per page. A click selects the entry, or clears the
 // selection when it is already selected, and asks for that page (-1 for none).
@@ -31,6 +32,12 @@ Item {
         pageRequested(currentIndex)
     }
 
+    function focusEntry(index) {
+        const next = entryRepeater.itemAt(index)
+        if (next)
+            next.forceActiveFocus()
+    }
+
     function textAt(index) {
         const list = mainIten.globalSetting_stringList
         const entry = entries[index]
@@ -41,6 +48,8 @@ Item {
     // Pictures are bound to the root's skin addresses, so a skin change needs no work here.
     function setSkin() {
     }
+
+    Accessible.role: Accessible.PageTabList
 
     Column {
         id: column
@@ -57,6 +66,21 @@ Item {
                 objectName: "menuFunc_entry" + index
                 width: menuFunc.width
                 height: menuFunc.entryHeight
+                activeFocusOnTab: true
+                Accessible.role: Accessible.PageTab
+                Accessible.name: nameText.text
+                Accessible.selectable: true
+                Accessible.selected: selected
+                Accessible.onPressAction: menuFunc.select(index)
+                Keys.onPressed: function (event) {
+                    event.accepted = true
+                    if (Controls.isActivateKey(event.key))
+                        menuFunc.select(entry.index)
+                    else if (event.key === Qt.Key_Up || event.key === Qt.Key_Down)
+                        menuFunc.focusEntry(entry.index + (event.key === Qt.Key_Down ? 1 : -1))
+                    else
+                        event.accepted = false
+                }
 
                 readonly property bool selected: menuFunc.currentIndex === index
                 // A disabled MouseArea still tracks the pointer (its own `enabled` stays true), so the
@@ -127,6 +151,10 @@ Item {
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
                     onClicked: menuFunc.select(entry.index)
+                }
+                FocusMark {
+                    id: focusMark
+                    anchors.margins: -1
                 }
             }
         }

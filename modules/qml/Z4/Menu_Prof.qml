@@ -1,6 +1,8 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import "../common"
+import "../common/controls.js" as Controls
 
 // The profile menu on the right: the mouse's profiles 1 to 5 (profile 0 is never offered).
 // A left click makes a profile the mouse's active one; a right click opens LOAD, SAVE, RESET
@@ -57,6 +59,13 @@ Item {
         }
     }
 
+    // Up and Down walk the rows without choosing.
+    function focusRow(repeater, index) {
+        const next = repeater.itemAt(index)
+        if (next)
+            next.forceActiveFocus()
+    }
+
     function label(entry) {
         return "P" + (entry < 10 ? "0" : "") + entry
     }
@@ -72,6 +81,9 @@ Item {
             contextMenu.close()
         }
     }
+
+    Accessible.role: Accessible.List
+    Accessible.name: "P01 \u2013 P05"
 
     Image {
         id: container
@@ -98,6 +110,23 @@ Item {
             y: menuProf.rowTop + index * menuProf.rowPitch
             width: 88
             height: 40
+            activeFocusOnTab: true
+            Accessible.role: Accessible.ListItem
+            Accessible.name: labelText.text
+            Accessible.selectable: true
+            Accessible.selected: selected
+            Accessible.onPressAction: menuProf.select(entry)
+            Keys.onPressed: function (event) {
+                event.accepted = true
+                if (Controls.isActivateKey(event.key))
+                    menuProf.select(row.entry)
+                else if (Controls.isContextMenuKey(event.key, event.modifiers))
+                    contextMenu.openFor(row.entry, true)
+                else if (event.key === Qt.Key_Up || event.key === Qt.Key_Down)
+                    menuProf.focusRow(rows, row.index + (event.key === Qt.Key_Down ? 1 : -1))
+                else
+                    event.accepted = false
+            }
 
             Image {
                 id: idleFrame
@@ -132,6 +161,10 @@ Item {
                 font.pixelSize: mainIten.globalSetting_size + 3
                 font.bold: true
                 font.letterSpacing: 2
+            }
+            FocusMark {
+                id: focusMark
+                anchors.margins: -1
             }
             MouseArea {
                 id: rowArea

@@ -1,10 +1,12 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
+import "../common/controls.js" as Controls
 
 // The profile menu's right-click menu: LOAD, SAVE, RESET, CANCEL for one profile entry.
 // It fades in over 1.5 x animation_speed and out over animation_speed; while fading out it
-// takes no clicks, so a fast second click lands on whatever is below.
+// takes no clicks, so a fast second click lands on whatever is below. Opened from the keyboard
+// it holds the focus as a menu does and gives it back on closing.
 Item {
     id: contextMenu
     objectName: "menuProf_context"
@@ -29,20 +31,45 @@ Item {
         { action: "cancel", text: 78, name: "CANCEL" }
     ]
 
-    function openFor(profileEntry) {
+    // The row the keyboard has reached; -1 while the pointer drives the menu.
+    property int keyRow: -1
+    property Item returnFocus
+
+    function openFor(profileEntry, byKeyboard) {
         entry = profileEntry
+        keyRow = byKeyboard ? 0 : -1
         isOpen = true
         fadeOut.stop()
         visible = true
         fadeIn.restart()
+        // Only a shown, enabled menu can take the focus.
+        if (byKeyboard) {
+            returnFocus = mainIten.Window.activeFocusItem
+            forceActiveFocus()
+        }
     }
 
     function close() {
         if (!isOpen)
             return
+        // Closing disables the menu, which drops its focus: ask first.
+        const hadFocus = activeFocus
         isOpen = false
+        if (hadFocus && returnFocus)
+            returnFocus.forceActiveFocus()
         fadeIn.stop()
         fadeOut.restart()
+    }
+
+    function choose(index) {
+        const chosenEntry = entry
+        close()
+        chosen(actions[index].action, chosenEntry)
+    }
+
+    Accessible.role: Accessible.PopupMenu
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.menuKey(contextMenu, event.key, actions.length)
     }
 
     readonly property real widestText: Math.max.apply(null, actions.map(function (entry, i) {
@@ -86,7 +113,10 @@ Item {
                 width: contextMenu.width - 2 * contextMenu.padding
                 height: contextMenu.rowHeight
                 readonly property bool destructive: contextMenu.actions[index].action === "reset"
-                readonly property bool hovered: rowArea.containsMouse && row.enabled
+                readonly property bool hovered: (rowArea.containsMouse && row.enabled) || contextMenu.keyRow === index
+                Accessible.role: Accessible.MenuItem
+                Accessible.name: contextMenu.textAt(index)
+                Accessible.onPressAction: contextMenu.choose(index)
 
                 Rectangle {
                     id: hoverGlow
@@ -111,11 +141,7 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: {
-                        const chosenEntry = contextMenu.entry
-                        contextMenu.close()
-                        contextMenu.chosen(contextMenu.actions[row.index].action, chosenEntry)
-                    }
+                    onClicked: contextMenu.choose(row.index)
                 }
             }
         }

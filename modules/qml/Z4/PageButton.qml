@@ -27,7 +27,7 @@ Item {
         font.pixelSize: mainIten.globalSetting_size
         font.bold: true
         color: mainIten.globalSetting_color
-        opacity: plate.hovered ? 1 : 0
+        opacity: plate.hovered || plate.activeFocus ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 100 } }
 
         Plate {
@@ -49,6 +49,7 @@ Item {
         fixedRight: 6
         source0: mainIten["source_" + pageButton.picture + "_0"] || ""
         source1: mainIten["source_" + pageButton.picture + "_1"] || ""
+        Accessible.name: pageButton.label
         onClicked: pageButton.clicked()
 
         // The icon fills the plate's left 28 px; a long translation widens the plate.

@@ -119,6 +119,7 @@ Item {
         DropdownList {
             id: effectList
             objectName: "color_effect"
+            Accessible.name: effectLabel.text + ", " + text
             width: 232
             mdItems: page_Color.effectMaps.posToId.map(function (id) {
                 return { textX: page_Color.strings[SC.effectNameIndex[id]] || "" }
@@ -133,6 +134,7 @@ Item {
         Slider {
             id: speedSlider
             objectName: "color_speed"
+            Accessible.name: speedLabel.text
             width: 232
             height: 20
             currentIndex: 4
@@ -144,6 +146,7 @@ Item {
         Slider {
             id: brightnessSlider
             objectName: "color_brightness"
+            Accessible.name: brightnessLabel.text
             width: 232
             height: 20
             currentIndex: 7

@@ -155,17 +155,18 @@ Item {
             width: 320
             height: 32
             valueForIndex: ["125 Hz", "250 Hz", "500 Hz", "1000 Hz"]
+            Accessible.name: rateLabel.text
             currentIndex: 2
         }
         Item { id: gap1; width: 1; height: 14 }
         PageLabel { id: cursorLabel; text: page_Sensor.strings[101] || "CURSOR SPEED" }
-        Slider_11 { id: cursorSlider; objectName: "sensor_cursorSpeed"; width: 232; height: 20; currentIndex: 5 }
+        Slider_11 { Accessible.name: cursorLabel.text; id: cursorSlider; objectName: "sensor_cursorSpeed"; width: 232; height: 20; currentIndex: 5 }
         Item { id: gap2; width: 1; height: 14 }
         PageLabel { id: scrollLabel; text: page_Sensor.strings[102] || "VERTICAL SCROLL SPEED" }
-        Slider_11 { id: scrollSlider; objectName: "sensor_scrollSpeed"; width: 232; height: 20; currentIndex: 2 }
+        Slider_11 { Accessible.name: scrollLabel.text; id: scrollSlider; objectName: "sensor_scrollSpeed"; width: 232; height: 20; currentIndex: 2 }
         Item { id: gap3; width: 1; height: 14 }
         PageLabel { id: doubleClickLabel; text: page_Sensor.strings[103] || "DOUBLE CLICK SPEED" }
-        Slider_11 { id: doubleClickSlider; objectName: "sensor_doubleClick"; width: 232; height: 20; currentIndex: 5 }
+        Slider_11 { Accessible.name: doubleClickLabel.text; id: doubleClickSlider; objectName: "sensor_doubleClick"; width: 232; height: 20; currentIndex: 5 }
     }
 
     Column {
@@ -183,6 +184,7 @@ Item {
             currentIndex: 1
             maxStage: page_Sensor.dpiMAXStage
             valueForIndex: [0, 0, 0, 0, 0, 0, 0, 0]
+            Accessible.name: dpiLabel.text
             onValueChanged: page_Sensor.stagesKnown = true
         }
         Item { id: gap4; width: 1; height: 14 }

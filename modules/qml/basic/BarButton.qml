@@ -11,6 +11,7 @@ Button_2state {
     height: 32
     fixedLeft: iconWidth
     fixedRight: 6
+    Accessible.name: label
 
     Text {
         id: caption

@@ -89,6 +89,7 @@ Rectangle {
     Slider {
         id: brightnessSlider
         objectName: "globalsetting_brightness"
+        Accessible.name: brightnessTitle.text
         x: 12
         y: brightnessTitle.y + brightnessTitle.height + 8
         currentIndex: globalTextBox.settings.brightness

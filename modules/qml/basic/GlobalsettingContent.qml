@@ -41,6 +41,26 @@ Item {
         text: globalsettingContent.texts[29]
     }
 
+    // Before the text box, as Tab reads the panel; raised so its unrolled list lies above it.
+    DropdownList {
+        id: languageList
+        objectName: "globalsetting_language"
+        z: 1
+        x: 24
+        y: 48
+        width: parent.width - 48
+        height: 28
+        mdItems: globalsettingContent.settings.languages
+        defaultIndex: globalsettingContent.settings.languageIndex
+        // The question it may ask runs a nested event loop, so not inside the row's handler.
+        onListElementClicked: function (index) {
+            Qt.callLater(function () {
+                if (!globalsettingContent.settings.chooseLanguage(index))
+                    languageList.setCurIndex(globalsettingContent.settings.languageIndex)
+            })
+        }
+    }
+
     GlobalTextBox {
         id: textBox
         objectName: "globalsetting_textBox"
@@ -80,25 +100,6 @@ Item {
                 y: -height / 2 + 2
                 visible: globalsettingContent.settings.unapplied
             }
-        }
-    }
-
-    // Last, so its unrolled list lies above the text box.
-    DropdownList {
-        id: languageList
-        objectName: "globalsetting_language"
-        x: 24
-        y: 48
-        width: parent.width - 48
-        height: 28
-        mdItems: globalsettingContent.settings.languages
-        defaultIndex: globalsettingContent.settings.languageIndex
-        // The question it may ask runs a nested event loop, so not inside the row's handler.
-        onListElementClicked: function (index) {
-            Qt.callLater(function () {
-                if (!globalsettingContent.settings.chooseLanguage(index))
-                    languageList.setCurIndex(globalsettingContent.settings.languageIndex)
-            })
         }
     }
 

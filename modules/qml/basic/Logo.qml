@@ -8,5 +8,6 @@ Button_2state {
     height: 40
     source0: mainIten.source_web_0
     source1: mainIten.source_web_1
+    Accessible.name: mainIten.globalSetting_stringList[128] || "USER GUIDE"
     onClicked: Qt.openUrlExternally(mainIten.globalSetting_url)
 }

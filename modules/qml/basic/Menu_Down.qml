@@ -15,6 +15,11 @@ Item {
     function setSkin() {
     }
 
+    function saveAll() {
+        mainIten.setProtectUI(saveProtectMs)
+        btnTotalApplyClicked()
+    }
+
     SkinImage {
         id: container
         anchors.fill: parent
@@ -46,10 +51,7 @@ Item {
             label: mainIten.globalSetting_stringList[114]
             source0: mainIten.source_apply_0
             source1: mainIten.source_apply_1
-            onClicked: {
-                mainIten.setProtectUI(menu_Down.saveProtectMs)
-                menu_Down.btnTotalApplyClicked()
-            }
+            onClicked: menu_Down.saveAll()
         }
     }
 }

@@ -34,6 +34,7 @@ Item {
         source0: mainIten.isGlobalSettingSelect ? mainIten.source_applicationSetting_1
                                                 : mainIten.source_applicationSetting_0
         source1: mainIten.source_applicationSetting_1
+        Accessible.name: mainIten.globalSetting_stringList[135] || "SETTINGS"
         onClicked: menu_Up.btnClicked(0)
 
         EditMark {
@@ -53,6 +54,7 @@ Item {
         height: 32
         source0: mainIten.source_applicationMinimize_0
         source1: mainIten.source_applicationMinimize_1
+        Accessible.name: mainIten.globalSetting_stringList[129] || "CLOSE"
         onClicked: menu_Up.btnClicked(1)
     }
 }

@@ -1,7 +1,8 @@
 import QtQuick
 
 // A centred panel over the dimmed window; the window beneath takes no clicks while it shows.
-// Children stack in a column under the title. Escape closes it when it is closable.
+// Children stack in a column under the title. Escape closes it when it is closable; Tab and
+// Shift+Tab go round its own controls only.
 Item {
     id: modalPanel
     property string title
@@ -17,6 +18,27 @@ Item {
     z: 150
     visible: false
     Keys.onEscapePressed: if (closable) closeRequested()
+    Keys.onPressed: function (event) {
+        event.accepted = event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab
+        if (event.accepted)
+            cycleFocus(event.key === Qt.Key_Tab)
+    }
+
+    function holds(item) {
+        for (let up = item; up; up = up.parent) {
+            if (up === modalPanel)
+                return true
+        }
+        return false
+    }
+    function cycleFocus(forward) {
+        let next = mainIten.Window.activeFocusItem
+        for (let step = 0; step < 500 && next; ++step) {
+            next = next.nextItemInFocusChain(forward)
+            if (holds(next) && next.activeFocusOnTab)
+                return next.forceActiveFocus()
+        }
+    }
 
     Rectangle {
         anchors.fill: parent

@@ -35,6 +35,7 @@ var list = [
     "The mouse is plugged in, but this user may not open it:",
     "Install the access rule once, then unplug and replug the mouse (the installed package already has the rule):",
     "USER GUIDE", "CLOSE",
-    "KEY\u3010 PRESS ANY \u3011", "DELAY", "LOADING ......",
-    "NOT APPLIED", "DISCARD"
+    "KEY\u3010 PRESS ANY \u3011", "DELAY", "LOADING ......", "NOT APPLIED", "DISCARD",
+    "SETTINGS", "RECORD", "NEW MACRO", "DELETE MACRO",
+    "Press the key to assign: the box takes any key, Tab and Escape too, then lets go."
 ];

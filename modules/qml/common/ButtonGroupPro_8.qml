@@ -4,8 +4,9 @@ import "controls.js" as Controls
 
 // Eight stage cells in two rows of four. Cells from maxStage on are blank and inert; a cell
 // holding no value (0 or less) shows a cross and cannot be selected, but its "▼" still opens
-// the pop-up of choices so a value can be given to it.
-Item {
+// the pop-up of choices so a value can be given to it. One Tab stop: the arrows select among
+// the usable cells, Space or Enter opens the pop-up, where the arrows pick and Escape closes.
+FocusScope {
     id: buttonGroupPro_8
     property var valueForIndex: [1, 2, 3, 4, 5, 6, 7, 8]
     property int currentIndex: 0
@@ -13,6 +14,8 @@ Item {
     property var valueForMenuIndex: []
     property int menuCounter: 18
     property int currentMenuIndex: -1
+    // The choice the keyboard has reached in the open pop-up.
+    property int keyChoice: 0
     signal clicked(int index)
     signal valueChanged(int index, int value)
 
@@ -30,6 +33,41 @@ Item {
     }
     function toggleMenu(cell) {
         currentMenuIndex = currentMenuIndex === cell ? -1 : cell
+        keyChoice = Math.max(0, choiceOf(valueAt(cell)))
+    }
+    function choiceOf(value) {
+        for (var i = 0; i < choiceCount; ++i) {
+            if (Number(valueForMenuIndex[i]) === Number(value))
+                return i
+        }
+        return -1
+    }
+    // The pop-up takes the keys while open; otherwise they move among the usable cells.
+    function menuKey(key) {
+        if (key === Qt.Key_Escape) {
+            currentMenuIndex = -1
+            return true
+        }
+        if (Controls.isActivateKey(key)) {
+            pickChoice(keyChoice)
+            return true
+        }
+        var to = Controls.movedIndex(key, keyChoice, choiceCount)
+        if (to >= 0)
+            keyChoice = to
+        return to >= 0
+    }
+    function cellKey(key) {
+        if (Controls.isActivateKey(key) && Controls.stageShown(currentIndex, maxStage)) {
+            toggleMenu(currentIndex)
+            return true
+        }
+        var to = Controls.movedIndex(key, currentIndex, 8, function (cell) {
+            return Controls.stageSelectable(cell, maxStage, valueAt(cell))
+        })
+        if (to >= 0 && to !== currentIndex)
+            selectCell(to)
+        return to >= 0
     }
     function selectCell(cell) {
         currentMenuIndex = -1
@@ -57,6 +95,12 @@ Item {
     onMaxStageChanged: if (currentMenuIndex >= maxStage) currentMenuIndex = -1
     onEnabledChanged: if (!enabled) currentMenuIndex = -1
     onVisibleChanged: if (!visible) currentMenuIndex = -1
+    onActiveFocusChanged: if (!activeFocus) currentMenuIndex = -1
+    activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Keys.onPressed: function (event) {
+        event.accepted = currentMenuIndex >= 0 ? menuKey(event.key) : cellKey(event.key)
+    }
 
     Rectangle {
         id: fallbackBase
@@ -86,6 +130,7 @@ Item {
             shown: Controls.stageShown(index, buttonGroupPro_8.maxStage)
             selected: shown && buttonGroupPro_8.currentIndex === index
             menuOpen: buttonGroupPro_8.currentMenuIndex === index
+            focus: selected
             onCellClicked: buttonGroupPro_8.selectCell(index)
             onArrowClicked: buttonGroupPro_8.toggleMenu(index)
             x: (index % 4) * buttonGroupPro_8.width / 4
@@ -160,6 +205,7 @@ Item {
                         objectName: buttonGroupPro_8.objectName + "_choice" + index
                         value: buttonGroupPro_8.valueForMenuIndex[index]
                         isSelect: Number(value) === Number(buttonGroupPro_8.valueAt(popup.cell))
+                        keyed: index === buttonGroupPro_8.keyChoice
                         enabled: popup.open
                         onClicked: buttonGroupPro_8.pickChoice(index)
                     }

@@ -7,9 +7,11 @@ Item {
     property var value: 0
     property int index: 0
     property bool isSelect: false
+    // Reached with the arrow keys: drawn as if hovered.
+    property bool keyed: false
     signal clicked()
 
-    readonly property bool hovered: choiceArea.hovered
+    readonly property bool hovered: choiceArea.hovered || keyed
     readonly property string text: Controls.stageText(value)
     implicitWidth: 56
     implicitHeight: 24

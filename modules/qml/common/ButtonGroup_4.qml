@@ -2,8 +2,9 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "controls.js" as Controls
 
-// Four exclusive cells in a row; a click selects the cell and reports it.
-Item {
+// Four exclusive cells in a row; a click selects the cell and reports it. One Tab stop: the
+// selected cell holds the focus and the arrows, Home and End select another.
+FocusScope {
     id: buttonGroup_4
     property var valueForIndex: [0, 1, 2, 3]
     property int currentIndex: 0
@@ -15,10 +16,22 @@ Item {
     function getCurIndex() {
         return currentIndex
     }
+    function choose(index) {
+        currentIndex = index
+        clicked(index)
+    }
 
     implicitWidth: 320
     implicitHeight: 32
     opacity: Controls.disabledOpacity(buttonGroup_4)
+    activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Keys.onPressed: function (event) {
+        var to = Controls.movedIndex(event.key, currentIndex, 4)
+        event.accepted = to >= 0
+        if (to >= 0 && to !== currentIndex)
+            choose(to)
+    }
 
     Rectangle {
         id: fallbackBase
@@ -49,6 +62,12 @@ Item {
                 readonly property bool hovered: cellArea.hovered
                 width: cells.width / 4
                 height: cells.height
+                focus: selected
+                Accessible.role: Accessible.ListItem
+                Accessible.name: label.text
+                Accessible.selectable: true
+                Accessible.selected: selected
+                Accessible.onPressAction: buttonGroup_4.choose(index)
 
                 Rectangle {
                     id: fallbackCell
@@ -86,10 +105,11 @@ Item {
                     id: cellArea
                     objectName: buttonGroup_4.objectName + "_cell" + cell.index
                     anchors.fill: parent
-                    onClicked: {
-                        buttonGroup_4.currentIndex = cell.index
-                        buttonGroup_4.clicked(cell.index)
-                    }
+                    onClicked: buttonGroup_4.choose(cell.index)
+                }
+                FocusMark {
+                    id: focusMark
+                    anchors.margins: 0
                 }
             }
         }

@@ -18,6 +18,15 @@ Item {
     implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
     opacity: mouseArea.pressed ? 0.2 : Controls.disabledOpacity(button_2state)
 
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.onPressAction: clicked()
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.isActivateKey(event.key)
+        if (event.accepted)
+            clicked()
+    }
+
     // Drawn only when the skin lacks the pictures, so the button stays findable.
     Rectangle {
         id: fallbackFrame
@@ -42,5 +51,9 @@ Item {
         id: mouseArea
         anchors.fill: parent
         onClicked: button_2state.clicked()
+    }
+
+    FocusMark {
+        id: focusMark
     }
 }

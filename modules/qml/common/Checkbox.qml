@@ -13,6 +13,26 @@ Item {
     implicitHeight: Math.max(16, label.implicitHeight)
     opacity: Controls.disabledOpacity(checkbox)
 
+    function toggle() {
+        isSelect = !isSelect
+        clicked(isSelect)
+    }
+    activeFocusOnTab: true
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: chkStr
+    Accessible.checkable: true
+    Accessible.checked: isSelect
+    Accessible.onPressAction: toggle()
+    Accessible.onToggleAction: toggle()
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.isActivateKey(event.key)
+        if (event.accepted)
+            toggle()
+    }
+    FocusMark {
+        id: focusMark
+    }
+
     Item {
         id: box
         width: 16
@@ -64,9 +84,6 @@ Item {
     HoverArea {
         id: mouseArea
         anchors.fill: parent
-        onClicked: {
-            checkbox.isSelect = !checkbox.isSelect
-            checkbox.clicked(checkbox.isSelect)
-        }
+        onClicked: checkbox.toggle()
     }
 }

@@ -91,6 +91,9 @@ Item {
             horizontalAlignment: TextInput.AlignHCenter
             verticalAlignment: TextInput.AlignVCenter
             maximumLength: 3
+            activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: colorField.label.trim()
             validator: IntValidator { bottom: 0; top: 255 }
             inputMethodHints: Qt.ImhDigitsOnly
             selectByMouse: true

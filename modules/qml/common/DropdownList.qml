@@ -3,7 +3,8 @@ import QtQuick
 import "controls.js" as Controls
 
 // Closed box showing the current entry; a click unrolls the entries below it. Entries are a
-// ListModel with a textX role or an array of strings / {textX} objects.
+// ListModel with a textX role or an array of strings / {textX} objects. Keys as a combo box:
+// Space or Enter opens, the arrows, Home and End move, Enter chooses, Escape closes.
 Item {
     id: dropdownList
     property var mdItems: []
@@ -17,6 +18,9 @@ Item {
     signal listClosed()
 
     readonly property int itemCount: Controls.itemCount(mdItems)
+    // The row the keyboard has reached in the open list.
+    property int keyRow: -1
+    onKeyRowChanged: if (keyRow >= 0) rows.positionViewAtIndex(keyRow, ListView.Contain)
     readonly property string optionsWord: mainIten.globalSetting_stringList
                                           ? mainIten.globalSetting_stringList[1] || "OPTIONS" : "OPTIONS"
 
@@ -31,8 +35,14 @@ Item {
             return
         listFrame.opensUp = Controls.opensUpwards(mapToItem(mainIten, 0, 0).y, height,
                                                   listFrame.fullHeight + 2, mainIten.height)
+        keyRow = defaultIndex
         listFrame.open = true
         listOpened()
+    }
+    function choose(index) {
+        defaultIndex = index
+        closeList()
+        listElementClicked(index)
     }
     function closeList() {
         if (!listFrame.open)
@@ -46,6 +56,17 @@ Item {
     opacity: Controls.disabledOpacity(dropdownList)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
+    onActiveFocusChanged: if (!activeFocus) closeList()
+    activeFocusOnTab: true
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: text
+    Accessible.onPressAction: listFrame.open ? closeList() : showList()
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.dropdownKey(dropdownList, event.key, listFrame.open, defaultIndex, itemCount)
+    }
+    FocusMark {
+        id: focusMark
+    }
 
     Rectangle {
         id: fallbackBox
@@ -163,7 +184,7 @@ Item {
                         anchors.margins: 1
                         radius: 3
                         color: mainIten.globalSetting_color
-                        opacity: rowArea.hovered ? 0.18 : row.current ? 0.08 : 0
+                        opacity: rowArea.hovered || row.index === dropdownList.keyRow ? 0.18 : row.current ? 0.08 : 0
                         Behavior on opacity { NumberAnimation { duration: 80 } }
                     }
                     Text {
@@ -185,11 +206,7 @@ Item {
                         id: rowArea
                         objectName: dropdownList.objectName + "_item" + row.index
                         anchors.fill: parent
-                        onClicked: {
-                            dropdownList.defaultIndex = row.index
-                            dropdownList.closeList()
-                            dropdownList.listElementClicked(row.index)
-                        }
+                        onClicked: dropdownList.choose(row.index)
                     }
                 }
             }

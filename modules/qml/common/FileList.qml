@@ -44,12 +44,42 @@ Item {
     function cancelEdit() {
         editingIndex = -1
     }
+    // A left click on a row: selects it, or clears the selection when it is already selected.
+    function clickRow(index) {
+        if (editingIndex !== index)
+            cancelEdit()
+        currentIndex = currentIndex === index ? -1 : index
+        listElementClicked(currentIndex)
+    }
+    function keyPressed(event) {
+        if (Controls.isContextMenuKey(event.key, event.modifiers) && currentIndex >= 0) {
+            listElementRightBtnClicked(currentIndex)
+            return true
+        }
+        if (Controls.isActivateKey(event.key))
+            return currentIndex >= 0 ? (clickRow(currentIndex), true) : false
+        var to = Controls.movedIndex(event.key, currentIndex, itemCount)
+        if (to >= 0 && to !== currentIndex) {
+            clickRow(to)
+            listView.positionViewAtIndex(to, ListView.Contain)
+        }
+        return to >= 0
+    }
 
     implicitWidth: 200
     implicitHeight: 260
     opacity: Controls.disabledOpacity(fileList)
     onEnabledChanged: if (!enabled) cancelEdit()
     onItemCountChanged: if (editingIndex >= itemCount) cancelEdit()
+    // No Accessible here: a drop-down lifts its list onto the scene root, and Qt 6.4 cannot
+    // re-parent accessible items; owners that keep the list in place name it.
+    activeFocusOnTab: true
+    Keys.onPressed: function (event) {
+        event.accepted = editingIndex < 0 && keyPressed(event)
+    }
+    FocusMark {
+        id: focusMark
+    }
 
     Connections {
         target: mainIten
@@ -92,12 +122,7 @@ Item {
             textR: Controls.rowText(model, "textR")
             selected: fileList.currentIndex === index
             editing: fileList.editingIndex === index
-            onLeftClicked: {
-                if (fileList.editingIndex !== index)
-                    fileList.cancelEdit()
-                fileList.currentIndex = fileList.currentIndex === index ? -1 : index
-                fileList.listElementClicked(fileList.currentIndex)
-            }
+            onLeftClicked: fileList.clickRow(index)
             onRightClicked: fileList.listElementRightBtnClicked(index)
             onEditAccepted: function (name) { fileList.finishEdit(name) }
             onEditAbandoned: if (fileList.editingIndex === index) fileList.cancelEdit()

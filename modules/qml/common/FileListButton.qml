@@ -29,6 +29,7 @@ Item {
             return
         requestToUpdateList()
         files.setCurIndex(currentIndex)
+        keyRow = currentIndex
         isSelect = true
         listOpened()
     }
@@ -38,6 +39,9 @@ Item {
         isSelect = false
         listClosed()
     }
+    // The row the keyboard has reached in the open list, shown as its selection.
+    property int keyRow: -1
+    onKeyRowChanged: if (isSelect) files.setCurIndex(keyRow)
     function choose(index) {
         // A click on the entry already chosen deselects it in the list; it is still the choice.
         var chosen = index < 0 ? currentIndex : index
@@ -52,6 +56,18 @@ Item {
     opacity: Controls.disabledOpacity(fileListButton)
     onEnabledChanged: if (!enabled) closeList()
     onVisibleChanged: if (!visible) closeList()
+    onActiveFocusChanged: if (!activeFocus) closeList()
+    activeFocusOnTab: true
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: text
+    Accessible.onPressAction: isSelect ? closeList() : showList()
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.dropdownKey(fileListButton, event.key, isSelect, currentIndex,
+                                              Controls.itemCount(mdItems))
+    }
+    FocusMark {
+        id: focusMark
+    }
 
     Rectangle {
         id: fallbackBox
@@ -139,6 +155,8 @@ Item {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 height: fileListButton.listHeight
+                // The box keeps the focus and moves in the list.
+                activeFocusOnTab: false
                 // Rows exist only while the list is shown.
                 mdItems: floating.lifted ? fileListButton.mdItems : []
                 onListElementClicked: function (index) { fileListButton.choose(index) }

@@ -4,6 +4,9 @@ import "../basic/keycodes.js" as KeyCodes
 
 // Key capture box: a click clears the key and arms it; the next key report (press or
 // release) disarms it, stores the key when it has a name and reports the code either way.
+// From the keyboard Space or Enter arms it on release; armed, it keeps every key from the
+// scene (Tab and Escape too) so the key goes to the box, not to focus moves or shortcuts;
+// only the page shortcuts pass, as the page they open disarms it.
 Item {
     id: keyInput_2
     property bool isSelect: false
@@ -20,7 +23,14 @@ Item {
     function detectKeyboard(isDown, usbCode) {
         if (!isSelect)
             return
+        // Armed by a key: the release of that key is not the key asked for.
+        if (releasePending && !isDown) {
+            releasePending = false
+            return
+        }
         isSelect = false
+        // The scene's event of the captured key may come after the report: it must not move on.
+        swallowTimer.restart()
         setKeycodeUSB(usbCode)
         inputComplete(usbCode)
     }
@@ -30,6 +40,43 @@ Item {
     implicitHeight: 28
     opacity: Controls.disabledOpacity(keyInput_2)
     onEnabledChanged: if (!enabled) isSelect = false
+    onIsSelectChanged: if (!isSelect) releasePending = false
+
+    property bool releasePending: false
+    readonly property bool takesKeys: isSelect || swallowTimer.running
+    function toggleArmed() {
+        setKeycodeUSB(0)
+        isSelect = !isSelect
+        if (isSelect)
+            forceActiveFocus()
+    }
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.description: (mainIten.globalSetting_stringList || [])[139] || ""
+    Accessible.onPressAction: toggleArmed()
+    Keys.onShortcutOverride: function (event) {
+        event.accepted = takesKeys && !Controls.isPageShortcut(event.key, event.modifiers)
+    }
+    Keys.onPressed: function (event) {
+        event.accepted = takesKeys || Controls.isActivateKey(event.key)
+    }
+    Keys.onReleased: function (event) {
+        event.accepted = takesKeys || Controls.isActivateKey(event.key)
+        if (!takesKeys && Controls.isActivateKey(event.key) && !event.isAutoRepeat) {
+            toggleArmed()
+            releasePending = isSelect
+        }
+    }
+    onActiveFocusChanged: if (!activeFocus) isSelect = false
+    Timer {
+        id: swallowTimer
+        interval: 300
+    }
+    FocusMark {
+        id: focusMark
+        armed: keyInput_2.isSelect
+    }
 
     Rectangle {
         id: fallbackFrame
@@ -79,9 +126,6 @@ Item {
         id: keyArea
         objectName: keyInput_2.objectName + "_area"
         anchors.fill: parent
-        onClicked: {
-            keyInput_2.setKeycodeUSB(0)
-            keyInput_2.isSelect = !keyInput_2.isSelect
-        }
+        onClicked: keyInput_2.toggleArmed()
     }
 }

@@ -14,6 +14,21 @@ Item {
     implicitHeight: Math.max(16, label.implicitHeight)
     opacity: Controls.disabledOpacity(radioButton)
 
+    activeFocusOnTab: true
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: chkStr
+    Accessible.checkable: true
+    Accessible.checked: isSelect
+    Accessible.onPressAction: clicked(index)
+    Keys.onPressed: function (event) {
+        event.accepted = Controls.isActivateKey(event.key)
+        if (event.accepted)
+            clicked(index)
+    }
+    FocusMark {
+        id: focusMark
+    }
+
     Rectangle {
         id: ring
         width: 14

@@ -21,6 +21,25 @@ Item {
     implicitHeight: 20
     opacity: Controls.disabledOpacity(slider_11)
 
+    // Read by the accessibility layer as the slider's value.
+    readonly property int value: currentIndex
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: 10
+    readonly property int stepSize: 1
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Slider
+    Keys.onPressed: function (event) {
+        var to = Controls.movedIndex(event.key, currentIndex, maximumValue + 1)
+        event.accepted = to >= 0
+        if (to >= 0 && to !== currentIndex) {
+            currentIndex = to
+            sliderClicked(to)
+        }
+    }
+    FocusMark {
+        id: focusMark
+    }
+
     SegmentTrack {
         id: track
         anchors.fill: parent

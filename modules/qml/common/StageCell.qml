@@ -19,6 +19,11 @@ Item {
     readonly property bool hovered: cellArea.hovered || arrowArea.hovered
     readonly property alias text: valueText.text
     visible: shown
+    Accessible.role: Accessible.ListItem
+    Accessible.name: valueText.text
+    Accessible.selectable: selectable
+    Accessible.selected: selected
+    Accessible.onPressAction: cellClicked()
 
     Rectangle {
         id: fallbackCell
@@ -54,6 +59,11 @@ Item {
         Behavior on color { ColorAnimation { duration: 100 } }
     }
 
+    FocusMark {
+        id: focusMark
+        anchors.margins: 0
+    }
+
     HoverArea {
         id: cellArea
         anchors.fill: parent
@@ -72,6 +82,9 @@ Item {
         width: 20
         active: stageCell.shown
         onClicked: stageCell.arrowClicked()
+        Accessible.role: Accessible.Button
+        Accessible.name: valueText.text + " \u25BC"
+        Accessible.onPressAction: stageCell.arrowClicked()
 
         Text {
             id: arrowText

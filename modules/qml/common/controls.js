@@ -136,3 +136,83 @@ function dimmed(item) {
 function disabledOpacity(item) {
     return dimmed(item) ? 0.2 : 1.0
 }
+
+// Keyboard. Space, Return and Enter press a control.
+function isActivateKey(key) {
+    return key === Qt.Key_Space || key === Qt.Key_Return || key === Qt.Key_Enter
+}
+
+// The index an arrow, Home or End moves to among count entries, skipping those `usable`
+// rejects (all are usable without it); -1 for any other key. Stays put at the ends.
+function movedIndex(key, index, count, usable) {
+    var ok = usable || function () { return true }
+    var step = 0, from = index
+    if (key === Qt.Key_Left || key === Qt.Key_Up)
+        step = -1
+    else if (key === Qt.Key_Right || key === Qt.Key_Down)
+        step = 1
+    else if (key === Qt.Key_Home) {
+        step = 1
+        from = -1
+    } else if (key === Qt.Key_End) {
+        step = -1
+        from = count
+    } else
+        return -1
+    for (var i = from + step; i >= 0 && i < count; i += step) {
+        if (ok(i))
+            return i
+    }
+    return index
+}
+
+// The profile context menu's keys: the Menu key and Shift+F10.
+function isContextMenuKey(key, modifiers) {
+    return key === Qt.Key_Menu || (key === Qt.Key_F10 && (modifiers & Qt.ShiftModifier))
+}
+
+// Ctrl+1 to Ctrl+4, which open the pages.
+function isPageShortcut(key, modifiers) {
+    return (modifiers & Qt.ControlModifier) !== 0 && key >= Qt.Key_1 && key <= Qt.Key_4
+}
+
+// Keys of a drop-down as a combo box: Space or Enter opens it, and in the open list chooses
+// the row the arrows, Home and End reached; on a closed box those keys choose at once; Escape
+// closes an open list. `box` has keyRow, showList(), closeList() and choose(row).
+function dropdownKey(box, key, isOpen, current, count) {
+    if (isOpen && key === Qt.Key_Escape) {
+        box.closeList()
+        return true
+    }
+    if (isActivateKey(key)) {
+        if (!isOpen)
+            box.showList()
+        else if (box.keyRow >= 0)
+            box.choose(box.keyRow)
+        else
+            box.closeList()
+        return true
+    }
+    var to = movedIndex(key, isOpen ? box.keyRow : current, count)
+    if (to >= 0 && isOpen)
+        box.keyRow = to
+    else if (to >= 0 && to !== current)
+        box.choose(to)
+    return to >= 0
+}
+
+// Keys of a context menu opened from the keyboard: the arrows, Home and End move `keyRow`,
+// Space or Enter chooses it, Escape and Tab close the menu; no key leaves it.
+function menuKey(menu, key, count) {
+    if (key === Qt.Key_Escape || key === Qt.Key_Tab || key === Qt.Key_Backtab) {
+        menu.close()
+    } else if (isActivateKey(key)) {
+        if (menu.keyRow >= 0)
+            menu.choose(menu.keyRow)
+    } else {
+        var to = movedIndex(key, menu.keyRow, count)
+        if (to >= 0)
+            menu.keyRow = to
+    }
+    return true
+}
