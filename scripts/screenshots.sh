@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
 # the window after the start-up animation, with the settings panel open, and with each page;
-# then the panel and each page in every shipped language; last the status without the mouse
-# and with a mouse that cannot be opened.
+# the colour page's lighting preview; then the panel and each page in every shipped language;
+# last the status without the mouse and with a mouse that cannot be opened.
 #
 #   scripts/screenshots.sh [program folder (build/bin)] [preload library] [output folder]
 #
@@ -100,6 +100,18 @@ for i in "${!pages[@]}"; do
     # The macro page shows the recorded macro: its row is the list's first.
     [ "${pages[$i]}" = macro ] && click 280 126 1.0
     shot "page_${pages[$i]}"
+done
+
+# The colour page's lighting preview: three effects, each at two moments about half a second
+# apart: preview/<effect>_1.png and _2.png. The effect drop-down's rows are 24 px apart.
+mkdir -p "$out/preview"
+click 78 336 2.0
+for effect in 5:wave 8:vertical_flipping 10:spotlight; do
+    click 612 150 0.8
+    click 612 $((178 + 24 * ${effect%%:*})) 0.2
+    shot "preview/${effect#*:}_1"
+    sleep 0.1
+    shot "preview/${effect#*:}_2"
 done
 
 # Every page and the settings panel in each shipped language, for a person to check that each

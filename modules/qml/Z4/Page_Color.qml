@@ -85,11 +85,17 @@ Item {
         color: mainIten.globalSetting_color
     }
 
-    Model_Color_Z4 {
+    LightingPreview {
         id: mousePicture
         x: 40
         y: 64
         glowColor: colorGroup.cellColor(colorGroup.currentIndex)
+        effectId: page_Color.effectId
+        speedIndex: speedSlider.currentIndex
+        brightnessIndex: brightnessSlider.currentIndex
+        colorModel: colorGroup.modColors
+        maxStage: colorGroup.maxStage
+        active: page_Color.visible && !mainIten.isGlobalSettingSelect && ui_Ctl.windowSeen
     }
 
     Column {
