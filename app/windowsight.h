@@ -6,7 +6,7 @@
 class QWidget;
 
 // Whether a person can see the window at all: it is shown, not minimised and not wholly covered
-// by other windows (known only on X11 without a compositor). The scene runs its animations
+// by other windows (known on X11). The scene runs its animations
 // only while it is seen, so a window out of sight costs no processor time.
 class WindowSight : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT

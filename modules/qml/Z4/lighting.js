@@ -23,7 +23,7 @@ var spotlightOrder = [0, 6, 7, 8, 9, 1, 5, 4, 3, 2]
 var spectrum7 = [[255, 0, 0], [255, 255, 0], [0, 255, 0], [0, 255, 255], [0, 0, 255],
                  [255, 0, 255], [255, 255, 255]]
 
-var frameInterval = 40 // ms between frames of a moving effect
+var frameInterval = 66 // ms between frames of a moving effect: 15 a second keeps fades smooth and cheap
 
 var black = [0, 0, 0]
 
