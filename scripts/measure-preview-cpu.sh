@@ -26,7 +26,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
 cp -r "$bin" "$sandbox/prog"
 mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
 
-if command -v openbox >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+if command -v openbox >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
     openbox --sm-disable >/dev/null 2>&1 &
     sleep 1
 fi
@@ -49,6 +49,20 @@ click() {
     sleep "${3:-1.2}"
 }
 
+# confirm <title>: answers OK to the program's question of that title (Cancel is its default).
+confirm() {
+    local dialog=""
+    for _ in $(seq 30); do
+        dialog=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n1 || true)
+        [ -n "$dialog" ] && break
+        sleep 0.1
+    done
+    [ -n "$dialog" ] || { echo "no question \"$1\"" >&2; exit 1; }
+    xdotool windowfocus --sync "$dialog"
+    xdotool key --window "$dialog" shift+Tab space
+    sleep 1.5
+}
+
 # measure <what>: processor time of the program over the next $seconds seconds.
 measure() {
     xdotool mousemove --window "$window" 80 520   # no hover glow on any control
@@ -68,6 +82,11 @@ effect() {
 }
 
 sleep 6                      # the start-up animation
+# The simulated mouse starts blank: store the factory settings, so the effects have colours.
+click 943 104 1.5            # profile P01
+click 428 577 0.2            # ALL RESET
+confirm "ALL RESET"
+click 572 577 3.5            # ALL SAVE
 click 78 336 2.0             # the colour page
 printf '%-44s %9s  %s\n' "over ${seconds} s" "CPU" ""
 effect 1

@@ -73,6 +73,20 @@ shot() {
     echo "$out/$1.png"
 }
 
+# confirm <title>: answers OK to the program's question of that title (Cancel is its default).
+confirm() {
+    local dialog=""
+    for _ in $(seq 30); do
+        dialog=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n1 || true)
+        [ -n "$dialog" ] && break
+        sleep 0.1
+    done
+    [ -n "$dialog" ] || { echo "no question \"$1\"" >&2; exit 1; }
+    xdotool windowfocus --sync "$dialog"
+    xdotool key --window "$dialog" shift+Tab space
+    sleep 1.5
+}
+
 # click <x> <y>: a left click at a window position.
 click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
@@ -85,7 +99,8 @@ sleep 6
 # The simulated mouse starts with blank memory: show and store the factory settings of the
 # first profile, each button waiting out its lock (ALL SAVE 2 s) and the writes after it.
 click 943 104 1.5         # profile P01
-click 428 577 1.5         # ALL RESET
+click 428 577 0.2         # ALL RESET
+confirm "ALL RESET"
 click 572 577 3.5         # ALL SAVE
 shot main
 

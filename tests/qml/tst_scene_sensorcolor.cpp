@@ -192,7 +192,13 @@ private slots:
             }
             QVERIFY2(fx->waitFor([this] { return playing(); }), away);
         }
+        QVERIFY(fx->press(QStringLiteral("color_default"))); // profile 0's yo-yo, factory colours
+        QCOMPARE(preview("effectId"), QVariant(9));
+        QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 255, 0, 0 }));
         QVERIFY(fx->commands().isEmpty());
+        QVERIFY(fx->press(QStringLiteral("menuProf_entry3"))); // wave and a blank colour table
+        QCOMPARE(preview("effectId"), QVariant(5));
+        QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 0, 0, 0 }));
     }
     // An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
     // lighting although another profile is selected, and sends nothing.
@@ -223,12 +229,10 @@ private:
     {
         return fx->value(name, property).toInt();
     }
-    QVariantList zone(int index)
-    {
-        return fx->value(QStringLiteral("color_preview"), "zoneColors").toList().at(index).toList();
-    }
-    bool playing() { return fx->value(QStringLiteral("color_preview"), "playing").toBool(); }
-    double time() { return fx->value(QStringLiteral("color_preview"), "time").toDouble(); }
+    QVariantList zone(int index) { return preview("zoneColors").toList().at(index).toList(); }
+    QVariant preview(const char* property) { return fx->value(QStringLiteral("color_preview"), property); }
+    bool playing() { return preview("playing").toBool(); }
+    double time() { return preview("time").toDouble(); }
     static QVariantList asInts(const QStringList& texts)
     {
         QVariantList out;

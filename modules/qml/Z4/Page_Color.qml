@@ -89,7 +89,8 @@ Item {
         id: mousePicture
         x: 40
         y: 64
-        glowColor: colorGroup.cellColor(colorGroup.currentIndex)
+        // The halo names the colour being edited; effects without the table get none.
+        glowColor: colorGroup.enabled ? colorGroup.cellColor(colorGroup.currentIndex) : "transparent"
         effectId: page_Color.effectId
         speedIndex: speedSlider.currentIndex
         brightnessIndex: brightnessSlider.currentIndex
