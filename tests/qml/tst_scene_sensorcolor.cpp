@@ -196,8 +196,8 @@ private slots:
         QCOMPARE(preview("effectId"), QVariant(9));
         QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 255, 0, 0 }));
         QVERIFY(fx->commands().isEmpty());
-        QVERIFY(fx->press(QStringLiteral("menuProf_entry3"))); // wave and a blank colour table
-        QCOMPARE(preview("effectId"), QVariant(5));
+        QVERIFY(fx->press(QStringLiteral("menuProf_entry3"))); // static and a blank colour table
+        QCOMPARE(preview("effectId"), QVariant(1));
         QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 0, 0, 0 }));
     }
     // An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
