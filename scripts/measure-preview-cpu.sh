@@ -35,33 +35,8 @@ HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
     LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
 pid=$!
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
-xdotool windowmove --sync "$window" 0 0 || true
-
-click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep "${3:-1.2}"
-}
-
-# confirm <title>: answers OK to the program's question of that title (Cancel is its default).
-confirm() {
-    local dialog=""
-    for _ in $(seq 30); do
-        dialog=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n1 || true)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || { echo "no question \"$1\"" >&2; exit 1; }
-    xdotool windowfocus --sync "$dialog"
-    xdotool key --window "$dialog" shift+Tab space
-    sleep 1.5
-}
+. "$here/scripts/drive-window.sh"
+find_window
 
 # measure <what>: processor time of the program over the next $seconds seconds.
 measure() {
@@ -82,11 +57,7 @@ effect() {
 }
 
 sleep 6                      # the start-up animation
-# The simulated mouse starts blank: store the factory settings, so the effects have colours.
-click 943 104 1.5            # profile P01
-click 428 577 0.2            # ALL RESET
-confirm "ALL RESET"
-click 572 577 3.5            # ALL SAVE
+store_factory_settings       # colours for the effects that use them
 click 78 336 2.0             # the colour page
 printf '%-44s %9s  %s\n' "over ${seconds} s" "CPU" ""
 effect 1

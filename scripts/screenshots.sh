@@ -53,14 +53,8 @@ HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
     LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
 pid=$!
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
-xdotool windowmove --sync "$window" 0 0 || true
+. "$here/scripts/drive-window.sh"
+find_window
 
 # shot <name>: the window as it is now, the pointer parked on an empty spot.
 shot() {
@@ -73,35 +67,10 @@ shot() {
     echo "$out/$1.png"
 }
 
-# confirm <title>: answers OK to the program's question of that title (Cancel is its default).
-confirm() {
-    local dialog=""
-    for _ in $(seq 30); do
-        dialog=$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n1 || true)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || { echo "no question \"$1\"" >&2; exit 1; }
-    xdotool windowfocus --sync "$dialog"
-    xdotool key --window "$dialog" shift+Tab space
-    sleep 1.5
-}
-
-# click <x> <y>: a left click at a window position.
-click() {
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep "${3:-1.2}"
-}
-
 # The start-up animation takes about 4.5 s at the default speed, the menus' power-on after it.
 sleep 6
 
-# The simulated mouse starts with blank memory: show and store the factory settings of the
-# first profile, each button waiting out its lock (ALL SAVE 2 s) and the writes after it.
-click 943 104 1.5         # profile P01
-click 428 577 0.2         # ALL RESET
-confirm "ALL RESET"
-click 572 577 3.5         # ALL SAVE
+store_factory_settings
 shot main
 
 click 928 22 1.5          # the settings button
@@ -158,13 +127,7 @@ for state in not_connected no_permission; do
         QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
         LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    xdotool windowmove --sync "$window" 0 0 || true
+    find_window
     sleep 6
     [ "$state" = no_permission ] && click 80 22 1.0
     shot "status_$state"
