@@ -1,8 +1,11 @@
 #include "app/ui_controler.h"
 
+#include "app/lightzone.h"
+#include "app/windowsight.h"
 #include "bridge/myqquickview.h"
 
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QSettings>
 #include <QWidget>
@@ -18,6 +21,10 @@ void Ui_Controler::setupUi(QWidget* hostWindow)
     // Only the window and the scene are see-through; a plain "background" rule would reach the
     // file dialogs and message boxes too and leave their text black on black.
     host->setStyleSheet(QStringLiteral("#%1, #ui_View { background: transparent; }").arg(host->objectName()));
+
+    sight = new WindowSight(host);
+    connect(sight, &WindowSight::seenChanged, this, &Ui_Controler::windowSeenChanged);
+    qmlRegisterType<LightZone>("z4.lighting", 1, 0, "LightZone");
 
     view = new myQQuickView(host);
     view->setObjectName(QStringLiteral("ui_View"));
@@ -35,6 +42,11 @@ void Ui_Controler::retranslateUi(QWidget* hostWindow)
 {
     QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
     hostWindow->setWindowTitle(config.value(QStringLiteral("common/name"), QString()).toString());
+}
+
+bool Ui_Controler::windowSeen() const
+{
+    return sight && sight->seen();
 }
 
 void Ui_Controler::onMinimize()

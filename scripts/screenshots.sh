@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the real program on the simulated mouse, for README and the user guide:
 # the window after the start-up animation, with the settings panel open, and with each page;
-# then the panel and each page in every shipped language; the keyboard's focus mark; the
+# the colour page's lighting preview; then the panel and each page in every shipped language; the keyboard's focus mark; the
 # status without the mouse and with a mouse that cannot be opened; last the window at 200 %
 # and at 125 % scale (which must fit a 1366 x 768 screen).
 #
@@ -124,6 +124,19 @@ xdotool key --delay 60 Tab Tab Tab Tab space
 sleep 1                                 # the pop-up's fade
 shot focus_stage
 xdotool key Escape
+
+# The colour page's lighting preview: three effects, each at two moments about half a second
+# apart: preview/<effect>_1.png and _2.png. The effect drop-down's rows are 24 px apart.
+mkdir -p "$out/preview"
+click 78 336 2.0          # COLOR
+for effect in 5:wave 8:vertical_flipping 10:spotlight; do
+    click 612 150 0.8
+    click 612 $((178 + 24 * ${effect%%:*})) 0.2
+    shot "preview/${effect#*:}_1"
+    sleep 0.1
+    shot "preview/${effect#*:}_2"
+done
+click 830 508 1.5         # APPLY, so a language change below has no edits to ask about
 
 # Every page and the settings panel in each shipped language, for a person to check that each
 # text fits its control: languages/<language>_<page>.png. Names in the language menu's order.

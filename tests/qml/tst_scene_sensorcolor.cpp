@@ -154,6 +154,52 @@ private slots:
         QCOMPARE((QList<int> { image[71], image[72], image[73] }),
             (QList<int> { 3, 255, 10 })); // slider 0: slowest
     }
+    // The preview plays what the page shows before APPLY, sends nothing, and draws no frames
+    // while the page is out of sight; the sensor picture lights the active stage's colour.
+    void previewFollowsThePageAndStopsOutOfSight()
+    {
+        start(2, 8, 1, 1);
+        QVERIFY(fx->press(QStringLiteral("color_group_pick_strip"))); // cell 0 of the static effect
+        QCOMPARE(zone(0), asInts(fx->rgbTexts(QStringLiteral("color_group_pick"))));
+        QVERIFY(!playing());
+        QVERIFY(fx->press(QStringLiteral("color_brightness_track"), 0));
+        QCOMPARE(zone(0), (QVariantList { 0, 0, 0 }));
+        QCOMPARE(
+            fx->item(QStringLiteral("color_preview_wheel"))->property("color").value<QColor>().alpha(), 0);
+        QVERIFY(fx->press(QStringLiteral("color_effect_button")));
+        QVERIFY(fx->press(QStringLiteral("color_effect_item5"))); // wave moves
+        QVERIFY(fx->waitFor([this] { return time() > 100; }));
+
+        for (const char* away : { "menuFunc_entry3", "menuUp_setting", "minimise" }) {
+            if (qstrcmp(away, "minimise") == 0)
+                fx->view()->window()->showMinimized();
+            else
+                QVERIFY(fx->press(QLatin1String(away)));
+            QVERIFY2(!playing(), away);
+            const double before = time();
+            QTest::qWait(150);
+            QCOMPARE(time(), before);
+            if (qstrcmp(away, "menuFunc_entry3") == 0) {
+                QVERIFY(fx->press(QStringLiteral("sensor_default")));
+                QVERIFY(fx->press(QStringLiteral("sensor_dpi_cell3")));
+                QCOMPARE(fx->item(QStringLiteral("sensor_preview_dpi"))->property("color").value<QColor>(),
+                    QColor(255, 0, 255)); // stage 3's default indicator colour
+                QVERIFY(fx->press(QStringLiteral("menuFunc_entry2")));
+            } else if (qstrcmp(away, "menuUp_setting") == 0) {
+                QVERIFY(fx->press(QLatin1String(away)));
+            } else {
+                fx->view()->window()->showNormal();
+            }
+            QVERIFY2(fx->waitFor([this] { return playing(); }), away);
+        }
+        QVERIFY(fx->press(QStringLiteral("color_default"))); // profile 0's yo-yo, factory colours
+        QCOMPARE(preview("effectId"), QVariant(9));
+        QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 255, 0, 0 }));
+        QVERIFY(fx->commands().isEmpty());
+        QVERIFY(fx->press(QStringLiteral("menuProf_entry3"))); // static and a blank colour table
+        QCOMPARE(preview("effectId"), QVariant(1));
+        QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 0, 0, 0 }));
+    }
     // An effect the drop-down does not offer stays on the mouse; DEFAULT then shows profile 0's
     // lighting although another profile is selected, and sends nothing.
     void unofferedEffectStaysAndDefaultReadsProfileZero()
@@ -182,6 +228,17 @@ private:
     int shown(const QString& name, const char* property = "currentIndex")
     {
         return fx->value(name, property).toInt();
+    }
+    QVariantList zone(int index) { return preview("zoneColors").toList().at(index).toList(); }
+    QVariant preview(const char* property) { return fx->value(QStringLiteral("color_preview"), property); }
+    bool playing() { return preview("playing").toBool(); }
+    double time() { return preview("time").toDouble(); }
+    static QVariantList asInts(const QStringList& texts)
+    {
+        QVariantList out;
+        for (const QString& text : texts)
+            out << text.toInt();
+        return out;
     }
     QVariantList stageValues() { return fx->value(QStringLiteral("sensor_dpi"), "valueForIndex").toList(); }
 

@@ -4,9 +4,10 @@
 //
 //   skinrender <manifest> <source folder> <output folder>
 //
-// Each manifest line is "<png path> <width> <height> <svg path>[#<state id>]". A source with a
-// state id holds the states of a pair as elements of class "state"; all but the named one are
-// dropped before rendering. Any error fails the whole run, so a broken skin breaks the build.
+// Each manifest line is "<png path> <width> <height> <svg path>[#<state id>] [<scale>]". A source
+// with a state id holds the states of a pair as elements of class "state"; all but the named one are
+// dropped before rendering. A scale draws a smaller or larger copy of a picture whose source is
+// drawn at another size. Any error fails the whole run, so a broken skin breaks the build.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,7 @@ struct Picture {
     QSize size;
     QString svg;
     QString state;
+    double scale = 1;
 };
 
 QTextStream& err()
@@ -35,15 +37,18 @@ QTextStream& err()
 bool parseLine(const QString& line, Picture& picture)
 {
     const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (fields.size() != 4)
+    if (fields.size() != 4 && fields.size() != 5)
         return false;
-    bool okW = false, okH = false;
+    bool okW = false, okH = false, okScale = true;
+    if (fields.size() == 5)
+        picture.scale = fields[4].toDouble(&okScale);
     picture.png = fields[0];
     picture.size = QSize(fields[1].toInt(&okW), fields[2].toInt(&okH));
     const QStringList source = fields[3].split(QLatin1Char('#'));
     picture.svg = source[0];
     picture.state = source.value(1);
-    return okW && okH && !picture.size.isEmpty() && source.size() <= 2 && picture.png.endsWith(".png");
+    return okW && okH && okScale && picture.scale > 0 && !picture.size.isEmpty() && source.size() <= 2
+        && picture.png.endsWith(".png");
 }
 
 // Copies the document, leaving out every state element except the wanted one.
@@ -97,8 +102,9 @@ bool render(const Picture& picture, const QDir& sources, const QDir& output)
         err() << "unreadable source or state " << picture.svg << "#" << picture.state << Qt::endl;
         return false;
     }
-    // Sources are drawn in output pixels; any scaling would blur their 1 px lines.
-    if (renderer.viewBoxF().size() != QSizeF(picture.size)) {
+    // Sources are drawn in output pixels; scaling blurs their 1 px lines, so only a picture that
+    // asks for it is scaled.
+    if (renderer.viewBoxF().size() * picture.scale != QSizeF(picture.size)) {
         err() << picture.svg << ": view box is not " << picture.size.width() << "x" << picture.size.height()
               << Qt::endl;
         return false;

@@ -102,11 +102,18 @@ Item {
         color: mainIten.globalSetting_color
     }
 
-    Model_Color_Z4 {
+    LightingPreview {
         id: mousePicture
         x: 40
         y: 64
-        glowColor: colorGroup.cellColor(colorGroup.currentIndex)
+        // The halo names the colour being edited; effects without the table get none.
+        glowColor: colorGroup.enabled ? colorGroup.cellColor(colorGroup.currentIndex) : "transparent"
+        effectId: page_Color.effectId
+        speedIndex: speedSlider.currentIndex
+        brightnessIndex: brightnessSlider.currentIndex
+        colorModel: colorGroup.modColors
+        maxStage: colorGroup.maxStage
+        active: page_Color.visible && !mainIten.isGlobalSettingSelect && ui_Ctl.windowSeen
     }
 
     Column {

@@ -206,6 +206,13 @@ Item {
         }
     }
 
+    Model_Sensor_Z4 {
+        id: mousePicture
+        x: 96
+        y: 328
+        indicatorColor: colorGroup.cellColor(dpiGroup.currentIndex)
+    }
+
     SensorColorButtons {
         id: pageButtons
         prefix: "sensor"
