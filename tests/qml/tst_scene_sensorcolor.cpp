@@ -196,6 +196,7 @@ private slots:
         QCOMPARE(preview("effectId"), QVariant(9));
         QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 255, 0, 0 }));
         QVERIFY(fx->commands().isEmpty());
+        fx->questionAnswer = QMessageBox::Discard;
         QVERIFY(fx->press(QStringLiteral("menuProf_entry3"))); // static and a blank colour table
         QCOMPARE(preview("effectId"), QVariant(1));
         QCOMPARE(preview("cells").toList().at(0), QVariant(QVariantList { 0, 0, 0 }));
