@@ -84,9 +84,10 @@ bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
     };
     if (question < 0 || question >= int(std::size(english)))
         return false;
-    QMessageBox box(QMessageBox::Question, title,
-        message(Message(kMsgAskReset + question), english[question]).arg(subject),
-        QMessageBox::Ok | QMessageBox::Cancel);
+    // Not arg(): the ALL RESET question names nothing, and a pack may drop the placeholder.
+    QString text = message(Message(kMsgAskReset + question), english[question]);
+    text.replace(QLatin1String("%1"), subject);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel);
     box.setObjectName(QStringLiteral("z4_question"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
