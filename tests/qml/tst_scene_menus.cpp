@@ -265,6 +265,18 @@ private slots:
 
     // A setting shown but not saved is marked, and closing offers to save it, so a restart never
     // loses what looked applied.
+    // A change made by another program (z4ctl) re-reads the pages, but not over unapplied edits.
+    void changeFromElsewhereKeepsUnappliedEdits()
+    {
+        QVERIFY(startOn(1));
+        QVERIFY(fx->press("menuFunc_entry3"));
+        QVERIFY(fx->press("sensor_rate_cell2"));
+        QMetaObject::invokeMethod(fx->root(), "rereadStore");
+        fx->settle(200);
+        QCOMPARE(shownRateIndex(), 2);
+        QVERIFY(fx->item("sensor_apply_mark")->isVisible());
+    }
+
     void unsavedSettingsAreMarkedAndSavedOnClose()
     {
         QVERIFY(startOn(1));
