@@ -49,6 +49,8 @@ mkdir -p "$sandbox/prog/modules/macro/1"
     action 11 "Enter" "[Up]"
 } >"$sandbox/prog/modules/macro/1/Greeting.bin"
 
+. "$here/scripts/drive-window.sh"
+
 # launch [VAR=value ...]: starts the program on the simulated mouse with that extra
 # environment, sets pid and window, and puts the window at the screen's top left.
 launch() {
@@ -56,14 +58,7 @@ launch() {
         QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
         LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
-    xdotool windowmove --sync "$window" 0 0 || true
+    find_window
 }
 
 # Window positions are in screen pixels: at a scale factor they grow with it.
