@@ -70,11 +70,21 @@ void Firmware::restart()
     reply.fill(0);
 }
 
+void Firmware::reject(const char* why)
+{
+    ++rejected;
+    faults.emplace_back(why);
+}
+
 bool Firmware::onCommand(const unsigned char* report, size_t length)
 {
+    if (receivingCode)
+        faults.emplace_back("block write cut short");
     restart();
+    if (length != 9)
+        faults.emplace_back("command of wrong length");
     if (length < 9 || report[0] != 0x00) {
-        ++rejected;
+        reject("malformed command");
         return false;
     }
     unsigned char packet[9];
@@ -82,7 +92,7 @@ bool Firmware::onCommand(const unsigned char* report, size_t length)
     if (!code.empty())
         unscramblePacket(packet + 1, code);
     if (checksum(packet) != packet[8]) {
-        ++rejected;
+        reject("bad checksum");
         return false;
     }
     return (packet[1] & 0x80) ? applyRead(packet) : apply(packet);
@@ -105,7 +115,7 @@ Bytes* Firmware::blockFor(unsigned char command, unsigned char id)
 bool Firmware::startBlockWrite(const unsigned char* p)
 {
     if (!blockFor(p[1], p[2]) || p[3] != kBlockLength) {
-        ++rejected;
+        reject("block id or length out of range");
         return false;
     }
     receivingCode = p[1];
@@ -144,7 +154,7 @@ bool Firmware::apply(const unsigned char* p)
     default:
         break;
     }
-    ++rejected;
+    reject("unknown command or id out of range");
     return false;
 }
 
@@ -153,7 +163,7 @@ bool Firmware::applyRead(const unsigned char* p)
     reply[1] = p[1];
     if (!fillAnswer(p)) {
         reply.fill(0);
-        ++rejected;
+        reject("unknown read or id out of range");
         return false;
     }
     reply[8] = checksum(reply.data());
@@ -208,8 +218,12 @@ void Firmware::queueBlock(const Bytes& block)
 
 bool Firmware::onOutput(const unsigned char* report, size_t length)
 {
+    if (!receivingCode)
+        faults.emplace_back("data report outside a block write");
     if (!receivingCode || length < 2)
         return false;
+    if (length != size_t(kReportLength) + 1)
+        faults.emplace_back("data report of wrong length");
     const size_t take = std::min(length - 1, expected - incoming.size());
     incoming.insert(incoming.end(), report + 1, report + 1 + take);
     if (incoming.size() < expected)

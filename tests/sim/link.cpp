@@ -34,6 +34,7 @@ Link::Link()
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
         firmware.loadSample();
     stateFile = environment("Z4SIM_STATE");
+    controlFile = environment("Z4SIM_CONTROL");
     loadState();
 }
 
@@ -42,6 +43,38 @@ void Link::loadState()
     std::ifstream state(stateFile);
     if (!stateFile.empty() && state)
         firmware.load(state);
+}
+
+void Link::takeControl()
+{
+    std::ifstream control(controlFile);
+    if (controlFile.empty() || !control)
+        return;
+    std::string command;
+    int nth = 0;
+    while (control >> command) {
+        if (command == "unplug" && isPlugged)
+            unplugLocked();
+        else if (command == "plug" && !isPlugged) {
+            isPlugged = true;
+            note("plug");
+        } else if (command == "unplug-after-write" && control >> nth)
+            unplugs.push_back({ Op::Write, Role::Command, nth });
+    }
+    std::remove(controlFile.c_str());
+}
+
+void Link::note(const std::string& what)
+{
+    if (!wireLogFile.empty())
+        std::ofstream(wireLogFile, std::ios::app) << nowNs() / 1000 << " sim " << what << '\n';
+}
+
+void Link::takeFaults()
+{
+    for (const std::string& fault : firmware.faults)
+        note("fault " + fault);
+    firmware.faults.clear();
 }
 
 void Link::resetLocked()
@@ -121,6 +154,7 @@ void Link::log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t
 void Link::unplugLocked()
 {
     isPlugged = false;
+    note("unplug");
     ++generation;
     vendorQueue.clear();
     // The firmware restarts: a half-received block and unread data reports are gone.

@@ -42,6 +42,7 @@ struct Link {
 
     std::string wireLogFile; // Z4SIM_WIRELOG
     std::string stateFile; // Z4SIM_STATE
+    std::string controlFile; // Z4SIM_CONTROL
 
     // Rewrites the state file after a command or block changed what the mouse stores.
     void firmwareChanged();
@@ -49,6 +50,12 @@ struct Link {
     void loadState();
 
     // All below expect the lock to be held.
+    // Carries out and removes what another process left in the control file, one command a
+    // line: "unplug", "plug" or "unplug-after-write N" (after the Nth next data report).
+    void takeControl();
+    // Appends a line for the soak driver to the wire log: a plug change or a malformed exchange.
+    void note(const std::string& what);
+    void takeFaults();
     void resetLocked();
     bool takeFailure(Op op, Role role);
     void completed(Op op, Role role);
