@@ -147,6 +147,7 @@ class Wire:
         self.plugged, self.unplugs = True, 0
         self.block = None  # (group, profile, bytes still expected)
         self.written = {}  # (group, profile) -> unplug count when the mouse stored it
+        self.stores = 0
         self.last_change = time.monotonic()
 
     def follow(self):
@@ -182,6 +183,7 @@ class Wire:
                 self.block = (group, profile, left) if left > 0 else None
                 if left <= 0:
                     self.written[(group, profile)] = self.unplugs
+                    self.stores += 1
         return []
 
     def command(self, data):
@@ -191,6 +193,7 @@ class Wire:
             self.block = ("image" if code == 0x0C else "matrix", ident, 128)
         elif code in (0x03, 0x04) and ident < 6:
             self.written[("rate" if code == 0x03 else "stage", ident)] = self.unplugs
+            self.stores += 1
 
 
 def mouse_memory(path):
@@ -269,7 +272,7 @@ class Soak:
         self.events.write(json.dumps({"seed": args.seed, "seconds": args.seconds}) + "\n")
         self.wire = Wire(sandbox.wire)
         self.count, self.checks, self.compared, self.probes, self.worst_probe = 0, 0, 0, 0, 0.0
-        self.restarts, self.log_offset = 0, 0
+        self.restarts, self.log_offset, self.checked_writes = 0, 0, 0
         self.pid = self.window = None
 
     # -- the program ----------------------------------------------------------------------
@@ -410,7 +413,7 @@ class Soak:
     def next_event(self):
         rng = self.rng
         pause = rng.choice([0.05, 0.1, 0.1, 0.2, 0.3, 0.5, 1.0, 2.0])
-        if rng.random() < 0.05:
+        if rng.random() < 0.08 and not os.path.exists(self.box.control):
             plug = rng.choice(["unplug", "unplug", "unplug-after-write 1", "unplug-after-write 2"])
             return {"a": "mouse", "c": "plug" if not self.wire.plugged else plug, "p": pause}
         if self.dialogs() and rng.random() < 0.6:
@@ -515,8 +518,10 @@ class Soak:
             if time.monotonic() - last_probe > 1.0:
                 self.probe()
                 last_probe = time.monotonic()
-            if self.count % 25 == 0:
+            # After an APPLY or ALL SAVE reached the mouse, and now and then anyway.
+            if self.count % 25 == 0 or self.wire.stores != self.checked_writes:
                 self.idle_check()
+                self.checked_writes = self.wire.stores
         self.idle_check()
         self.stop()
         self.follow_wire()

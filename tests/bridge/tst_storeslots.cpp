@@ -6,10 +6,14 @@
 #include "simmouse.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include <iterator>
 #include <memory>
@@ -255,6 +259,32 @@ private slots:
         QVERIFY(sim::wire().empty());
         QCOMPARE(int(view->z4_82H_GetCurrentProfile()), 3);
         QCOMPARE(onDisk("common/curProfile").toInt(), 3);
+    }
+
+    // A question whose text has no place for its subject is asked as it is, without a warning.
+    void questionsFillOnlyTheirPlaceholder_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("reset") << 0 << true;
+        QTest::newRow("all reset") << 2 << false;
+        QTest::newRow("delete macro") << 3 << true;
+    }
+    void questionsFillOnlyTheirPlaceholder()
+    {
+        QFETCH(int, question);
+        start(false);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QString::arg")));
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box ? box->text() : QString();
+            if (box)
+                box->reject();
+        });
+        QVERIFY(!view->z4_askFirst(QStringLiteral("Q"), question, QStringLiteral("P03")));
+        QTEST(asked.contains(QStringLiteral("P03")), "named");
+        QVERIFY(!asked.isEmpty() && !asked.contains(QLatin1Char('%')));
     }
 
     void gettersConvertAndReadProfileZero()
