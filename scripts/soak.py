@@ -405,7 +405,7 @@ class Soak:
     def point(self):
         rng = self.rng
         while True:
-            x, y = rng.choice(HOT_SPOTS) if rng.random() < 0.3 else (rng.randrange(WIDTH), rng.randrange(HEIGHT))
+            x, y = rng.choice(HOT_SPOTS) if rng.random() < 0.4 else (rng.randrange(WIDTH), rng.randrange(HEIGHT))
             x, y = x + rng.randint(-4, 4), y + rng.randint(-4, 4)
             if not any(a <= x < c and b <= y < d for a, b, c, d in FORBIDDEN):
                 return x, y
@@ -465,6 +465,8 @@ class Soak:
             run("xdotool", "mousemove", "--window", win, *xy, "mousedown", "1", "sleep", "0.05",
                 "mousemove", "--window", win, *mid, "sleep", "0.05",
                 "mousemove", "--window", win, str(e["x2"]), str(e["y2"]), "sleep", "0.05", "mouseup", "1")
+            # A window dragged off the screen would take every later click: it comes back.
+            run("xdotool", "windowmove", "--sync", win, "0", "0")
         elif a == "key":
             run("xdotool", "windowfocus", win)
             run("xdotool", "key", e["k"])

@@ -81,8 +81,6 @@ bool Firmware::onCommand(const unsigned char* report, size_t length)
     if (receivingCode)
         faults.emplace_back("block write cut short");
     restart();
-    if (length != 9)
-        faults.emplace_back("command of wrong length");
     if (length < 9 || report[0] != 0x00) {
         reject("malformed command");
         return false;
@@ -218,8 +216,6 @@ void Firmware::queueBlock(const Bytes& block)
 
 bool Firmware::onOutput(const unsigned char* report, size_t length)
 {
-    if (!receivingCode)
-        faults.emplace_back("data report outside a block write");
     if (!receivingCode || length < 2)
         return false;
     if (length != size_t(kReportLength) + 1)

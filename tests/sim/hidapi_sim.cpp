@@ -98,7 +98,6 @@ hid_device* openLocked(const char* path, const wchar_t*& failure)
 {
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.takeControl();
     const sim::Node* node = path ? link.nodeAt(path) : nullptr;
     if (!node || !link.isPlugged) {
         failure = L"No such file or directory";
@@ -146,7 +145,6 @@ hid_device_info HID_API_EXPORT* hid_enumerate(unsigned short vendor_id, unsigned
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.takeControl();
     if (!link.isPlugged)
         return nullptr;
     hid_device_info* head = nullptr;
@@ -206,7 +204,6 @@ int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char*
 {
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.takeControl();
     if (!usable(link, dev, sim::Op::SendFeature) || dev->role != Role::Command)
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Feature, dev->role, data, length);
@@ -234,7 +231,6 @@ int HID_API_EXPORT hid_write(hid_device* dev, const unsigned char* data, size_t 
 {
     Link& link = Link::instance();
     std::lock_guard<std::mutex> lock(link.mutex);
-    link.takeControl();
     if (!usable(link, dev, sim::Op::Write))
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Output, dev->role, data, length);
@@ -250,7 +246,6 @@ int HID_API_EXPORT hid_read_timeout(hid_device* dev, unsigned char* data, size_t
 {
     Link& link = Link::instance();
     std::unique_lock<std::mutex> lock(link.mutex);
-    link.takeControl();
     std::deque<sim::Bytes>* queue = inputQueue(link, dev->role);
     if (!usable(link, dev, sim::Op::Read)) {
         // A failed read loses the report it would have delivered.

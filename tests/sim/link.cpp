@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 namespace sim {
 
@@ -36,6 +37,16 @@ Link::Link()
     stateFile = environment("Z4SIM_STATE");
     controlFile = environment("Z4SIM_CONTROL");
     loadState();
+    if (controlFile.empty())
+        return;
+    // Watched apart from the exchanges, so the mouse can go and come while the program is idle.
+    std::thread([this] {
+        for (;;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            std::lock_guard<std::mutex> lock(mutex);
+            takeControl();
+        }
+    }).detach();
 }
 
 void Link::loadState()
@@ -48,7 +59,7 @@ void Link::loadState()
 void Link::takeControl()
 {
     std::ifstream control(controlFile);
-    if (controlFile.empty() || !control)
+    if (!control)
         return;
     std::string command;
     int nth = 0;

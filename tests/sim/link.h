@@ -50,11 +50,9 @@ struct Link {
     void loadState();
 
     // All below expect the lock to be held.
-    // Carries out and removes what another process left in the control file, one command a
-    // line: "unplug", "plug" or "unplug-after-write N" (after the Nth next data report).
+    // Carries out and removes the control file's commands (README.md).
     void takeControl();
-    // Appends a line for the soak driver to the wire log: a plug change or a malformed exchange.
-    void note(const std::string& what);
+    void note(const std::string& what); // a line for the wire log: a plug change, a fault
     void takeFaults();
     void resetLocked();
     bool takeFailure(Op op, Role role);
