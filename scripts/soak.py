@@ -175,25 +175,31 @@ class Wire:
             self.block = None
         elif len(words) == 5 and words[1:3] == ["out", "command"]:
             data = bytes.fromhex(words[4])
-            if words[3] == "feature" and len(data) == 9:
-                self.command(data)
-            elif words[3] == "output" and self.block:
-                group, profile, left = self.block
-                left -= len(data) - 1
-                self.block = (group, profile, left) if left > 0 else None
-                if left <= 0:
-                    self.written[(group, profile)] = self.unplugs
-                    self.stores += 1
+            if words[3] == "feature":
+                return self.command(data)
+            if len(data) != 65 or not self.block:
+                return [f"data report of {len(data)} bytes" + ("" if self.block else " outside a block write")]
+            group, profile, left = self.block
+            left -= len(data) - 1
+            self.block = (group, profile, left) if left > 0 else None
+            if left <= 0 and group != "macro" and profile < 6:
+                self.written[(group, profile)] = self.unplugs
+                self.stores += 1
         return []
 
     def command(self, data):
-        code, ident = data[1], data[2]
+        """The mouse itself notes the commands it rejects; the framing is checked here."""
+        faults = ["block write cut short by a command"] if self.block else []
         self.block = None
-        if code in (0x0C, 0x0D) and ident < 6:
-            self.block = ("image" if code == 0x0C else "matrix", ident, 128)
+        if len(data) != 9:
+            return faults + [f"command of {len(data)} bytes"]
+        code, ident = data[1], data[2]
+        if code in (0x0C, 0x0D, 0x0F):
+            self.block = ("image" if code == 0x0C else "matrix" if code == 0x0D else "macro", ident, 128)
         elif code in (0x03, 0x04) and ident < 6:
             self.written[("rate" if code == 0x03 else "stage", ident)] = self.unplugs
             self.stores += 1
+        return faults
 
 
 def mouse_memory(path):

@@ -70,19 +70,11 @@ void Firmware::restart()
     reply.fill(0);
 }
 
-void Firmware::reject(const char* why)
-{
-    ++rejected;
-    faults.emplace_back(why);
-}
-
 bool Firmware::onCommand(const unsigned char* report, size_t length)
 {
-    if (receivingCode)
-        faults.emplace_back("block write cut short");
     restart();
     if (length < 9 || report[0] != 0x00) {
-        reject("malformed command");
+        ++rejected;
         return false;
     }
     unsigned char packet[9];
@@ -90,7 +82,7 @@ bool Firmware::onCommand(const unsigned char* report, size_t length)
     if (!code.empty())
         unscramblePacket(packet + 1, code);
     if (checksum(packet) != packet[8]) {
-        reject("bad checksum");
+        ++rejected;
         return false;
     }
     return (packet[1] & 0x80) ? applyRead(packet) : apply(packet);
@@ -113,7 +105,7 @@ Bytes* Firmware::blockFor(unsigned char command, unsigned char id)
 bool Firmware::startBlockWrite(const unsigned char* p)
 {
     if (!blockFor(p[1], p[2]) || p[3] != kBlockLength) {
-        reject("block id or length out of range");
+        ++rejected;
         return false;
     }
     receivingCode = p[1];
@@ -152,7 +144,7 @@ bool Firmware::apply(const unsigned char* p)
     default:
         break;
     }
-    reject("unknown command or id out of range");
+    ++rejected;
     return false;
 }
 
@@ -161,7 +153,7 @@ bool Firmware::applyRead(const unsigned char* p)
     reply[1] = p[1];
     if (!fillAnswer(p)) {
         reply.fill(0);
-        reject("unknown read or id out of range");
+        ++rejected;
         return false;
     }
     reply[8] = checksum(reply.data());
@@ -218,8 +210,6 @@ bool Firmware::onOutput(const unsigned char* report, size_t length)
 {
     if (!receivingCode || length < 2)
         return false;
-    if (length != size_t(kReportLength) + 1)
-        faults.emplace_back("data report of wrong length");
     const size_t take = std::min(length - 1, expected - incoming.size());
     incoming.insert(incoming.end(), report + 1, report + 1 + take);
     if (incoming.size() < expected)

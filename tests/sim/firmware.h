@@ -36,9 +36,6 @@ public:
     int versionMajor = 1;
     int versionMinor = 5;
     int rejected = 0;
-    // Malformed exchanges since the link last took them: rejected commands, reports of the
-    // wrong length, a block write that a new command cut short.
-    std::vector<std::string> faults;
     bool withholdBlocks = false;
     std::string code; // six characters make it unscramble every command; empty turns that off
 
@@ -48,7 +45,6 @@ public:
     void load(std::istream& in);
 
 private:
-    void reject(const char* why);
     bool apply(const unsigned char* p);
     bool applyRead(const unsigned char* p);
     bool fillAnswer(const unsigned char* p);

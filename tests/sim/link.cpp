@@ -35,18 +35,9 @@ Link::Link()
     if (std::string(environment("Z4SIM_SAMPLE")) == "1")
         firmware.loadSample();
     stateFile = environment("Z4SIM_STATE");
-    controlFile = environment("Z4SIM_CONTROL");
     loadState();
-    if (controlFile.empty())
-        return;
-    // Watched apart from the exchanges, so the mouse can go and come while the program is idle.
-    std::thread([this] {
-        for (;;) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            std::lock_guard<std::mutex> lock(mutex);
-            takeControl();
-        }
-    }).detach();
+    if (*environment("Z4SIM_CONTROL"))
+        std::thread(&Link::watchControl, this, std::string(environment("Z4SIM_CONTROL"))).detach();
 }
 
 void Link::loadState()
@@ -56,36 +47,28 @@ void Link::loadState()
         firmware.load(state);
 }
 
-void Link::takeControl()
+void Link::watchControl(const std::string& file)
 {
-    std::ifstream control(controlFile);
-    if (!control)
-        return;
-    std::string command;
-    int nth = 0;
-    while (control >> command) {
-        if (command == "unplug" && isPlugged)
-            unplugLocked();
-        else if (command == "plug" && !isPlugged) {
-            isPlugged = true;
-            note("plug");
-        } else if (command == "unplug-after-write" && control >> nth)
-            unplugs.push_back({ Op::Write, Role::Command, nth });
+    for (std::string command;; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        std::ifstream control(file);
+        std::lock_guard<std::mutex> lock(mutex);
+        for (int nth = 0; control >> command;) {
+            if (command == "unplug")
+                unplugLocked();
+            else if (command == "plug")
+                isPlugged = true, note("plug");
+            else if (command == "unplug-after-write" && control >> nth)
+                unplugs.push_back({ Op::Write, Role::Command, nth });
+        }
+        if (control.is_open())
+            std::remove(file.c_str());
     }
-    std::remove(controlFile.c_str());
 }
 
 void Link::note(const std::string& what)
 {
     if (!wireLogFile.empty())
         std::ofstream(wireLogFile, std::ios::app) << nowNs() / 1000 << " sim " << what << '\n';
-}
-
-void Link::takeFaults()
-{
-    for (const std::string& fault : firmware.faults)
-        note("fault " + fault);
-    firmware.faults.clear();
 }
 
 void Link::resetLocked()

@@ -42,18 +42,16 @@ struct Link {
 
     std::string wireLogFile; // Z4SIM_WIRELOG
     std::string stateFile; // Z4SIM_STATE
-    std::string controlFile; // Z4SIM_CONTROL
 
     // Rewrites the state file after a command or block changed what the mouse stores.
     void firmwareChanged();
     // Takes what the state file holds: another process sharing it may have changed the mouse.
     void loadState();
+    // Carries out Z4SIM_CONTROL's orders (README.md), also while the program makes no exchange.
+    void watchControl(const std::string& file);
 
     // All below expect the lock to be held.
-    // Carries out and removes the control file's commands (README.md).
-    void takeControl();
-    void note(const std::string& what); // a line for the wire log: a plug change, a fault
-    void takeFaults();
+    void note(const std::string& what); // a wire log line: a plug change, a fault
     void resetLocked();
     bool takeFailure(Op op, Role role);
     void completed(Op op, Role role);
