@@ -259,10 +259,9 @@ private slots:
         QCOMPARE(onDisk("common/curProfile").toInt(), 3);
     }
 
-    // A question whose text has no place for its subject is asked as it is, without a warning.
     void questionsFillOnlyTheirPlaceholder()
     {
-        start(false);
+        start(false); // the question that names no profile is asked as it is, without a warning
         QTest::failOnWarning(QRegularExpression(QStringLiteral("QString::arg")));
         for (int question : { 0, 2 }) {
             QString asked;
