@@ -84,10 +84,9 @@ bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
     };
     if (question < 0 || question >= int(std::size(english)))
         return false;
-    // Not arg(): the ALL RESET question names nothing, and a pack may drop the placeholder.
-    QString text = message(Message(kMsgAskReset + question), english[question]);
-    text.replace(QLatin1String("%1"), subject);
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Question, title,
+        message(Message(kMsgAskReset + question), english[question], subject),
+        QMessageBox::Ok | QMessageBox::Cancel);
     box.setObjectName(QStringLiteral("z4_question"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
@@ -97,8 +96,7 @@ int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answ
 {
     QMessageBox box(QMessageBox::Question, title,
         message(kMsgAskUnapplied,
-            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?")
-            .arg(parts),
+            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?", parts),
         QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
     box.setObjectName(QStringLiteral("z4_question"));
     const QMessageBox::StandardButton order[]
@@ -114,10 +112,13 @@ int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answ
     return answer == QMessageBox::Apply ? 0 : answer == QMessageBox::Discard ? 1 : 2;
 }
 
-QString myQQuickView::message(Message index, const char* english) const
+QString myQQuickView::message(Message index, const char* english, const QString& subject) const
 {
-    const QString text = msgStrings.value(index);
-    return text.trimmed().isEmpty() ? tr(english) : text;
+    const QString stored = msgStrings.value(index);
+    const QString text = stored.trimmed().isEmpty() ? tr(english) : stored;
+    // A text without a place for the subject (a question that names none, a pack that left it
+    // out) is shown as it is.
+    return text.contains(QLatin1String("%1")) ? text.arg(subject) : text;
 }
 
 void myQQuickView::tellScene(const QString& text, bool failure)

@@ -159,7 +159,8 @@ private:
     void noteWrite(bool sent, const QString& step);
     void reportWrites();
     // The language pack's message, or the English text when the pack has none.
-    QString message(Message index, const char* english) const;
+    // The language pack's text, or the English one; `subject` fills its %1 where it has one.
+    QString message(Message index, const char* english, const QString& subject = QString()) const;
     void tellScene(const QString& text, bool failure);
     static QString profileLabel(int profile);
 

@@ -99,8 +99,8 @@ void myQQuickView::reportWrites()
     if (!store->isConnected())
         tellScene(message(kMsgNotConnected, "Mouse not connected: kept in the program"), false);
     else if (!failedStep.isEmpty())
-        tellScene(message(kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again")
-                      .arg(failedStep),
+        tellScene(message(kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again",
+                      failedStep),
             true);
     else
         tellScene(message(kMsgSaved, "Saved to the mouse"), false);
@@ -126,21 +126,21 @@ void myQQuickView::z4_loadProfile(int profile)
         QMessageBox::warning(
             nullptr, tr("Open File"), refused + QLatin1Char('\n') + tr("The profile was not changed."));
     else if (imported)
-        tellScene(message(kMsgImported, "Imported into %1").arg(profileLabel(profile)), false);
+        tellScene(message(kMsgImported, "Imported into %1", profileLabel(profile)), false);
 }
 
 void myQQuickView::z4_saveProfile(int profile)
 {
     QString written;
     if (files->exportProfile(profile, &written))
-        tellScene(message(kMsgExported, "Exported to %1").arg(QDir::toNativeSeparators(written)), false);
+        tellScene(message(kMsgExported, "Exported to %1", QDir::toNativeSeparators(written)), false);
 }
 
 void myQQuickView::z4_resetProfile(int profile)
 {
     files->resetProfile(profile);
     if (ProfileStore::isProfile(profile))
-        tellScene(message(kMsgReset, "%1 back to its defaults").arg(profileLabel(profile)), false);
+        tellScene(message(kMsgReset, "%1 back to its defaults", profileLabel(profile)), false);
 }
 
 void myQQuickView::z4_SetDirty_Profile(uchar profileId)

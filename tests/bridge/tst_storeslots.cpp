@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -255,6 +257,22 @@ private slots:
         QVERIFY(sim::wire().empty());
         QCOMPARE(int(view->z4_82H_GetCurrentProfile()), 3);
         QCOMPARE(onDisk("common/curProfile").toInt(), 3);
+    }
+
+    void questionsFillOnlyTheirPlaceholder()
+    {
+        start(false); // the question that names no profile is asked as it is, without a warning
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("QString::arg")));
+        for (int question : { 0, 2 }) {
+            QString asked;
+            QTimer::singleShot(0, [&asked] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked = box->text();
+                box->reject();
+            });
+            QVERIFY(!view->z4_askFirst(QStringLiteral("Q"), question, QStringLiteral("P03")));
+            QCOMPARE(asked.contains(QStringLiteral("P03")), question == 0);
+        }
     }
 
     void gettersConvertAndReadProfileZero()

@@ -207,8 +207,11 @@ int HID_API_EXPORT hid_send_feature_report(hid_device* dev, const unsigned char*
     if (!usable(link, dev, sim::Op::SendFeature) || dev->role != Role::Command)
         return -1;
     link.log(sim::Dir::ToMouse, sim::Kind::Feature, dev->role, data, length);
+    const int rejected = link.firmware.rejected;
     if (link.firmware.onCommand(data, length))
         link.firmwareChanged();
+    if (link.firmware.rejected != rejected)
+        link.note("fault rejected command"); // bad checksum, unknown code, id out of range
     link.completed(sim::Op::SendFeature, dev->role);
     return int(length);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 namespace sim {
 
@@ -35,6 +36,8 @@ Link::Link()
         firmware.loadSample();
     stateFile = environment("Z4SIM_STATE");
     loadState();
+    if (*environment("Z4SIM_CONTROL"))
+        std::thread(&Link::watchControl, this, std::string(environment("Z4SIM_CONTROL"))).detach();
 }
 
 void Link::loadState()
@@ -42,6 +45,30 @@ void Link::loadState()
     std::ifstream state(stateFile);
     if (!stateFile.empty() && state)
         firmware.load(state);
+}
+
+void Link::watchControl(const std::string& file)
+{
+    for (std::string command;; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        std::ifstream control(file);
+        std::lock_guard<std::mutex> lock(mutex);
+        for (int nth = 0; control >> command;) {
+            if (command == "unplug")
+                unplugLocked();
+            else if (command == "plug")
+                isPlugged = true, note("plug");
+            else if (command == "unplug-after-write" && control >> nth)
+                unplugs.push_back({ Op::Write, Role::Command, nth });
+        }
+        if (control.is_open())
+            std::remove(file.c_str());
+    }
+}
+
+void Link::note(const std::string& what)
+{
+    if (!wireLogFile.empty())
+        std::ofstream(wireLogFile, std::ios::app) << nowNs() / 1000 << " sim " << what << '\n';
 }
 
 void Link::resetLocked()
@@ -121,6 +148,7 @@ void Link::log(Dir dir, Kind kind, Role role, const unsigned char* bytes, size_t
 void Link::unplugLocked()
 {
     isPlugged = false;
+    note("unplug");
     ++generation;
     vendorQueue.clear();
     // The firmware restarts: a half-received block and unread data reports are gone.

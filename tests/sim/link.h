@@ -47,8 +47,10 @@ struct Link {
     void firmwareChanged();
     // Takes what the state file holds: another process sharing it may have changed the mouse.
     void loadState();
+    void watchControl(const std::string& file); // Z4SIM_CONTROL's orders, even when idle
 
     // All below expect the lock to be held.
+    void note(const std::string& what); // a wire log line: a plug change, a fault
     void resetLocked();
     bool takeFailure(Op op, Role role);
     void completed(Op op, Role role);
