@@ -104,14 +104,14 @@ int number(const QString& text, int low, int high)
     return ok && value >= low && value <= high ? value : -1;
 }
 
-bool parseCombo(const QString& spec, keyfunctions::Slot& slot, QString* problem)
+bool parseCombo(const QString& keysText, keyfunctions::Slot& slot, QString* problem)
 {
     int keys = 0;
-    for (const QString& token : spec.split(QLatin1Char('+'))) {
+    for (const QString& token : keysText.split(QLatin1Char('+'))) {
         const int code = keyCode(token);
         if (code < 0)
             return refuse(problem,
-                QStringLiteral("unknown key '%1' in combo:%2 (key names as in 'key:')").arg(token, spec));
+                QStringLiteral("unknown key '%1' in combo:%2 (key names as in 'key:')").arg(token, keysText));
         const bool modifier = code >= kFirstModifier && code < kFirstModifier + 8;
         if (modifier && slot[1] == 0 && keys == 0) {
             slot[1] = uchar(1 << (code - kFirstModifier));
@@ -119,10 +119,10 @@ bool parseCombo(const QString& spec, keyfunctions::Slot& slot, QString* problem)
             slot[size_t(2 + keys++)] = uchar(code);
         } else {
             return refuse(
-                problem, QStringLiteral("combo:%1 has more than one modifier and two keys").arg(spec));
+                problem, QStringLiteral("combo:%1 has more than one modifier and two keys").arg(keysText));
         }
     }
-    return keys > 0 || refuse(problem, QStringLiteral("combo:%1 names no key").arg(spec));
+    return keys > 0 || refuse(problem, QStringLiteral("combo:%1 names no key").arg(keysText));
 }
 
 bool parseFire(const QStringList& parts, keyfunctions::Slot& slot, QString* problem)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Random use of the real program on the simulated mouse for N seconds (default 60):
 #
-#   scripts/soak.sh [--seconds N] [--seed S] [--replay FILE]
+#   scripts/soak.sh [--seconds N] [--random S] [--replay FILE]
 #
 # Builds the program with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan (leak
 # checks on), then starts it on its own virtual X server as an unprivileged user with a
@@ -11,8 +11,8 @@
 # middle of block writes. It fails when the program dies or does not answer SIGTERM with 0, a
 # sanitizer reports, the event loop leaves a probe unanswered for 2 s, the mouse sees a
 # malformed exchange, the profile file differs from what the mouse stored, or a profile or
-# macro file does not parse with full-length lists. A failure prints the seed, the last 50
-# events and the command that replays the run's event log. Needs root (or user namespaces).
+# macro file does not parse with full-length lists. A failure prints the random number, the
+# last 50 events and the command that replays the run's event log. Needs root (or user namespaces).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" "$root/scripts/packages.txt" "$root/scripts/packages-run.txt"
