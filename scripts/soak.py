@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Random use of the real program on the simulated mouse, with checks that it survives it.
 
-Started by scripts/soak.sh, which builds the sanitizer program first. One random number gives one
+Started by scripts/soak.sh, which builds the sanitizer program first. One seed gives one
 sequence of events; every event is written to events.jsonl, and --replay runs such a file
 again, event by event with its pauses. See soak.sh for what is checked.
 """
@@ -9,6 +9,7 @@ import argparse
 import collections
 import configparser
 import glob
+import grp
 import json
 import os
 import pwd
@@ -29,6 +30,8 @@ FORBIDDEN = [(950, 0, 1000, 44), (400, 0, 600, 48)]
 # profile, APPLY, the bottom bar's ALL RESET and ALL SAVE, the macro list's first row.
 HOT_SPOTS = [(78, 192), (78, 264), (78, 336), (78, 408), (943, 104), (943, 200), (830, 508),
              (428, 577), (572, 577), (572, 577), (280, 126)]
+# APPLY and ALL SAVE, aimed at now and then on purpose, so every run has writes to compare.
+WRITERS = [(830, 508), (572, 577)]
 KEYS = (["Tab"] * 6 + ["shift+Tab", "Return", "Escape", "space", "Left", "Right", "Up", "Down",
         "BackSpace", "Delete", "Home", "End", "ctrl+s"]
         + [f"alt+{n}" for n in range(1, 6)] + [f"ctrl+{n}" for n in range(1, 5)]
@@ -53,14 +56,54 @@ def run(*cmd, check=False, timeout=10, **kw):
         return subprocess.CompletedProcess(cmd, 1, "", "timeout")
 
 
+def unused_id():
+    """A user and group id of the run's own: no account, group or process has it, so nothing else
+    shares what the program may touch (the shared "nobody" does)."""
+    taken = set()
+    for process in glob.glob("/proc/[0-9]*"):
+        try:
+            taken.add(os.stat(process).st_uid)
+        except OSError:
+            pass  # ended meanwhile
+    for _ in range(1000):
+        n = random.SystemRandom().randrange(200000, 2000000000)
+        try:
+            pwd.getpwuid(n)
+            continue
+        except KeyError:
+            pass
+        try:
+            grp.getgrgid(n)
+            continue
+        except KeyError:
+            pass
+        if n not in taken:
+            return n
+    raise Failure("no free user id")
+
+
+def create_private(path, uid, text):
+    """Writes a new file where another user owns the folder: never through a link or a file that
+    user planted (O_EXCL|O_NOFOLLOW), and handed to that user rather than made world-writable."""
+    fd = os.open(path, os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW | os.O_CLOEXEC, 0o600)
+    try:
+        if uid is not None:
+            os.fchown(fd, uid, uid)
+        os.write(fd, text.encode())
+    finally:
+        os.close(fd)
+
+
 class Sandbox:
-    """A throw-away folder with the program, its home and data, owned by an unprivileged user;
-    the program sees the rest of the file system read-only."""
+    """A throw-away folder with the program, its home and data, owned by a user id of the run's
+    own; the program sees the rest of the file system read-only. The folder itself and what the
+    driver writes (events, the program's output) stay root's, so the program's user cannot plant
+    links where root writes."""
 
     def __init__(self, program_dir, preload, suppressions, keep_dir):
         self.root = tempfile.mkdtemp(prefix="z4soak.", dir=keep_dir)
         os.chmod(self.root, 0o755)
-        self.user = pwd.getpwnam("nobody") if os.geteuid() == 0 else None
+        self.uid = unused_id() if os.geteuid() == 0 else None
         self.prog = os.path.join(self.root, "prog")
         shutil.copytree(program_dir, self.prog, symlinks=True)
         for sub in ("home", "tmp", "run", "bin"):
@@ -73,15 +116,15 @@ class Sandbox:
         with open(stub, "w") as f:
             f.write('#!/bin/sh\necho "$@" >>"$HOME/opened-urls"\n')
         os.chmod(stub, 0o755)
-        if self.user:
+        if self.uid is not None:
             for base, dirs, files in os.walk(self.root):
-                for name in [base] + [os.path.join(base, n) for n in dirs + files]:
-                    os.lchown(name, self.user.pw_uid, self.user.pw_gid)
+                for name in ([] if base == self.root else [base]) + [os.path.join(base, n) for n in dirs + files]:
+                    os.lchown(name, self.uid, self.uid)
         self.state = self.path("run", "mouse.state")
         self.wire = self.path("run", "wire.log")
         self.control = self.path("run", "control")
-        self.program_log = self.path("run", "program.log")
-        self.socket = self.path("tmp", f"z4config-copydata-{self.user.pw_uid if self.user else os.geteuid()}")
+        self.program_log = self.path("program.log")
+        self.socket = self.path("tmp", f"z4config-copydata-{self.uid if self.uid is not None else os.geteuid()}")
 
     def path(self, *parts):
         return os.path.join(self.root, *parts)
@@ -91,8 +134,8 @@ class Sandbox:
                  '&& mount -t tmpfs -o mode=1777 tmpfs /dev/shm && shift && exec "$@"')
         drop = []
         unshare = ["unshare", "--mount", "--propagation", "private"]
-        if self.user:
-            drop = ["setpriv", f"--reuid={self.user.pw_uid}", f"--regid={self.user.pw_gid}",
+        if self.uid is not None:
+            drop = ["setpriv", f"--reuid={self.uid}", f"--regid={self.uid}",
                     "--clear-groups", "--inh-caps=-all"]
         else:
             unshare.append("--map-root-user")
@@ -123,10 +166,10 @@ class Display:
         raise Failure("no virtual X server would start")
 
     def serve(self, sandbox, name):
-        self.name, self.auth = name, sandbox.path("bin", "xauth")
+        self.name, self.auth = name, sandbox.path("xauth")
         run("xauth", "-f", self.auth, "add", name, "MIT-MAGIC-COOKIE-1", os.urandom(16).hex(), check=True)
-        if sandbox.user:
-            os.chown(self.auth, sandbox.user.pw_uid, sandbox.user.pw_gid)
+        if sandbox.uid is not None:
+            os.chown(self.auth, sandbox.uid, sandbox.uid)
         self.server = subprocess.Popen(["Xvfb", name, "-screen", "0", "1600x1000x24", "-nolisten", "tcp",
                                         "-auth", self.auth], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.environ["DISPLAY"], os.environ["XAUTHORITY"] = name, self.auth
@@ -279,10 +322,10 @@ def quiet_file(path, age=1.0):
 class Soak:
     def __init__(self, args, sandbox):
         self.args, self.box = args, sandbox
-        self.rng = random.Random(args.random)
+        self.rng = random.Random(args.seed)
         self.history = collections.deque(maxlen=50)
-        self.events = open(os.path.join(sandbox.root, "events.jsonl"), "w")
-        self.events.write(json.dumps({"random": args.random, "seconds": args.seconds}) + "\n")
+        self.events = open(os.path.join(sandbox.root, "events.jsonl"), "x")
+        self.events.write(json.dumps({"seed": args.seed, "seconds": args.seconds}) + "\n")
         self.wire = Wire(sandbox.wire)
         self.count, self.checks, self.compared, self.probes, self.worst_probe = 0, 0, 0, 0, 0.0
         self.restarts, self.log_offset, self.checked_writes = 0, 0, 0
@@ -290,6 +333,7 @@ class Soak:
 
     # -- the program ----------------------------------------------------------------------
     def start(self, display):
+        # In root's own folder, so a restart's reopening can meet no planted link.
         log = open(self.box.program_log, "a")
         self.process = subprocess.Popen(self.box.command(), env=self.box.environment(display.name, display.auth),
                                         stdout=log, stderr=subprocess.STDOUT)
@@ -438,9 +482,11 @@ class Soak:
                 event["x"], event["y"] = round(rng.random(), 3), round(rng.random(), 3)
             event["p"] = pause
             return event
-        kind = rng.choices(["click", "double", "right", "wheel", "drag", "key", "type", "home"],
-                           [40, 8, 6, 5, 10, 20, 10, 1])[0]
+        kind = rng.choices(["click", "double", "right", "wheel", "drag", "key", "type", "home", "write"],
+                           [40, 8, 6, 5, 10, 20, 10, 1, 4])[0]
         x, y = self.point()
+        if kind == "write":
+            kind, (x, y) = "click", rng.choice(WRITERS)
         event = {"a": kind, "x": x, "y": y}
         if kind == "drag":
             far = rng.random() < 0.3
@@ -462,10 +508,8 @@ class Soak:
         win, xy = self.window, [str(e.get("x")), str(e.get("y"))]
         a = e["a"]
         if a == "mouse":
-            temporary = self.box.control + ".new"
-            with open(temporary, "w") as f:
-                f.write(e["c"] + "\n")
-            os.chmod(temporary, 0o666)
+            temporary = f"{self.box.control}.{os.urandom(6).hex()}"
+            create_private(temporary, self.box.uid, e["c"] + "\n")
             os.rename(temporary, self.box.control)
         elif a == "dialog":
             self.on_dialog(e)
@@ -548,7 +592,8 @@ class Soak:
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--seconds", type=float, default=60)
-    parser.add_argument("--random", type=int)
+    parser.add_argument("--seed", "--random", dest="seed", type=int,
+                        help="the number that picks the run's choices (--random is the old name)")
     parser.add_argument("--replay")
     parser.add_argument("--program", required=True, help="folder with z4config")
     parser.add_argument("--preload", required=True)
@@ -559,11 +604,11 @@ def main():
     if args.replay:
         with open(args.replay) as f:
             header, *lines = [json.loads(line) for line in f if line.strip()]
-        args.random = header["random"]
+        args.seed = header.get("seed", header.get("random"))
         replay = collections.deque(e for e in lines if e.get("a") != "closed")
-    if args.random is None:
-        args.random = int.from_bytes(os.urandom(4), "little")
-    print(f"soak: random number {args.random}, {'replay of ' + args.replay if replay is not None else f'{args.seconds:g} s'}",
+    if args.seed is None:
+        args.seed = int.from_bytes(os.urandom(4), "little")
+    print(f"soak: --seed {args.seed}, {'replay of ' + args.replay if replay is not None else f'{args.seconds:g} s'}",
           flush=True)
     box = Sandbox(args.program, args.preload, args.suppressions, args.keep)
     display = Display(box)
@@ -573,17 +618,18 @@ def main():
     except (Failure, configparser.Error, ValueError) as failure:
         if soak.process.poll() is None:
             soak.process.kill()
-        print(f"soak: FAILED with random number {args.random}: {failure}", file=sys.stderr)
+        print(f"soak: FAILED with --seed {args.seed}: {failure}", file=sys.stderr)
         print("soak: the last 50 events:", file=sys.stderr)
         for event in soak.history:
             print("  " + json.dumps(event), file=sys.stderr)
-        print(f"soak: run folder {box.root}; again with: scripts/soak.sh --replay {box.root}/events.jsonl",
+        print(f"soak: run folder {box.root}; again with: scripts/soak.sh --replay {box.root}/events.jsonl"
+              f" (or the same choices anew: scripts/soak.sh --seed {args.seed} --seconds {args.seconds:g})",
               file=sys.stderr)
         return 1
     finally:
         display.stop()
     minutes = elapsed / 60
-    print(f"soak: passed, random number {args.random}: {soak.count} events in {elapsed:.0f} s "
+    print(f"soak: passed, --seed {args.seed}: {soak.count} events in {elapsed:.0f} s "
           f"({soak.count / minutes:.0f} a minute), {soak.checks} file checks ({soak.compared} written groups "
           f"compared with the mouse), {soak.probes} probes "
           f"(slowest {soak.worst_probe:.2f} s), {soak.wire.unplugs} unplugs, {soak.restarts} restarts "
