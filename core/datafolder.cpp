@@ -1,11 +1,16 @@
 #include "core/datafolder.h"
 
+#include "core/readablefile.h"
 #include "store/atomiccopy.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 namespace {
 // Files the program rewrites; everything else below "setting" is a read-only factory file.
@@ -83,19 +88,44 @@ bool placeReadOnly(const QString& target, const QString& link, QString* failure)
 }
 
 // The user's own file is kept. Anything else becomes a real file: a link would take saves into
-// the installation or make them fail, so it is replaced by a copy of what it showed.
+// the installation or make them fail, so it is replaced by a copy of what it showed. A FIFO or a
+// file too large to be settings is replaced by the factory file, as its readers would hang on it.
 bool placeLive(const QString& factory, const QString& live, QString* failure)
 {
     const QFileInfo at(live);
-    if (at.isFile() && !at.isSymLink()) {
+    if (at.isFile() && !at.isSymLink() && readablefile::fits(live)) {
         // Installed files are read-only for the user; a copy the program rewrites must not be.
         return QFile::setPermissions(live, QFile::permissions(live) | QFile::ReadOwner | QFile::WriteOwner)
             || fail(failure, live, QStringLiteral("cannot make the file writable"));
     }
-    const QString source = at.isSymLink() && at.isFile() ? at.canonicalFilePath() : factory;
+    const bool linkToSettings = at.isSymLink() && readablefile::fits(live);
+    const QString source = linkToSettings ? at.canonicalFilePath() : factory;
     if ((at.isSymLink() || at.exists()) && !clear(live, failure))
         return false;
     return copyReplacing(source, live, failure);
+}
+
+// Below a folder someone else may write to, only regular files of this user's (not their links)
+// of a size a macro file can have are taken over.
+bool copyOwnFiles(const QString& from, const QString& to, QString* failure)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo file(it.next());
+#ifndef Q_OS_WIN
+        if (file.ownerId() != getuid())
+            continue;
+#endif
+        if (file.isSymLink() || !readablefile::fits(file.filePath(), readablefile::kMacroBytes))
+            continue;
+        const QString copy = to + file.filePath().mid(from.size());
+        if (!QDir().mkpath(QFileInfo(copy).path()) || !QFile::copy(file.filePath(), copy)) {
+            QDir(to).removeRecursively();
+            return fail(
+                failure, copy, QStringLiteral("cannot copy ") + QDir::toNativeSeparators(file.filePath()));
+        }
+    }
+    return QDir().mkpath(to) || fail(failure, to, QStringLiteral("cannot create the folder"));
 }
 
 bool prepareSettings(const QString& installed, const QString& user, QString* failure)
@@ -112,6 +142,25 @@ bool prepareSettings(const QString& installed, const QString& user, QString* fai
             return false;
     }
     return true;
+}
+
+// The macro folder is the user's own and private: a link (which would put the macros, typed
+// passwords among them, wherever it leads) becomes a real folder with copies of the user's own
+// macro files it showed.
+bool placeMacros(const QString& macros, QString* failure)
+{
+    const QFileInfo at(macros);
+    const QString partial = macros + QStringLiteral(".partial");
+    if (at.isSymLink()) {
+        QDir(partial).removeRecursively();
+        if (!copyOwnFiles(macros, partial, failure) || !clear(macros, failure))
+            return false;
+        if (!QDir().rename(partial, macros))
+            return fail(failure, macros, QStringLiteral("cannot create the folder"));
+    }
+    return makeFolder(macros, failure)
+        && (QFile::setPermissions(macros, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+            || fail(failure, macros, QStringLiteral("cannot make the folder private")));
 }
 
 // The path with its existing part resolved (links, "..") and the part still to be made appended.
@@ -140,6 +189,21 @@ bool overlap(const QString& a, const QString& b)
     return x.startsWith(y, rule) || y.startsWith(x, rule);
 }
 
+// In the portable layout the live files have no installation behind them: one its readers would
+// hang on (a FIFO) or take whole into memory (too large) is replaced by its factory file.
+void repairPortable(const QString& settings)
+{
+    const std::pair<QString, QString> files[]
+        = { { QStringLiteral("apConfig.bin"), QStringLiteral("apConfigD.bin") },
+              { QStringLiteral("p_Z4.bin"), QStringLiteral("pD_Z4.bin") } };
+    for (const auto& [live, factory] : files) {
+        const QString path = settings + QLatin1Char('/') + live;
+        const QFileInfo at(path);
+        if ((at.exists() || at.isSymLink()) && !readablefile::fits(path) && clear(path, nullptr))
+            copyReplacing(settings + QLatin1Char('/') + factory, path);
+    }
+}
+
 } // namespace
 
 namespace datafolder {
@@ -149,8 +213,10 @@ QString choose(const QString& programDir, const QString& userDataDir, QString* f
     const QString installed = QDir::cleanPath(programDir + kInstalledData);
     // The installed layout comes first: an installed program folder that the user happens to be
     // able to write (root) must not become a portable one.
-    if (!QFileInfo(installed + kModules).isDir())
+    if (!QFileInfo(installed + kModules).isDir()) {
+        repairPortable(programDir + kModules + QStringLiteral("/setting"));
         return programDir;
+    }
     const QString user
         = overlap(userDataDir, installed) ? userDataDir + QStringLiteral("-user") : userDataDir;
     return prepare(installed, user, failure) ? user : QString();
@@ -175,12 +241,7 @@ bool prepare(const QString& installedDir, const QString& userDir, QString* failu
         if (!ok)
             return false;
     }
-    const QString macros = to + QStringLiteral("/macro");
-    if (QFileInfo(macros).isDir())
-        return true;
-    // Macros can hold typed text such as passwords: the folder is the user's alone.
-    return makeFolder(macros, failure)
-        && QFile::setPermissions(macros, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return placeMacros(to + QStringLiteral("/macro"), failure);
 }
 
 } // namespace datafolder

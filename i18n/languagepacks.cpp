@@ -1,5 +1,6 @@
 #include "i18n/languagepacks.h"
 
+#include "core/readablefile.h"
 #include "i18n/qt4locale.h"
 
 #include <QDir>
@@ -72,9 +73,9 @@ QVariantMap LanguagePacks::available() const
     const QStringList files = QDir(dir).entryList({ kPrefix + QLatin1Char('*') + kSuffix },
         QDir::AllEntries | QDir::NoDotAndDotDot | caseRule, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
-        // Offered only when read() opens it: a name too short for a code would lead elsewhere.
+        // Offered only when read() reads it: a name too short for a code would lead elsewhere.
         const QString code = file.mid(kPrefix.size(), 6);
-        if (QFileInfo::exists(packPath(code)))
+        if (readablefile::fits(packPath(code)))
             map.insert(displayName(code), code);
     }
     return map;
@@ -97,7 +98,7 @@ QString LanguagePacks::packPath(const QString& code) const
 LanguagePack LanguagePacks::read(const QString& code) const
 {
     const QString path = packPath(code);
-    if (path.isEmpty())
+    if (path.isEmpty() || !readablefile::fits(path))
         return { QStringList(1), QStringList(kMessageCount), QStringList(kButtonNameCount) };
     const QSettings pack(path, QSettings::IniFormat);
     LanguagePack result;

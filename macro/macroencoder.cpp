@@ -58,6 +58,21 @@ MacroEncoder::Action MacroEncoder::split(const QString& line)
     return { line.left(line.size() - kTagLength), line.right(kTagLength) };
 }
 
+qint64 MacroEncoder::delayMs(const QString& value)
+{
+    bool ok = false;
+    const qint64 ms = value.toLongLong(&ok);
+    return ok ? std::min(ms, kLongestDelayMs) : 0;
+}
+
+QString MacroEncoder::clampedLine(const QString& line)
+{
+    const Action action = split(line);
+    if (action.tag != kDelayTag || delayMs(action.value) != kLongestDelayMs)
+        return line;
+    return QString::number(kLongestDelayMs) + kDelayTag;
+}
+
 QList<uchar> MacroEncoder::encode(const QStringList& lines)
 {
     Encoder encoder;
@@ -69,7 +84,7 @@ QList<uchar> MacroEncoder::encode(const QStringList& lines)
                 encoder.appendKey(action.tag == kDownTag ? kPress : kRelease, code);
         } else if (action.tag == kDelayTag) {
             const bool afterNonDelayLine = i > 0 && split(lines.at(i - 1)).tag != kDelayTag;
-            encoder.appendDelay(action.value.toInt(), afterNonDelayLine);
+            encoder.appendDelay(delayMs(action.value), afterNonDelayLine);
         }
     }
     encoder.out << 0x00 << 0x00;

@@ -1,5 +1,7 @@
 #include "macro/macrolibrary.h"
 
+#include "core/readablefile.h"
+#include "macro/macroencoder.h"
 #include "store/atomiccopy.h"
 
 #include <QDir>
@@ -120,9 +122,10 @@ QString MacroLibrary::filePath(const QString& name) const
     return isValidName(name) ? dir + name + kExtension : QString();
 }
 
+// A FIFO, device or huge file under a macro's name is not a macro: reading it could hang.
 bool MacroLibrary::exists(const QString& name) const
 {
-    return isValidName(name) && QFileInfo::exists(filePath(name));
+    return isValidName(name) && readablefile::fits(filePath(name), readablefile::kMacroBytes);
 }
 
 // Matched with the file system's own case rule, so "X.BIN" is listed only where "X.bin" opens
@@ -159,7 +162,7 @@ QString MacroLibrary::create()
 
 bool MacroLibrary::remove(const QString& name)
 {
-    return exists(name) && QFile::remove(filePath(name));
+    return isValidName(name) && QFileInfo::exists(filePath(name)) && QFile::remove(filePath(name));
 }
 
 bool MacroLibrary::rename(const QString& oldName, const QString& newName)
@@ -178,7 +181,7 @@ QStringList MacroLibrary::lines(const QString& name) const
     QStringList result;
     result.reserve(total);
     for (int i = 0; i < total; ++i)
-        result << settings.value(lineKey(i), QStringLiteral("0")).toString();
+        result << MacroEncoder::clampedLine(settings.value(lineKey(i), QStringLiteral("0")).toString());
     return result;
 }
 
@@ -229,7 +232,7 @@ bool MacroLibrary::setConfig(const QString& name, const QVariantList& config)
 // another macro; the target keeps its own.
 bool MacroLibrary::importFrom(const QString& name, const QString& sourcePath)
 {
-    if (!exists(name) || sourcePath.isEmpty())
+    if (!exists(name) || !readablefile::fits(sourcePath, readablefile::kMacroBytes))
         return false;
     const int ownIndex = index(name);
     return copyReplacing(sourcePath, filePath(name)) && setConfig(name, { ownIndex, repeat(name) });

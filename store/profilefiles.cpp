@@ -1,5 +1,6 @@
 #include "store/profilefiles.h"
 
+#include "core/readablefile.h"
 #include "store/atomiccopy.h"
 #include "store/inilist.h"
 #include "store/profilestore.h"
@@ -143,6 +144,8 @@ QString ProfileFiles::importFrom(int profile, const QString& path)
     QSettings* live = store.file();
     // The chosen file may be the live one: its pending changes must be on disk first.
     live->sync();
+    if (!readablefile::fits(path))
+        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + tr("The file cannot be read.");
     int source = 0;
     const QSettings chosen(path, QSettings::IniFormat);
     const QString problem = importProblem(chosen, &source);

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace testsupport {
 
 // The file's bytes; empty when it cannot be read.
@@ -23,6 +25,20 @@ inline QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Puts at path what a reader must refuse: a FIFO ("fifo"), where a reader waits for a writer
+// for good, or a file of a valid head padded past `bytes` ("big").
+inline bool plantUnreadable(
+    const QString& path, const QString& kind, const QByteArray& head = {}, qint64 bytes = 0)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    if (kind == QLatin1String("fifo"))
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(head + "\n;" + QByteArray(bytes, 'x') + "\n") > bytes;
 }
 
 // A fresh temporary folder made the current directory for the fixture's life, so that the

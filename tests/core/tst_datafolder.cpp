@@ -34,6 +34,13 @@ private slots:
                                                       << "dangling";
         QTest::newRow("user file in the way of a data folder") << "img"
                                                                << "file";
+        // A link would put the user's macros (typed passwords) wherever it leads.
+        QTest::newRow("macro folder linked to a shared folder") << "macro"
+                                                                << "shared";
+        QTest::newRow("FIFO at a live file") << "setting/apConfig.bin"
+                                             << "fifo";
+        QTest::newRow("live file over 1 MiB") << "setting/p_Z4.bin"
+                                              << "big";
     }
     void damagedFolderIsRepaired()
     {
@@ -41,8 +48,14 @@ private slots:
         QFETCH(QString, damage);
         const QString at = user + "/modules/" + entry;
         QVERIFY(QDir().mkpath(QFileInfo(at).path()));
+        const QString shared = root->filePath("shared");
         if (damage == "file")
             QVERIFY(root->write("home/.local/share/z4config/modules/" + entry, "in the way"));
+        else if (damage == "fifo" || damage == "big")
+            QVERIFY(testsupport::plantUnreadable(at, damage, "", 1 << 20));
+        else if (damage == "shared")
+            QVERIFY(QDir().mkpath(shared) && QFile::setPermissions(shared, QFile::Permissions(0x7777))
+                && root->write("shared/Mine.bin", "mine") && QFile::link(shared, at));
         else
             QVERIFY(QFile::link(
                 damage == "dangling" ? root->filePath("gone") : installed + "/modules/" + entry, at));
@@ -51,6 +64,22 @@ private slots:
             QCOMPARE(testsupport::readFile(user + "/modules/" + file), file.toUtf8());
         for (const char* live : { "/modules/setting/apConfig.bin", "/modules/setting/p_Z4.bin" })
             QVERIFY2(!QFileInfo(user + live).isSymLink(), live);
+        const QFileInfo macros(user + "/modules/macro");
+        QVERIFY2(macros.isDir() && !macros.isSymLink(), "the macro folder is a link");
+        QCOMPARE(int(macros.permissions() & 0x0077), 0);
+        if (damage == "shared")
+            QCOMPARE(testsupport::readFile(macros.filePath() + "/Mine.bin"), QByteArray("mine"));
+    }
+
+    // A portable program folder has no installation to repair from: its factory files stand in.
+    void portableLiveFileItsReadersWouldHangOnIsReplaced()
+    {
+        const QString settings = root->filePath("portable/modules/setting");
+        QVERIFY(root->write("portable/modules/setting/pD_Z4.bin", "factory"));
+        QVERIFY(testsupport::plantUnreadable(settings + "/p_Z4.bin", "fifo"));
+        QCOMPARE(datafolder::choose(root->filePath("portable"), user), root->filePath("portable"));
+        QVERIFY(QFileInfo(settings + "/p_Z4.bin").isFile());
+        QCOMPARE(testsupport::readFile(settings + "/p_Z4.bin"), QByteArray("factory"));
     }
 
     // Never the installation folder: one message names the path that could not be made.

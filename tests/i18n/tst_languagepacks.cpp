@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("slash") << "x/../../outside";
         QTest::newRow("backslash") << "x\\outside";
         QTest::newRow("nul") << QString("031000") + QChar(0);
+        QTest::newRow("FIFO") << "042000";
     }
     void missingOrUnsafePackReadsEmpty()
     {
@@ -116,6 +117,7 @@ private slots:
         QVERIFY(work->write("outside.ini", "[font]\nfamily=Leaked\ntotal=1\n"));
         QVERIFY(work->write("i18n/lang_x/placeholder", ""));
         writePack("031000", "[font]\nfamily=Leaked\ntotal=1\n");
+        QVERIFY(testsupport::plantUnreadable(work->filePath("i18n/lang_042000.ini"), "fifo"));
         const LanguagePack pack = packs->read(code);
         QCOMPARE(pack.strings, QStringList({ "" }));
         QCOMPARE(pack.messages, QStringList(LanguagePacks::kMessageCount));

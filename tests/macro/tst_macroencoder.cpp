@@ -51,10 +51,14 @@ private slots:
             << QStringList { down("q"), delay(100) } << Bytes({ 0, 1, 0, 1, 0, 5, 0, 0 });
         QTest::newRow("dropped key does not merge into a short delay") << QStringList { down("A"),
             delay(2000), down("q"), delay(100) } << Bytes({ 0, 1, 0x01, 0x04, 0x64, 0x01, 0, 1, 0, 5, 0, 0 });
-        QTest::newRow("long delay keeps the low 16 bits of its count")
-            << QStringList { delay(2000000) } << Bytes({ 0, 1, 0, 1, 0x86, 0xA0, 0, 0 });
-        QTest::newRow("largest delay does not overflow")
-            << QStringList { delay(2147483647) } << Bytes({ 0, 1, 0, 1, 0x66, 0x66, 0, 0 });
+        // 65535 units of 20 ms is the longest pause the mouse plays; a longer one is cut to it,
+        // never wrapped to a short one.
+        QTest::newRow("longest delay")
+            << QStringList { delay(1310700) } << Bytes({ 0, 1, 0, 1, 0xFF, 0xFF, 0, 0 });
+        QTest::newRow("one unit longer clamped")
+            << QStringList { delay(1310720) } << Bytes({ 0, 1, 0, 1, 0xFF, 0xFF, 0, 0 });
+        QTest::newRow("largest int clamped")
+            << QStringList { delay(2147483647) } << Bytes({ 0, 1, 0, 1, 0xFF, 0xFF, 0, 0 });
     }
     void encode()
     {

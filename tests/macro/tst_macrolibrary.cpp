@@ -143,6 +143,11 @@ private slots:
         QTest::newRow("total not a number") << QByteArray("[config]\ntotal=many\n") << 0 << QStringList();
         QTest::newRow("huge total clamped")
             << QByteArray("[config]\ntotal=2000000000\n") << MacroLibrary::kMaxLines << QStringList { "0" };
+        // The longest pause the mouse can play is 65535 units of 20 ms; a longer one is cut to it.
+        QTest::newRow("delay beyond the longest clamped")
+            << QByteArray("[config]\ntotal=2\n[macro]\n0=1310720   [Delay]\n1=99999999999   [Delay]\n") << 2
+            << QStringList { "1310700   [Delay]", "1310700   [Delay]" };
+        QTest::newRow("FIFO reads as nothing") << QByteArray("fifo") << 0 << QStringList();
         QTest::newRow("total beyond int is no number")
             << QByteArray("[config]\ntotal=99999999999999\n[macro]\n0=A    [Down]\n") << 0 << QStringList();
     }
@@ -150,7 +155,10 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QStringList, head);
-        put("m.bin", content);
+        if (content == "fifo")
+            QVERIFY(testsupport::plantUnreadable(work->filePath(kFolder + "m.bin"), "fifo"));
+        else
+            put("m.bin", content);
         const QStringList lines = lib->lines("m");
         QTEST(int(lines.size()), "count");
         QCOMPARE(lines.mid(0, head.size()), head);

@@ -107,6 +107,9 @@ private slots:
             = "[profile_sw]\n0=1,2,3,4\n[profile_fw]\n0=" + QByteArray("0,").repeated(127) + "0\n";
         QTest::newRow("short group") << "bad.pf" << shortMatrix + "[matrix_fw]\n0=1,2\n"
                                      << 55 << "The file lacks part of the profile (matrix_fw).";
+        // A FIFO would hold the reader for good; an import is never that large.
+        QTest::newRow("FIFO") << "fifo.pf" << QByteArray("fifo") << 55 << "The file cannot be read.";
+        QTest::newRow("over 1 MiB") << "big.pf" << QByteArray("big") << 55 << "The file cannot be read.";
         shortMatrix.replace("0=0,", "0=x,");
         QTest::newRow("damaged entry")
             << "bad.pf" << shortMatrix << 55 << "The file holds a damaged value (profile_fw).";
@@ -121,7 +124,10 @@ private slots:
             QSettings foreign(path("old.pf"), QSettings::IniFormat);
             fill(foreign, 7);
         }
-        if (!content.isEmpty())
+        if (content == "fifo" || content == "big")
+            QVERIFY(testsupport::plantUnreadable(
+                dir->filePath(chosen), content, testsupport::readFile(path("old.pf")), 1 << 20));
+        else if (!content.isEmpty())
             QVERIFY(dir->write(chosen, content));
         store->setEntries(FwGroup::Profile, 3, 0, { 55 }, 1); // unsaved, so a reload shows
         this->chosen = chosen.isEmpty() ? chosen : dir->filePath(chosen);
