@@ -4,26 +4,23 @@
 
 ChangeNotices::ChangeNotices(QObject* parent)
     : QObject(parent)
+    , server(kLimits)
 {
-    server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (!socket->canReadLine())
-                    return;
-                socket->disconnect(this);
-                socket->deleteLater();
-                emit changed();
-            });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        }
+    connect(&server, &GuardedLocalServer::accepted, this, [this](QLocalSocket* socket) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { take(socket); });
+        take(socket);
     });
 }
 
-bool ChangeNotices::listen(const QString& name)
+void ChangeNotices::take(QLocalSocket* socket)
 {
-    if (name.isEmpty())
-        return false;
-    QLocalServer::removeServer(name);
-    return server.listen(name);
+    const bool notice = socket->canReadLine();
+    // A full buffer without a line end is no notice; Qt would read no more of it anyway.
+    if (!notice && socket->bytesAvailable() < kLimits.bufferBytes)
+        return;
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+    if (notice)
+        emit changed();
 }

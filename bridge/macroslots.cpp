@@ -119,6 +119,11 @@ void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
     libraryOf(modelId).setConfig(name.toString(), config);
 }
 
+QVariantList myQQuickView::getMacroDelayRange()
+{
+    return { MacroEncoder::kEditorDelayMin, MacroEncoder::kEditorDelayMax };
+}
+
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
     const qlonglong slot = matrixId.toLongLong();

@@ -65,12 +65,23 @@ void myQQuickView::runUI()
     invokeRoot("run", Qt::QueuedConnection);
 }
 
+namespace {
+// Language-pack texts are text, never markup (an <img> in a pack would be loaded).
+int plainWarning(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, buttons);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(byDefault);
+    return box.exec();
+}
+} // namespace
+
 bool myQQuickView::getMsgAns_FoolProofing()
 {
     const QString title = tr("%1").arg(msgStrings.value(4));
     const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
-    const auto answer = QMessageBox::warning(
-        nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    const int answer = plainWarning(title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
 }
 
@@ -88,6 +99,7 @@ bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
         message(Message(kMsgAskReset + question), english[question], subject),
         QMessageBox::Ok | QMessageBox::Cancel);
     box.setObjectName(QStringLiteral("z4_question"));
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }
@@ -99,6 +111,7 @@ int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answ
             "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?", parts),
         QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
     box.setObjectName(QStringLiteral("z4_question"));
+    box.setTextFormat(Qt::PlainText);
     const QMessageBox::StandardButton order[]
         = { QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel };
     for (int i = 0; i < int(std::size(order)) && i < answers.size(); ++i) {
@@ -142,7 +155,7 @@ QString myQQuickView::getCustomFilePath()
         file.close();
         return path;
     }
-    QMessageBox::warning(nullptr, tr("%1").arg(msgStrings.value(2)),
-        QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
+    plainWarning(tr("%1").arg(msgStrings.value(2)), QStringLiteral("%1%2").arg(msgStrings.value(3), path),
+        QMessageBox::Ok);
     return QString();
 }

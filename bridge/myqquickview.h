@@ -128,6 +128,8 @@ public slots:
     QStringList loadMacroIni(QVariant name);
     QVariantList loadMacroIniConfig(QVariant name);
     void setMacroIniConfig(QVariant name, QVariantList config);
+    // The delay field's least and greatest value in ms; the encoder clamps longer delays.
+    QVariantList getMacroDelayRange();
     QVariantList getKeydefine(QVariant matrixId);
     // Macro slots (0..99) a button of any profile plays, from the store; never talks to the mouse.
     QVariantList z4_getUsedMacroIndices();

@@ -139,7 +139,7 @@ QStringList MacroLibrary::names() const
 #endif
     QStringList entries = QDir(dir).entryList({ QLatin1Char('*') + kExtension },
         QDir::AllEntries | QDir::NoDotAndDotDot | caseRule, QDir::Name | QDir::IgnoreCase);
-    entries.removeIf([](const QString& entry) { return !isValidName(entry.chopped(kExtension.size())); });
+    entries.removeIf([this](const QString& entry) { return !exists(entry.chopped(kExtension.size())); });
     return entries;
 }
 

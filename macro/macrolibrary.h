@@ -28,8 +28,8 @@ public:
     QString filePath(const QString& name) const;
     bool exists(const QString& name) const;
 
-    // Entries matching "*.bin" (case-sensitively where file names are), files and folders alike,
-    // case-insensitively sorted, with extension; only names the other calls accept.
+    // Files matching "*.bin" (case-sensitively where file names are), case-insensitively sorted,
+    // with extension; only what exists() accepts (no folder, FIFO or oversized file).
     QStringList names() const;
     // Writes the first free "Macro. NNN" (index -1, total 0, repeat 1); empty when it cannot.
     QString create();

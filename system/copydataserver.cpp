@@ -3,7 +3,6 @@
 #include "core/runtimefolder.h"
 
 #include <QLocalSocket>
-#include <QTimer>
 #include <QVariant>
 #include <QtEndian>
 
@@ -16,9 +15,10 @@ constexpr const char* bufferProperty = "z4frame";
 
 CopyDataServer::CopyDataServer(QObject* parent)
     : QObject(parent)
+    // Bytes beyond one frame are never needed, so a sender cannot make the buffer grow.
+    , server({ headerBytes + maxDataBytes, frameTimeoutMs, maxConnections })
 {
-    server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server, &QLocalServer::newConnection, this, &CopyDataServer::accept);
+    connect(&server, &GuardedLocalServer::accepted, this, &CopyDataServer::accept);
 }
 
 CopyDataServer::~CopyDataServer() = default;
@@ -32,25 +32,13 @@ QString CopyDataServer::defaultName()
 
 bool CopyDataServer::listen(const QString& name)
 {
-    if (name.isEmpty())
-        return false;
-    QLocalServer::removeServer(name);
     return server.listen(name);
 }
 
-void CopyDataServer::accept()
+void CopyDataServer::accept(QLocalSocket* socket)
 {
-    while (QLocalSocket* socket = server.nextPendingConnection()) {
-        // Bytes beyond one frame are never needed, so a sender cannot make the buffer grow.
-        socket->setReadBufferSize(headerBytes + maxDataBytes);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        auto* timeout = new QTimer(socket);
-        timeout->setSingleShot(true);
-        connect(timeout, &QTimer::timeout, socket, &QLocalSocket::abort);
-        timeout->start(frameTimeoutMs);
-        read(socket);
-    }
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
+    read(socket);
 }
 
 void CopyDataServer::read(QLocalSocket* socket)

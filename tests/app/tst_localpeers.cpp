@@ -1,3 +1,4 @@
+#include "app/changenotices.h"
 #include "app/singleinstance.h"
 #include "system/copydatamessage.h"
 #include "system/copydataserver.h"
@@ -5,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QtEndian>
 
 #include <pwd.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +28,17 @@ QByteArray frame(quint32 dwData, quint32 cbData, const QByteArray& payload)
     qToLittleEndian(dwData, bytes.data());
     qToLittleEndian(cbData, bytes.data() + 4);
     return bytes + payload;
+}
+
+// Sends the message and lets the server (on this thread) take it; true once it arrived.
+bool delivered(const QString& name, const QByteArray& message, const QSignalSpy& spy)
+{
+    QLocalSocket client;
+    client.connectToServer(name);
+    const qsizetype before = spy.size();
+    if (!client.waitForConnected(500) || client.write(message) != message.size() || !client.flush())
+        return false;
+    return QTest::qWaitFor([&] { return spy.size() > before; }, 1500);
 }
 
 } // namespace
@@ -45,11 +59,15 @@ private slots:
     void serverHandsOverFrames();
     void senderIsLetGoBeforeTheBox();
     void oneWarningAtATimeAsPlainText();
+    void hostilePeersAreCut_data();
+    void hostilePeersAreCut();
 
 private:
     QTemporaryDir sharedTemp; // stands for /tmp, where every user may create names
     QTemporaryDir runtime; // the user's own runtime folder (mode 0700)
     CopyDataServer testServer;
+    ChangeNotices notices;
+    QString noticeName;
     const QString testName = QStringLiteral("z4-test-copydata-%1").arg(QCoreApplication::applicationPid());
 };
 
@@ -58,6 +76,8 @@ void tst_LocalPeers::initTestCase()
     qputenv("TMPDIR", sharedTemp.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QVERIFY(testServer.listen(testName));
+    noticeName = runtime.filePath(QStringLiteral("notice"));
+    QVERIFY(notices.listen(noticeName));
 }
 
 void tst_LocalPeers::secondInstanceSeesTheFirstUntilItEnds()
@@ -270,6 +290,65 @@ void tst_LocalPeers::oneWarningAtATimeAsPlainText()
     showCopyDataWarning(message, QStringLiteral("first"));
     QCOMPARE(most, 1);
     QVERIFY2(plain, "the sender's text was shown as rich text");
+}
+
+void tst_LocalPeers::hostilePeersAreCut_data()
+{
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QByteArray>("unfinished"); // never complete
+    QTest::newRow("change notices") << true << QByteArray("reread\n") << QByteArray(1 << 20, 'x');
+    QTest::newRow("copy data") << false << frame(1, 2, "hi") << frame(1, CopyDataServer::maxDataBytes, "abc");
+}
+
+// A stray process must not grow the window's memory, hold its handles or stop its messages:
+// a notice longer than a line is cut at once, a silent peer after about a second, a burst of
+// connections is held to a few, and a server that accept() failed on listens again.
+void tst_LocalPeers::hostilePeersAreCut()
+{
+    QFETCH(bool, notice);
+    QFETCH(QByteArray, message);
+    QFETCH(QByteArray, unfinished);
+    const QString name = notice ? noticeName : testName;
+    const QSignalSpy spy(notice ? static_cast<QObject*>(&notices) : &testServer,
+        notice ? SIGNAL(changed()) : SIGNAL(received(quintptr, quint32, QByteArray)));
+    QLocalSocket silent, endless;
+    for (QLocalSocket* peer : { &silent, &endless }) {
+        peer->connectToServer(name);
+        QVERIFY(peer->waitForConnected(1000));
+    }
+    endless.write(unfinished);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(endless.state(), QLocalSocket::UnconnectedState, 2000);
+    QVERIFY2(!notice || clock.elapsed() < 800, "a notice longer than a line was kept");
+    QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState, 2000);
+
+    std::vector<std::unique_ptr<QLocalSocket>> burst(40);
+    for (auto& peer : burst) {
+        peer = std::make_unique<QLocalSocket>();
+        peer->connectToServer(name);
+    }
+    QTest::qWait(300);
+    const auto held = std::count_if(burst.cbegin(), burst.cend(),
+        [](const auto& peer) { return peer->state() == QLocalSocket::ConnectedState; });
+    QVERIFY2(held <= 8, qPrintable(QStringLiteral("%1 connections held").arg(held)));
+    burst.clear();
+    QTest::qWait(200); // the server sees them go
+    QVERIFY(delivered(name, message, spy));
+
+    // Out of file handles, accept() fails, and Qt closes the server for good and removes its name.
+    rlimit saved {};
+    QVERIFY(getrlimit(RLIMIT_NOFILE, &saved) == 0);
+    rlimit tight = saved; // room for the client's socket, none for the server's accept()
+    tight.rlim_cur = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
+    QLocalSocket client;
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &tight) == 0);
+    client.connectToServer(name);
+    QTest::qWait(200);
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &saved) == 0);
+    client.abort();
+    QTRY_VERIFY_WITH_TIMEOUT(delivered(name, message, spy), 4000);
 }
 
 QTEST_MAIN(tst_LocalPeers)

@@ -58,7 +58,10 @@ void walk(QQuickItem* item, const QString& where, QStringList* misfits, QList<QQ
     const QString place = item->objectName().isEmpty() ? where : item->objectName();
     const QString type = QString::fromLatin1(item->metaObject()->className());
     const QString text = item->property("text").toString();
-    QString why = misfits && item->inherits("QQuickText") && !text.isEmpty() ? misfit(item) : QString();
+    const bool isText = item->inherits("QQuickText");
+    QString why = misfits && isText && !text.isEmpty() ? misfit(item) : QString();
+    if (misfits && isText && item->property("textFormat").toInt() != 0) // Text.PlainText
+        why = QStringLiteral("drawn as rich text");
     if (misfits && englishOnly.contains(text.trimmed()))
         why = QStringLiteral("not translated");
     if (!why.isEmpty() && !misfits->contains(place + ": " + item->property("text").toString() + ": " + why))
@@ -106,32 +109,27 @@ private slots:
         settings->setProperty("_Size", size);
         englishOnly
             = untranslatedEnglish(english, fx->root()->property("globalSetting_stringList").toStringList());
-        QMetaObject::invokeMethod(
-            fx->item(QStringLiteral("menuProf_context")), "openFor", Q_ARG(QVariant, 0));
-        QMetaObject::invokeMethod(fx->item(QStringLiteral("macro_menu")), "openAt", Q_ARG(QVariant, 0),
-            Q_ARG(QVariant, 40), Q_ARG(QVariant, 40));
-        QStringList misfits;
-        QQuickItem* category = fx->item(QStringLiteral("keydefine_category"));
-        // Each page; the key page once per category, since each shows other controls; the panel.
-        for (int page = 0; page < 5; ++page) {
-            QMetaObject::invokeMethod(
-                fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page % 4));
-            fx->root()->setProperty("isGlobalSettingSelect", page == 4);
-            for (int shown = 0; shown < (page == 0 ? category->property("itemCount").toInt() : 1); ++shown) {
-                QMetaObject::invokeMethod(category, "setCurIndex", Q_ARG(QVariant, shown));
-                QTest::qWait(100);
-                QList<QQuickItem*> lists { fx->root() };
-                walk(fx->root(), QString(), nullptr, &lists);
-                for (QQuickItem* list : lists) { // the scene as it is, then with each list unrolled
-                    QMetaObject::invokeMethod(list, "showList");
-                    QTest::qWait(60);
-                    walk(fx->root(), QString(), &misfits, nullptr);
-                    QMetaObject::invokeMethod(list, "closeList");
-                }
-            }
-        }
-        fx->root()->setProperty("isGlobalSettingSelect", false);
+        const QStringList misfits = walkEverything();
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join('\n')));
+    }
+
+    // A pack's markup is text: an <img> must never be fetched, a <b> never drawn bold.
+    void packMarkupIsShownLiterally()
+    {
+        const QDir packs(fx->workDir().filePath(QStringLiteral("modules/i18n")));
+        for (const QString& name : packs.entryList({ "lang_*.ini" })) {
+            QByteArray content = testsupport::readFile(packs.filePath(name));
+            content.replace("\n1=", "\n1=<b>X</b><img src=\"file:///etc/passwd\">");
+            QVERIFY(fx->workDir().write(QStringLiteral("modules/i18n/") + name, content));
+        }
+        QQuickItem* settings = fx->item(QStringLiteral("page_Globalsetting"));
+        for (const int language : { 1, 0 }) // a change, so the pack is read again
+            QMetaObject::invokeMethod(settings, "setLanguage", Q_ARG(QVariant, language));
+        QVERIFY(fx->root()->property("globalSetting_stringList").toStringList().value(1).startsWith("<b>X"));
+        englishOnly.clear();
+        QStringList rich = walkEverything();
+        rich.removeIf([](const QString& misfit) { return !misfit.endsWith(QLatin1String("rich text")); });
+        QVERIFY2(rich.isEmpty(), qPrintable(rich.join('\n')));
     }
 
     void popUpsAreOpaque_data()
@@ -188,6 +186,38 @@ private slots:
     }
 
 private:
+    // Each page; the key page once per category, since each shows other controls; the panel;
+    // each scene as it is, then with each list unrolled.
+    QStringList walkEverything()
+    {
+        QMetaObject::invokeMethod(
+            fx->item(QStringLiteral("menuProf_context")), "openFor", Q_ARG(QVariant, 0));
+        QMetaObject::invokeMethod(fx->item(QStringLiteral("macro_menu")), "openAt", Q_ARG(QVariant, 0),
+            Q_ARG(QVariant, 40), Q_ARG(QVariant, 40));
+        QStringList misfits;
+        QQuickItem* category = fx->item(QStringLiteral("keydefine_category"));
+        // Each page; the key page once per category, since each shows other controls; the panel.
+        for (int page = 0; page < 5; ++page) {
+            QMetaObject::invokeMethod(
+                fx->item(QStringLiteral("pageArea")), "show", Q_ARG(QVariant, page % 4));
+            fx->root()->setProperty("isGlobalSettingSelect", page == 4);
+            for (int shown = 0; shown < (page == 0 ? category->property("itemCount").toInt() : 1); ++shown) {
+                QMetaObject::invokeMethod(category, "setCurIndex", Q_ARG(QVariant, shown));
+                QTest::qWait(100);
+                QList<QQuickItem*> lists { fx->root() };
+                walk(fx->root(), QString(), nullptr, &lists);
+                for (QQuickItem* list : lists) { // the scene as it is, then with each list unrolled
+                    QMetaObject::invokeMethod(list, "showList");
+                    QTest::qWait(60);
+                    walk(fx->root(), QString(), &misfits, nullptr);
+                    QMetaObject::invokeMethod(list, "closeList");
+                }
+            }
+        }
+        fx->root()->setProperty("isGlobalSettingSelect", false);
+        return misfits;
+    }
+
     std::unique_ptr<SceneFixture> fx;
     QStringList english;
 };

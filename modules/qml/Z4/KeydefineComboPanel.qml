@@ -38,6 +38,7 @@ Column {
     }
     Text {
         id: plus1
+        textFormat: Text.PlainText
         width: 260
         horizontalAlignment: Text.AlignHCenter
         text: "+"
@@ -53,6 +54,7 @@ Column {
     }
     Text {
         id: plus2
+        textFormat: Text.PlainText
         width: 260
         horizontalAlignment: Text.AlignHCenter
         text: "+"

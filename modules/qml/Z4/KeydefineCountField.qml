@@ -54,6 +54,7 @@ Item {
         anchors.centerIn: parent
         Text {
             id: prefixText
+            textFormat: Text.PlainText
             anchors.verticalCenter: parent.verticalCenter
             text: countField.prefix
             font.family: mainIten.globalSetting_fontFamily
@@ -86,6 +87,7 @@ Item {
         }
         Text {
             id: suffixText
+            textFormat: Text.PlainText
             anchors.baseline: prefixText.baseline
             text: countField.suffix
             font: prefixText.font

@@ -37,6 +37,7 @@ Item {
 
     Text {
         id: title
+        textFormat: Text.PlainText
         objectName: "page_Keydefine_title"
         x: 16
         y: 12

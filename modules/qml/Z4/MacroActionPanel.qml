@@ -36,6 +36,7 @@ Item {
     }
 
     Text {
+        textFormat: Text.PlainText
         objectName: "macro_actions_title"
         text: mainIten.globalSetting_stringList[45]
         font.family: mainIten.globalSetting_fontFamily

@@ -120,6 +120,7 @@ Item {
                     visible: entryItem.lit
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: mainIten.globalSetting_stringList[entryItem.modelData.text]
                     font.family: mainIten.globalSetting_fontFamily

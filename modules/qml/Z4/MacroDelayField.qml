@@ -13,7 +13,7 @@ Item {
     readonly property bool editing: input.activeFocus
 
     function commit() {
-        value = Actions.commitDelay(input.text, value)
+        value = Actions.commitDelay(input.text, value, ui_View.getMacroDelayRange())
         input.text = String(value)
     }
 
@@ -35,6 +35,7 @@ Item {
         anchors.centerIn: parent
         Text {
             id: prefix
+            textFormat: Text.PlainText
             text: ((mainIten.globalSetting_stringList || [])[131] || "DELAY") + "\u3010 "
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -60,6 +61,7 @@ Item {
             onEditingFinished: delayField.commit()
         }
         Text {
+            textFormat: Text.PlainText
             anchors.baseline: prefix.baseline
             text: " \u3011ms"
             font: prefix.font

@@ -15,6 +15,7 @@ Item {
 
     Text {
         id: hoverLabel
+        textFormat: Text.PlainText
         objectName: editButtons.objectName + "_label"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 34

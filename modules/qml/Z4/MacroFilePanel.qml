@@ -40,6 +40,7 @@ Item {
     }
 
     Text {
+        textFormat: Text.PlainText
         objectName: "macro_files_title"
         text: mainIten.globalSetting_stringList[44]
         font.family: mainIten.globalSetting_fontFamily

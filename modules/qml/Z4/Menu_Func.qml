@@ -125,6 +125,7 @@ Item {
                 }
                 Text {
                     id: nameText
+                    textFormat: Text.PlainText
                     x: 60
                     width: parent.width - x - 8
                     anchors.verticalCenter: parent.verticalCenter

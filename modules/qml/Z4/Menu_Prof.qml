@@ -154,6 +154,7 @@ Item {
             }
             Text {
                 id: labelText
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 text: menuProf.label(row.entry)
                 color: row.lit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable

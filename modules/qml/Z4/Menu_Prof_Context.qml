@@ -127,6 +127,7 @@ Item {
                     visible: row.hovered
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: contextMenu.textAt(row.index)
                     color: row.hovered ? (row.destructive ? "#FF7F00" : mainIten.globalSetting_color)

@@ -21,6 +21,7 @@ Item {
 
     Text {
         id: hoverLabel
+        textFormat: Text.PlainText
         anchors.horizontalCenter: parent.horizontalCenter
         text: pageButton.label
         font.family: mainIten.globalSetting_fontFamily
@@ -55,6 +56,7 @@ Item {
         // The icon fills the plate's left 28 px; a long translation widens the plate.
         Text {
             id: caption
+            textFormat: Text.PlainText
             objectName: pageButton.buttonName + "_caption"
             x: 30
             width: parent.width - x - 8

@@ -4,6 +4,7 @@ import "../common/controls.js" as Controls
 // Caption of a page control; dimmed with its control (not again under a dimmed ancestor).
 Text {
     id: pageLabel
+    textFormat: Text.PlainText
     font.family: mainIten.globalSetting_fontFamily
     font.pixelSize: mainIten.globalSetting_size
     font.bold: true

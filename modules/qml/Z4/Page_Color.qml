@@ -92,6 +92,7 @@ Item {
 
     Text {
         id: title
+        textFormat: Text.PlainText
         objectName: "page_Color_title"
         x: 16
         y: 12

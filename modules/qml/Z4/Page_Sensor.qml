@@ -132,6 +132,7 @@ Item {
 
     Text {
         id: title
+        textFormat: Text.PlainText
         objectName: "page_Sensor_title"
         x: 16
         y: 12

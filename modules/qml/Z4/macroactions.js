@@ -127,13 +127,16 @@ function paste(actions, selected, clipboard) {
     return insert(actions, selected, [clipboard.text], kept)
 }
 
-// The committed delay: the typed number, at most five digits and 65535, but at least 10.
-// A field without digits keeps the previous value.
-function commitDelay(typed, previous) {
+// The committed delay: the typed number, at most five digits, clamped to the range [least,
+// greatest] the program gives (by default 10 to 65535). A field without digits keeps the
+// previous value.
+function commitDelay(typed, previous, range) {
     var text = String(typed).trim()
     if (!/^[0-9]{1,5}$/.test(text))
         return previous
-    return Math.max(delayMin, Math.min(delayMax, parseInt(text, 10)))
+    var least = range ? Number(range[0]) : delayMin
+    var greatest = range ? Number(range[1]) : delayMax
+    return Math.max(least, Math.min(greatest, parseInt(text, 10)))
 }
 
 // File names come with their four-character extension, which the list does not show.

@@ -15,6 +15,7 @@ Button_2state {
 
     Text {
         id: caption
+        textFormat: Text.PlainText
         objectName: barButton.objectName + "_caption"
         x: barButton.iconWidth + 2
         width: barButton.width - x - 8

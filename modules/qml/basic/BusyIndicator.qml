@@ -4,6 +4,7 @@ import "../common"
 // Shown while the protect lock holds the interface: a blinking "LOADING ......".
 Text {
     id: busyIndicator
+    textFormat: Text.PlainText
     text: (mainIten.globalSetting_stringList || [])[132] || "LOADING ......"
     color: mainIten.globalSetting_color
     font.family: mainIten.globalSetting_fontFamily

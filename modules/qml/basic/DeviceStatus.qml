@@ -66,6 +66,7 @@ Item {
         }
         Text {
             id: stateText
+            textFormat: Text.PlainText
             objectName: "deviceStatus_text"
             height: parent.height
             verticalAlignment: Text.AlignVCenter
@@ -78,6 +79,7 @@ Item {
         }
         Text {
             id: detailText
+            textFormat: Text.PlainText
             objectName: "deviceStatus_detail"
             height: parent.height
             visible: text.length > 0

@@ -31,6 +31,7 @@ Plate {
 
     Text {
         id: messageText
+        textFormat: Text.PlainText
         objectName: "messagePlate_text"
         anchors.centerIn: parent
         width: Math.min(implicitWidth, 640 - 32)

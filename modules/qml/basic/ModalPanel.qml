@@ -70,6 +70,7 @@ Item {
             spacing: 14
 
             Text {
+                textFormat: Text.PlainText
                 objectName: modalPanel.objectName + "_title"
                 width: parent.width
                 wrapMode: Text.Wrap

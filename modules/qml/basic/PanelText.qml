@@ -2,6 +2,7 @@ import QtQuick
 
 // Running text of a panel: wraps within the panel's column.
 Text {
+    textFormat: Text.PlainText
     width: parent ? parent.width : 0
     wrapMode: Text.Wrap
     font.family: mainIten.globalSetting_fontFamily

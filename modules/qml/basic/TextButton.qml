@@ -25,6 +25,7 @@ Rectangle {
 
     Text {
         id: caption
+        textFormat: Text.PlainText
         objectName: textButton.objectName + "_caption"
         anchors.fill: parent
         horizontalAlignment: Text.AlignHCenter

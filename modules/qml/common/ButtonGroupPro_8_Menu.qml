@@ -30,6 +30,7 @@ Item {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         text: menuChoice.text
         font.family: mainIten.globalSetting_fontFamily

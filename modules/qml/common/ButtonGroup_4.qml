@@ -91,6 +91,7 @@ FocusScope {
                 }
                 Text {
                     id: label
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: buttonGroup_4.valueForIndex && buttonGroup_4.valueForIndex[cell.index] !== undefined
                           ? String(buttonGroup_4.valueForIndex[cell.index]) : ""

@@ -33,6 +33,7 @@ Item {
 
     Text {
         id: labelText
+        textFormat: Text.PlainText
         anchors.verticalCenter: parent.verticalCenter
         text: colorField.label
         font.family: mainIten.globalSetting_fontFamily

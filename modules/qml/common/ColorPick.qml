@@ -69,6 +69,7 @@ Item {
 
         Text {
             id: fallbackMarker
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: !markerPicture.ready
             text: "\u25B2"

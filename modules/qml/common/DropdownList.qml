@@ -88,6 +88,7 @@ Item {
 
     Text {
         id: currentText
+        textFormat: Text.PlainText
         anchors.left: parent.left
         anchors.right: arrow.left
         anchors.leftMargin: 10
@@ -107,6 +108,7 @@ Item {
 
     Text {
         id: arrow
+        textFormat: Text.PlainText
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter
@@ -189,6 +191,7 @@ Item {
                     }
                     Text {
                         id: rowText
+                        textFormat: Text.PlainText
                         anchors.fill: parent
                         anchors.leftMargin: 10
                         anchors.rightMargin: 6

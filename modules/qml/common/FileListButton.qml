@@ -89,6 +89,7 @@ Item {
 
     Text {
         id: currentText
+        textFormat: Text.PlainText
         anchors.left: parent.left
         anchors.right: arrow.left
         anchors.leftMargin: 10
@@ -105,6 +106,7 @@ Item {
 
     Text {
         id: arrow
+        textFormat: Text.PlainText
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter

@@ -36,6 +36,7 @@ Item {
 
     Text {
         id: nameText
+        textFormat: Text.PlainText
         anchors.left: parent.left
         anchors.right: sideText.left
         anchors.leftMargin: 6
@@ -51,6 +52,7 @@ Item {
 
     Text {
         id: sideText
+        textFormat: Text.PlainText
         anchors.right: parent.right
         anchors.rightMargin: 6
         anchors.verticalCenter: parent.verticalCenter

@@ -43,6 +43,7 @@ Item {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         anchors.fill: parent
         anchors.leftMargin: 6
         anchors.rightMargin: 6

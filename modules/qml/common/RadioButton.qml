@@ -55,6 +55,7 @@ Item {
 
     Text {
         id: label
+        textFormat: Text.PlainText
         x: 22
         anchors.verticalCenter: parent.verticalCenter
         text: radioButton.chkStr

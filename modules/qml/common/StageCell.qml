@@ -47,6 +47,7 @@ Item {
 
     Text {
         id: valueText
+        textFormat: Text.PlainText
         anchors.verticalCenter: parent.verticalCenter
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.horizontalCenterOffset: -6
@@ -88,6 +89,7 @@ Item {
 
         Text {
             id: arrowText
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: "\u25BC"
             font.pixelSize: Math.max(7, mainIten.globalSetting_size - 4)

@@ -40,6 +40,7 @@ Item {
 
             Text {
                 id: glyph
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 text: steeringWheel.glyphs[cell.index]
                 font.pixelSize: steeringWheel.textSize
