@@ -22,18 +22,27 @@ int numberOrZero(const QString& digits)
     return ok ? value : 0;
 }
 
-QString countrySuffix(int country)
+QString capitalised(const QString& name, const QLocale& locale)
+{
+    return name.isEmpty() ? name : locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+// The country in its own language too; the two written forms of Chinese by their script.
+QString countrySuffix(int country, const QLocale& locale)
 {
     switch (country) {
     case 0:
         return QString();
     case kSimplifiedChina:
-        return QStringLiteral(" (Simp)");
+        return QStringLiteral(" (\u7B80\u4F53)");
     case kTraditionalTaiwan:
-        return QStringLiteral(" (Trad)");
+        return QStringLiteral(" (\u7E41\u9AD4)");
     default:
-        return QStringLiteral(" (") + Qt4Locale::territoryName(country).toUpper() + QLatin1Char(')');
+        break;
     }
+    const QLocale::Territory territory = Qt4Locale::territory(country);
+    const QString own = locale.territory() == territory ? locale.nativeTerritoryName() : QString();
+    return QStringLiteral(" (") + (own.isEmpty() ? Qt4Locale::territoryName(country) : own) + QLatin1Char(')');
 }
 
 // An unquoted text with a comma reads back as a list; give the text as it was written.
@@ -84,7 +93,14 @@ QString LanguagePacks::displayName(const QString& code)
 {
     const int language = numberOrZero(code.left(3));
     const int country = numberOrZero(code.mid(3, 3));
-    return Qt4Locale::languageName(language).toUpper() + countrySuffix(country);
+    // Each language is named in itself: whoever looks for theirs recognises it.
+    const QLocale::Language own = Qt4Locale::language(language);
+    const QLocale locale(own, Qt4Locale::territory(country));
+    const QString native = own == QLocale::AnyLanguage || locale.language() != own ? QString()
+                                                                                : locale.nativeLanguageName();
+    if (native.isEmpty())
+        return Qt4Locale::languageName(language).toUpper() + countrySuffix(country, QLocale::c());
+    return capitalised(native, locale) + countrySuffix(country, locale);
 }
 
 QString LanguagePacks::packPath(const QString& code) const

@@ -27,8 +27,8 @@ public:
     // Display name -> code for every pack present that read() opens (matched with the file
     // system's case rule); a later file with the same name wins.
     QVariantMap available() const;
-    // "ENGLISH", "CHINESE (Simp)", "CHINESE (Trad)", "GERMAN (SWITZERLAND)"; parts that are not
-    // numbers count as 0.
+    // Named in their own language: "English", "Deutsch (Schweiz)", "中文 (简体)"; a language
+    // Qt cannot name so keeps its English name ("MALAGASY"). Parts that are not numbers count as 0.
     static QString displayName(const QString& code);
 
     LanguagePack read(const QString& code) const;

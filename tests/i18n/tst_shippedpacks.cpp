@@ -56,9 +56,9 @@ private slots:
     {
         const LanguagePacks packs(Z4_PACK_DIR);
         const QVariantMap map = packs.available();
-        QCOMPARE(map.value("ENGLISH").toString(), "031000");
-        QCOMPARE(map.value("CHINESE (Simp)").toString(), "025044");
-        QCOMPARE(map.value("CHINESE (Trad)").toString(), "025208");
+        QCOMPARE(map.value("English").toString(), "031000");
+        QCOMPARE(map.value(QString::fromUtf8("中文 (简体)")).toString(), "025044");
+        QCOMPARE(map.value(QString::fromUtf8("中文 (繁體)")).toString(), "025208");
         QCOMPARE(map.size(), shippedCodes().size()); // no pack hides another under the same name
     }
 };

@@ -178,8 +178,8 @@ private slots:
         fx->settle();
         QVERIFY(fx->click(QStringLiteral("globalsetting_language_button")));
         fx->settle();
-        // Language names in name order: CHINESE (Simp), CHINESE (Trad), ENGLISH, ...
-        QVERIFY(fx->click(QStringLiteral("globalsetting_language_item1")));
+        // Language names in name order: Deutsch, English, Español, Français, 中文 (简体), 中文 (繁體), 日本語
+        QVERIFY(fx->click(QStringLiteral("globalsetting_language_item5")));
         fx->settle();
 
         QCOMPARE(fx->item(QStringLiteral("menuDown_reset"))->property("label").toString(),
