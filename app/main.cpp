@@ -103,6 +103,8 @@ int main(int argc, char* argv[])
     QObject::connect(&stopSignals, &UnixSignals::stopRequested, &w, [&w] { endProgram(w); });
 #endif
 
+    QObject::connect(&urlOpener, &LocalUrlOpener::failed, &w,
+        [&w](const QUrl& url) { w.view()->z4_tellOpenFailed(url.toString()); });
     InstanceBell bell;
     QObject::connect(&bell, &InstanceBell::rung, &w, [&w] { comeForward(w); });
     if (!bell.listen(InstanceBell::socketFor(instance.lockPath())))

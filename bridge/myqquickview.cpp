@@ -2,14 +2,16 @@
 
 #include "macro/keynamemap.h"
 #include "macro/macrolibrary.h"
+#include "store/dialogfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QQuickItem>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QUrl>
 
 #include <iterator>
 
@@ -65,51 +67,33 @@ void myQQuickView::runUI()
     invokeRoot("run", Qt::QueuedConnection);
 }
 
-bool myQQuickView::getMsgAns_FoolProofing()
+QString myQQuickView::z4_questionText(int question, QString subject)
 {
-    const QString title = tr("%1").arg(msgStrings.value(4));
-    const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
-    const auto answer = QMessageBox::warning(
-        nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    return answer == QMessageBox::Ok;
-}
-
-bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
-{
-    static const char* const english[] = {
-        "Reset %1 to its defaults? Its DPI, buttons, lighting and pointer settings are replaced.",
-        "Replace %1 with a profile from a file? You choose the file next.",
-        "Show the defaults on every page? Nothing reaches the mouse until you save.",
-        "Delete the macro '%1'? Its file is removed from the library.",
+    static const struct {
+        Message index;
+        const char* english;
+    } questions[] = {
+        { kMsgAskReset,
+            "Reset %1 to its defaults? Its DPI, buttons, lighting and pointer settings are replaced." },
+        { kMsgAskLoad, "Replace %1 with a profile from a file? You choose the file next." },
+        { kMsgAskAllReset, "Show the defaults on every page? Nothing reaches the mouse until you save." },
+        { kMsgAskDeleteMacro, "Delete the macro '%1'? Its file is removed from the library." },
+        { kMsgAskUnapplied,
+            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?" },
+        { Message(5), "This is the last button that acts as the left button. Change it anyway?" },
     };
-    if (question < 0 || question >= int(std::size(english)))
-        return false;
-    QMessageBox box(QMessageBox::Question, title,
-        message(Message(kMsgAskReset + question), english[question], subject),
-        QMessageBox::Ok | QMessageBox::Cancel);
-    box.setObjectName(QStringLiteral("z4_question"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    if (question < 0 || question >= int(std::size(questions)))
+        return QString();
+    return message(questions[question].index, questions[question].english, subject);
 }
 
-int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answers)
+void myQQuickView::z4_tellOpenFailed(QString url)
 {
-    QMessageBox box(QMessageBox::Question, title,
-        message(kMsgAskUnapplied,
-            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?", parts),
-        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setObjectName(QStringLiteral("z4_question"));
-    const QMessageBox::StandardButton order[]
-        = { QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel };
-    for (int i = 0; i < int(std::size(order)) && i < answers.size(); ++i) {
-        if (!answers.at(i).trimmed().isEmpty())
-            box.button(order[i])->setText(answers.at(i));
-    }
-    // Keeping the changes is the answer that loses nothing.
-    box.setDefaultButton(QMessageBox::Apply);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
-    return answer == QMessageBox::Apply ? 0 : answer == QMessageBox::Discard ? 1 : 2;
+    const QUrl address(url);
+    const QString where = address.isLocalFile()
+        ? QDir::toNativeSeparators(QFileInfo(address.toLocalFile()).absoluteFilePath())
+        : url;
+    tellScene(message(kMsgNoOpener, "No program here opens the guide; it is at %1", where), true);
 }
 
 QString myQQuickView::message(Message index, const char* english, const QString& subject) const
@@ -133,10 +117,11 @@ QString myQQuickView::profileLabel(int profile)
 
 QString myQQuickView::getCustomFilePath()
 {
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Image Files(*.png)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open File"), dialogfolder::start(), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
+    dialogfolder::remember(path);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         file.close();

@@ -27,22 +27,33 @@ QString capitalised(const QString& name, const QLocale& locale)
     return name.isEmpty() ? name : locale.toUpper(name.left(1)) + name.mid(1);
 }
 
-// The country in its own language too; the two written forms of Chinese by their script.
-QString countrySuffix(int country, const QLocale& locale)
+// The language's name in itself without a regional variant: Qt names each locale's variant
+// ("American English", "español de España"); the plain name is the shortest of them.
+QString plainNativeName(QLocale::Language language)
+{
+    QString shortest;
+    for (const QLocale& locale :
+        QLocale::matchingLocales(language, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString name = locale.nativeLanguageName();
+        if (!name.isEmpty() && (shortest.isEmpty() || name.size() < shortest.size()))
+            shortest = name;
+    }
+    return capitalised(shortest, QLocale(language));
+}
+
+// For a language Qt cannot name.
+QString englishCountrySuffix(int country)
 {
     switch (country) {
     case 0:
         return QString();
     case kSimplifiedChina:
-        return QStringLiteral(" (\u7B80\u4F53)");
+        return QStringLiteral(" (Simp)");
     case kTraditionalTaiwan:
-        return QStringLiteral(" (\u7E41\u9AD4)");
+        return QStringLiteral(" (Trad)");
     default:
-        break;
+        return QStringLiteral(" (") + Qt4Locale::territoryName(country).toUpper() + QLatin1Char(')');
     }
-    const QLocale::Territory territory = Qt4Locale::territory(country);
-    const QString own = locale.territory() == territory ? locale.nativeTerritoryName() : QString();
-    return QStringLiteral(" (") + (own.isEmpty() ? Qt4Locale::territoryName(country) : own) + QLatin1Char(')');
 }
 
 // An unquoted text with a comma reads back as a list; give the text as it was written.
@@ -95,12 +106,19 @@ QString LanguagePacks::displayName(const QString& code)
     const int country = numberOrZero(code.mid(3, 3));
     // Each language is named in itself: whoever looks for theirs recognises it.
     const QLocale::Language own = Qt4Locale::language(language);
-    const QLocale locale(own, Qt4Locale::territory(country));
-    const QString native = own == QLocale::AnyLanguage || locale.language() != own ? QString()
-                                                                                : locale.nativeLanguageName();
-    if (native.isEmpty())
-        return Qt4Locale::languageName(language).toUpper() + countrySuffix(country, QLocale::c());
-    return capitalised(native, locale) + countrySuffix(country, locale);
+    const QString plain = own == QLocale::AnyLanguage ? QString() : plainNativeName(own);
+    if (plain.isEmpty())
+        return Qt4Locale::languageName(language).toUpper() + englishCountrySuffix(country);
+    const QLocale::Territory territory = Qt4Locale::territory(country);
+    // The two written forms of Chinese go by the names of their scripts.
+    if (country == kSimplifiedChina || country == kTraditionalTaiwan)
+        return QLocale(own, territory).nativeLanguageName();
+    if (country == 0)
+        return plain;
+    const QLocale there(own, territory);
+    const QString place = there.territory() == territory ? there.nativeTerritoryName() : QString();
+    return plain + QStringLiteral(" (") + (place.isEmpty() ? Qt4Locale::territoryName(country) : place)
+        + QLatin1Char(')');
 }
 
 QString LanguagePacks::packPath(const QString& code) const

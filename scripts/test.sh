@@ -31,6 +31,7 @@ echo "== the README's package command on a clean clone of the last commit"
 clean=$root/build-clean
 rm -rf "$clean"
 git clone -q --no-hardlinks "$root" "$clean"
+git -C "$clean" checkout -q "$(git -C "$root" rev-parse HEAD)"
 "$clean/scripts/package.sh"
 "$root/scripts/check-package.sh" "$clean/build-package"
 

@@ -178,8 +178,8 @@ private slots:
         fx->settle();
         QVERIFY(fx->click(QStringLiteral("globalsetting_language_button")));
         fx->settle();
-        // Language names in name order: Deutsch, English, Español, Français, 中文 (简体), 中文 (繁體), 日本語
-        QVERIFY(fx->click(QStringLiteral("globalsetting_language_item5")));
+        // Languages in the order of their codes: 简体中文, 繁體中文, English, ...
+        QVERIFY(fx->click(QStringLiteral("globalsetting_language_item1")));
         fx->settle();
 
         QCOMPARE(fx->item(QStringLiteral("menuDown_reset"))->property("label").toString(),
