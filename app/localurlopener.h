@@ -5,7 +5,8 @@
 
 // Opens "file:" addresses that are relative to the program's folder, such as the user guide
 // "file:modules/guide/index.html" the scene's logo opens by default: desktop URL handlers
-// need absolute paths. Other addresses pass through unchanged.
+// need absolute paths. Other addresses pass through unchanged. When no program opens the
+// address (no opener installed, or it gave up), failed() names the absolute address.
 class LocalUrlOpener : public QObject {
     Q_OBJECT
 public:
@@ -16,4 +17,7 @@ public:
 
 public slots:
     void openUrl(const QUrl& url);
+
+signals:
+    void failed(const QUrl& url);
 };

@@ -1,3 +1,4 @@
+#include "app/instancebell.h"
 #include "app/localurlopener.h"
 #include "app/platformchoice.h"
 #include "app/singleinstance.h"
@@ -34,6 +35,16 @@ void endProgram(Widget& w)
 } // namespace
 #endif
 
+namespace {
+// A second start brings this window back, from the taskbar too, as desktop programs do.
+void comeForward(Widget& w)
+{
+    w.showNormal();
+    w.raise();
+    w.activateWindow();
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
     platformchoice::apply();
@@ -49,11 +60,12 @@ int main(int argc, char* argv[])
     };
     SingleInstance instance;
     if (instance.isRunning()) {
-        // Another instance is silent; a lock that cannot be made is explained.
+        // A lock that cannot be made is explained. Another instance is asked to come forward:
+        // status 0 when it was reached, 1 when it could not be (it is still starting or hangs).
         if (!instance.failure().isEmpty())
             return refuse(
                 QApplication::translate("main", "The program cannot start: %1.").arg(instance.failure()));
-        return 1;
+        return InstanceBell::ring(InstanceBell::socketFor(instance.lockPath())) ? 0 : 1;
     }
 
     // Every data path is relative ("./modules/..."): work from the program's own folder, or
@@ -90,6 +102,13 @@ int main(int argc, char* argv[])
     UnixSignals stopSignals;
     QObject::connect(&stopSignals, &UnixSignals::stopRequested, &w, [&w] { endProgram(w); });
 #endif
+
+    QObject::connect(&urlOpener, &LocalUrlOpener::failed, &w,
+        [&w](const QUrl& url) { w.view()->z4_tellOpenFailed(url.toString()); });
+    InstanceBell bell;
+    QObject::connect(&bell, &InstanceBell::rung, &w, [&w] { comeForward(w); });
+    if (!bell.listen(InstanceBell::socketFor(instance.lockPath())))
+        qDebug("a second start cannot reach this window");
 
     w.checkDevice();
     StartupTrace::mark("detection");

@@ -18,5 +18,6 @@ QStringList myQQuickView::getGlobalStrings(QString langCode)
 {
     LanguagePack pack = LanguagePacks().read(langCode);
     msgStrings = pack.messages;
+    uiStrings = pack.strings;
     return pack.strings;
 }

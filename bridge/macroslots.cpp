@@ -5,22 +5,17 @@
 #include "device/ms_ht66fb560.h"
 #include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
+#include "store/dialogfolder.h"
 
 #include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace {
 
 MacroLibrary libraryOf(int modelId)
 {
     return MacroLibrary(MacroLibrary::folderForModel(modelId));
-}
-
-QString macroDialogFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 } // namespace
@@ -57,7 +52,8 @@ void myQQuickView::resendMacroInUse(const QString& macro)
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     const QString picked
-        = QFileDialog::getOpenFileName(this, tr("Open File"), macroDialogFolder(), tr("Macro(*.mc)"));
+        = QFileDialog::getOpenFileName(this, tr("Open File"), dialogfolder::start(), tr("Macro(*.mc)"));
+    dialogfolder::remember(picked);
     if (!picked.isEmpty() && libraryOf(modelId).importFrom(name.toString(), picked))
         resendMacroInUse(name.toString());
 }
@@ -68,7 +64,8 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
     if (!library.exists(name.toString()))
         return;
     const QString target
-        = QFileDialog::getSaveFileName(this, tr("Save File"), macroDialogFolder(), tr("Macro(*.mc)"));
+        = QFileDialog::getSaveFileName(this, tr("Save File"), dialogfolder::start(), tr("Macro(*.mc)"));
+    dialogfolder::remember(target);
     if (!target.isEmpty())
         library.exportTo(name.toString(), target);
 }

@@ -2,14 +2,16 @@
 
 #include "macro/keynamemap.h"
 #include "macro/macrolibrary.h"
+#include "store/dialogfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QQuickItem>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QUrl>
 
 #include <iterator>
 
@@ -65,64 +67,33 @@ void myQQuickView::runUI()
     invokeRoot("run", Qt::QueuedConnection);
 }
 
-namespace {
-// Language-pack texts are text, never markup (an <img> in a pack would be loaded).
-int plainWarning(const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton byDefault = QMessageBox::NoButton)
+QString myQQuickView::z4_questionText(int question, QString subject)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, buttons);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(byDefault);
-    return box.exec();
-}
-} // namespace
-
-bool myQQuickView::getMsgAns_FoolProofing()
-{
-    const QString title = tr("%1").arg(msgStrings.value(4));
-    const QString text = QStringLiteral("%1").arg(msgStrings.value(5));
-    const int answer = plainWarning(title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    return answer == QMessageBox::Ok;
-}
-
-bool myQQuickView::z4_askFirst(QString title, int question, QString subject)
-{
-    static const char* const english[] = {
-        "Reset %1 to its defaults? Its DPI, buttons, lighting and pointer settings are replaced.",
-        "Replace %1 with a profile from a file? You choose the file next.",
-        "Show the defaults on every page? Nothing reaches the mouse until you save.",
-        "Delete the macro '%1'? Its file is removed from the library.",
+    static const struct {
+        Message index;
+        const char* english;
+    } questions[] = {
+        { kMsgAskReset,
+            "Reset %1 to its defaults? Its DPI, buttons, lighting and pointer settings are replaced." },
+        { kMsgAskLoad, "Replace %1 with a profile from a file? You choose the file next." },
+        { kMsgAskAllReset, "Show the defaults on every page? Nothing reaches the mouse until you save." },
+        { kMsgAskDeleteMacro, "Delete the macro '%1'? Its file is removed from the library." },
+        { kMsgAskUnapplied,
+            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?" },
+        { Message(5), "This is the last button that acts as the left button. Change it anyway?" },
     };
-    if (question < 0 || question >= int(std::size(english)))
-        return false;
-    QMessageBox box(QMessageBox::Question, title,
-        message(Message(kMsgAskReset + question), english[question], subject),
-        QMessageBox::Ok | QMessageBox::Cancel);
-    box.setObjectName(QStringLiteral("z4_question"));
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    if (question < 0 || question >= int(std::size(questions)))
+        return QString();
+    return message(questions[question].index, questions[question].english, subject);
 }
 
-int myQQuickView::z4_askUnapplied(QString title, QString parts, QStringList answers)
+void myQQuickView::z4_tellOpenFailed(QString url)
 {
-    QMessageBox box(QMessageBox::Question, title,
-        message(kMsgAskUnapplied,
-            "Changes on %1 are not applied yet. Apply them, discard them, or go back to them?", parts),
-        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setObjectName(QStringLiteral("z4_question"));
-    box.setTextFormat(Qt::PlainText);
-    const QMessageBox::StandardButton order[]
-        = { QMessageBox::Apply, QMessageBox::Discard, QMessageBox::Cancel };
-    for (int i = 0; i < int(std::size(order)) && i < answers.size(); ++i) {
-        if (!answers.at(i).trimmed().isEmpty())
-            box.button(order[i])->setText(answers.at(i));
-    }
-    // Keeping the changes is the answer that loses nothing.
-    box.setDefaultButton(QMessageBox::Apply);
-    box.setEscapeButton(QMessageBox::Cancel);
-    const int answer = box.exec();
-    return answer == QMessageBox::Apply ? 0 : answer == QMessageBox::Discard ? 1 : 2;
+    const QUrl address(url);
+    const QString where = address.isLocalFile()
+        ? QDir::toNativeSeparators(QFileInfo(address.toLocalFile()).absoluteFilePath())
+        : url;
+    tellScene(message(kMsgNoOpener, "No program here opens the guide; it is at %1", where), true);
 }
 
 QString myQQuickView::message(Message index, const char* english, const QString& subject) const
@@ -146,16 +117,20 @@ QString myQQuickView::profileLabel(int profile)
 
 QString myQQuickView::getCustomFilePath()
 {
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Image Files(*.png)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open File"), dialogfolder::start(), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
+    dialogfolder::remember(path);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         file.close();
         return path;
     }
-    plainWarning(tr("%1").arg(msgStrings.value(2)), QStringLiteral("%1%2").arg(msgStrings.value(3), path),
-        QMessageBox::Ok);
+    // Language-pack texts are text, never markup (an <img> in a pack would be loaded).
+    QMessageBox box(QMessageBox::Warning, msgStrings.value(2),
+        QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
     return QString();
 }

@@ -62,15 +62,13 @@ public:
     void forwardMouse(bool isDown, int buttonCode, uint x, uint y);
 
 public slots:
-    bool getMsgAns_FoolProofing();
-    // Asks before an action that replaces what the user has (0 reset a profile, 1 load over a
-    // profile, 2 ALL RESET, 3 delete a macro), naming `subject`; true to go on. `title` is the
-    // caption of the control that asked, in the scene's language.
-    bool z4_askFirst(QString title, int question, QString subject);
-    // Asks what becomes of changes not applied yet on `parts` (names as the scene shows them)
-    // before they would be dropped: 0 apply them, 1 discard them, 2 stay (also on Escape).
-    // `title` and `answers` (APPLY, DISCARD, CANCEL) come in the scene's language.
-    int z4_askUnapplied(QString title, QString parts, QStringList answers);
+    // The text of a question the scene asks in the window, in the pack's language, naming
+    // `subject`: 0 reset a profile, 1 load over a profile, 2 ALL RESET, 3 delete a macro,
+    // 4 changes not applied on `subject` (the parts' names), 5 the last left button changes.
+    // Empty for another number.
+    QString z4_questionText(int question, QString subject);
+    // The guide (or another address) could not be opened: the window says where it is.
+    void z4_tellOpenFailed(QString url);
     QVariant z4_getApConfig(QString key);
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);
@@ -156,10 +154,15 @@ private:
         kMsgAskLoad,
         kMsgAskAllReset,
         kMsgAskDeleteMacro,
-        kMsgAskUnapplied
+        kMsgAskUnapplied,
+        kMsgPointerRefused,
+        kMsgNoOpener
     };
     void noteWrite(bool sent, const QString& step);
+    // A pointer setting the desktop did not take, named as the sensor page names it.
+    void noteRefused(int textIndex, const char* english);
     void reportWrites();
+    void scheduleReport();
     // The language pack's message, or the English text when the pack has none.
     // The language pack's text, or the English one; `subject` fills its %1 where it has one.
     QString message(Message index, const char* english, const QString& subject = QString()) const;
@@ -182,5 +185,8 @@ private:
     std::unique_ptr<ProfileFiles> files;
     std::unique_ptr<MouseSettings> settings; // works on store
     int writesPending = 0;
+    bool reportScheduled = false;
+    QStringList refusedSettings;
+    QStringList uiStrings;
     QString failedStep;
 };

@@ -19,24 +19,29 @@ PointerSettings myQQuickView::pointerSettings() const
     return PointerSettings(*profileFile, store->curProfile(), systemPointer());
 }
 
+// A refused setting is named in the action's message; its position is kept all the same.
 void myQQuickView::setAcceleration(bool acceleration)
 {
-    pointerSettings().setAcceleration(acceleration);
+    if (!pointerSettings().setAcceleration(acceleration))
+        noteRefused(-1, "POINTER ACCELERATION");
 }
 
 void myQQuickView::setCursorSpeed(uint cursorSpeed)
 {
-    pointerSettings().setCursorSpeed(cursorSpeed);
+    if (!pointerSettings().setCursorSpeed(cursorSpeed))
+        noteRefused(101, "CURSOR SPEED");
 }
 
 void myQQuickView::setVerticalScrollLines(uint lines)
 {
-    pointerSettings().setVerticalScrollLines(lines);
+    if (!pointerSettings().setVerticalScrollLines(lines))
+        noteRefused(102, "VERTICAL SCROLL SPEED");
 }
 
 void myQQuickView::setDoubleClickSpeed(uint speed)
 {
-    pointerSettings().setDoubleClickSpeed(speed);
+    if (!pointerSettings().setDoubleClickSpeed(speed))
+        noteRefused(103, "DOUBLE CLICK SPEED");
 }
 
 bool myQQuickView::getAcceleration()

@@ -88,24 +88,55 @@ void myQQuickView::saveProfiles()
 // when the turn ends; the first write that failed names the step.
 void myQQuickView::noteWrite(bool sent, const QString& step)
 {
-    if (writesPending++ == 0)
-        QTimer::singleShot(0, this, &myQQuickView::reportWrites);
+    ++writesPending;
+    scheduleReport();
     if (!sent && failedStep.isEmpty())
         failedStep = step;
 }
 
+void myQQuickView::noteRefused(int textIndex, const char* english)
+{
+    const QString name = uiStrings.value(textIndex).trimmed();
+    const QString shown = name.isEmpty() ? QString::fromLatin1(english) : name;
+    if (!refusedSettings.contains(shown))
+        refusedSettings << shown;
+    scheduleReport();
+}
+
+void myQQuickView::scheduleReport()
+{
+    if (reportScheduled)
+        return;
+    reportScheduled = true;
+    QTimer::singleShot(0, this, &myQQuickView::reportWrites);
+}
+
 void myQQuickView::reportWrites()
 {
-    if (!store->isConnected())
-        tellScene(message(kMsgNotConnected, "Mouse not connected: kept in the program"), false);
-    else if (!failedStep.isEmpty())
-        tellScene(message(kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again",
-                      failedStep),
-            true);
-    else
-        tellScene(message(kMsgSaved, "Saved to the mouse"), false);
+    QString text;
+    bool failure = false;
+    if (writesPending > 0 && !store->isConnected()) {
+        text = message(kMsgNotConnected, "Mouse not connected: kept in the program");
+    } else if (writesPending > 0 && !failedStep.isEmpty()) {
+        text = message(
+            kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again", failedStep);
+        failure = true;
+    } else if (writesPending > 0) {
+        text = message(kMsgSaved, "Saved to the mouse");
+    }
+    // A setting the desktop did not take is named, not hidden behind what went well.
+    if (!refusedSettings.isEmpty()) {
+        const QString refused = message(
+            kMsgPointerRefused, "the desktop refused %1", refusedSettings.join(QStringLiteral(", ")));
+        text = text.isEmpty() ? refused : text + QString::fromUtf8(" \u2014 ") + refused;
+        failure = true;
+    }
+    if (!text.isEmpty())
+        tellScene(text, failure);
     writesPending = 0;
+    reportScheduled = false;
     failedStep.clear();
+    refusedSettings.clear();
 }
 
 QVariant myQQuickView::z4_getApConfig(QString key)

@@ -23,7 +23,27 @@ int numberOrZero(const QString& digits)
     return ok ? value : 0;
 }
 
-QString countrySuffix(int country)
+QString capitalised(const QString& name, const QLocale& locale)
+{
+    return name.isEmpty() ? name : locale.toUpper(name.left(1)) + name.mid(1);
+}
+
+// The language's name in itself without a regional variant: Qt names each locale's variant
+// ("American English", "español de España"); the plain name is the shortest of them.
+QString plainNativeName(QLocale::Language language)
+{
+    QString shortest;
+    for (const QLocale& locale :
+        QLocale::matchingLocales(language, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString name = locale.nativeLanguageName();
+        if (!name.isEmpty() && (shortest.isEmpty() || name.size() < shortest.size()))
+            shortest = name;
+    }
+    return capitalised(shortest, QLocale(language));
+}
+
+// For a language Qt cannot name.
+QString englishCountrySuffix(int country)
 {
     switch (country) {
     case 0:
@@ -85,7 +105,21 @@ QString LanguagePacks::displayName(const QString& code)
 {
     const int language = numberOrZero(code.left(3));
     const int country = numberOrZero(code.mid(3, 3));
-    return Qt4Locale::languageName(language).toUpper() + countrySuffix(country);
+    // Each language is named in itself: whoever looks for theirs recognises it.
+    const QLocale::Language own = Qt4Locale::language(language);
+    const QString plain = own == QLocale::AnyLanguage ? QString() : plainNativeName(own);
+    if (plain.isEmpty())
+        return Qt4Locale::languageName(language).toUpper() + englishCountrySuffix(country);
+    const QLocale::Territory territory = Qt4Locale::territory(country);
+    // The two written forms of Chinese go by the names of their scripts.
+    if (country == kSimplifiedChina || country == kTraditionalTaiwan)
+        return QLocale(own, territory).nativeLanguageName();
+    if (country == 0)
+        return plain;
+    const QLocale there(own, territory);
+    const QString place = there.territory() == territory ? there.nativeTerritoryName() : QString();
+    return plain + QStringLiteral(" (") + (place.isEmpty() ? Qt4Locale::territoryName(country) : place)
+        + QLatin1Char(')');
 }
 
 QString LanguagePacks::packPath(const QString& code) const

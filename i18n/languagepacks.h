@@ -19,7 +19,7 @@ class LanguagePacks {
 public:
     // font/total is clamped to 0..kMaxStrings so a damaged pack cannot exhaust memory.
     static constexpr int kMaxStrings = 4096;
-    static constexpr int kMessageCount = 18;
+    static constexpr int kMessageCount = 20;
     static constexpr int kButtonNameCount = 16;
 
     explicit LanguagePacks(const QString& folder = QStringLiteral("./modules/i18n/"));
@@ -27,8 +27,9 @@ public:
     // Display name -> code for every pack present that read() opens (matched with the file
     // system's case rule); a later file with the same name wins.
     QVariantMap available() const;
-    // "ENGLISH", "CHINESE (Simp)", "CHINESE (Trad)", "GERMAN (SWITZERLAND)"; parts that are not
-    // numbers count as 0.
+    // Named in their own language: "English", "Français", "Deutsch (Schweiz)", "简体中文"; a
+    // language Qt cannot name keeps its English name in capitals. Parts that are not numbers
+    // count as 0.
     static QString displayName(const QString& code);
 
     LanguagePack read(const QString& code) const;

@@ -675,6 +675,18 @@ QString Qt4Locale::territoryName(int qt4Number)
                               : QLocale::territoryToString(entry->territory);
 }
 
+QLocale::Language Qt4Locale::language(int qt4Number)
+{
+    const LanguageEntry* entry = entryFor(kLanguages, qt4Number);
+    return entry && !entry->droppedName ? entry->language : QLocale::AnyLanguage;
+}
+
+QLocale::Territory Qt4Locale::territory(int qt4Number)
+{
+    const TerritoryEntry* entry = entryFor(kTerritories, qt4Number);
+    return entry && !entry->droppedName ? entry->territory : QLocale::AnyTerritory;
+}
+
 int Qt4Locale::languageCount()
 {
     return int(std::size(kLanguages));

@@ -19,6 +19,9 @@ public:
     // The names Qt gives them (English); "Unknown" for a number outside the old enumeration.
     static QString languageName(int qt4Number);
     static QString territoryName(int qt4Number);
+    // The Qt 6 values; AnyLanguage / AnyTerritory where Qt 6 knows none.
+    static QLocale::Language language(int qt4Number);
+    static QLocale::Territory territory(int qt4Number);
 
     static int languageCount();
     static int territoryCount();

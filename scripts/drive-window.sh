@@ -19,17 +19,11 @@ click() {
     sleep "${3:-1.2}"
 }
 
-# confirm <title>: answers OK to the program's question of that title (Cancel is its default).
+# confirm <title>: answers the window's own question (of that title) with its going-on answer:
+# the focus starts on CANCEL, and the answer to its right goes on.
 confirm() {
-    local dialog=""
-    for _ in $(seq 30); do
-        dialog=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n1 || true)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
-    [ -n "$dialog" ] || { echo "no question \"$1\"" >&2; exit 1; }
-    xdotool windowfocus --sync "$dialog"
-    xdotool key shift+Tab space # to the focused window: a sent key would be ignored
+    sleep 0.5
+    xdotool key --clearmodifiers Tab space
     sleep 1.5
 }
 

@@ -26,7 +26,14 @@ echo "== normal build"
 cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_WERROR=ON "${launcher[@]}"
 cmake --build "$root/build-test" -j "$jobs"
 run_ctest "$root/build-test"
-"$root/scripts/check-package.sh" "$root/build-test"
+
+echo "== the README's package command on a clean clone of the last commit"
+clean=$root/build-clean
+rm -rf "$clean"
+git clone -q --no-hardlinks "$root" "$clean"
+git -C "$clean" checkout -q "$(git -C "$root" rev-parse HEAD)"
+"$clean/scripts/package.sh"
+"$root/scripts/check-package.sh" "$clean/build-package"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ4_SANITIZE=address,undefined "${launcher[@]}"

@@ -2,6 +2,7 @@
 
 #include "core/readablefile.h"
 #include "store/atomiccopy.h"
+#include "store/dialogfolder.h"
 #include "store/inilist.h"
 #include "store/profilestore.h"
 
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 const QString kImportKey = QStringLiteral("common/importProfile");
@@ -18,11 +18,6 @@ const QString kImportKey = QStringLiteral("common/importProfile");
 QString tr(const char* text)
 {
     return QCoreApplication::translate("myQQuickView", text);
-}
-
-QString desktop()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
 QString key(const QString& group, int profile)
@@ -66,11 +61,13 @@ const QStringList& ProfileFiles::groups()
 
 bool ProfileFiles::exportProfile(int profile, QString* written)
 {
-    const QString proposed = desktop() + QStringLiteral("/Z4 P%1.pf").arg(profile, 2, 10, QLatin1Char('0'));
+    const QString proposed
+        = dialogfolder::start() + QStringLiteral("/Z4 P%1.pf").arg(profile, 2, 10, QLatin1Char('0'));
     QString path
         = saveChooser ? saveChooser(dialogParent, tr("Save File"), proposed, tr("Profile(*.pf)")) : QString();
     if (path.isEmpty())
         return false;
+    dialogfolder::remember(path);
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pf");
     const QString problem = exportTo(profile, path);
@@ -127,8 +124,9 @@ QString ProfileFiles::importProfile(int profile, bool* imported)
     if (imported)
         *imported = false;
     const QString path = openChooser
-        ? openChooser(dialogParent, tr("Open File"), desktop(), tr("Profile(*.pf)"))
+        ? openChooser(dialogParent, tr("Open File"), dialogfolder::start(), tr("Profile(*.pf)"))
         : QString();
+    dialogfolder::remember(path);
     const QString problem = path.isEmpty() ? QString() : importFrom(profile, path);
     if (problem.isEmpty() && !path.isEmpty() && imported)
         *imported = ProfileStore::isProfile(profile);

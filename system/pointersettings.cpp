@@ -43,7 +43,7 @@ PointerSettings::PointerSettings(QSettings& file, int profile, PointerBackend& b
 {
 }
 
-void PointerSettings::setAcceleration(bool on)
+bool PointerSettings::setAcceleration(bool on)
 {
     PointerBackend::MouseValues values;
     const bool ok = backend.getMouse(values) && [&] {
@@ -53,27 +53,34 @@ void PointerSettings::setAcceleration(bool on)
     if (!ok)
         qDebug("setAcceleration Failed");
     store(Acceleration, on);
+    return ok;
 }
 
-void PointerSettings::setCursorSpeed(unsigned position)
+bool PointerSettings::setCursorSpeed(unsigned position)
 {
-    if (!backend.setMouseSpeed(PointerConversion::mouseSpeed(position)))
+    const bool ok = backend.setMouseSpeed(PointerConversion::mouseSpeed(position));
+    if (!ok)
         qDebug("setCursorSpeed Failed");
     store(CursorSpeed, position);
+    return ok;
 }
 
-void PointerSettings::setVerticalScrollLines(unsigned position)
+bool PointerSettings::setVerticalScrollLines(unsigned position)
 {
-    if (!backend.setWheelScrollLines(PointerConversion::wheelScrollLines(position)))
+    const bool ok = backend.setWheelScrollLines(PointerConversion::wheelScrollLines(position));
+    if (!ok)
         qDebug("setVerticalScrollLines Failed");
     store(ScrollLines, position);
+    return ok;
 }
 
-void PointerSettings::setDoubleClickSpeed(unsigned position)
+bool PointerSettings::setDoubleClickSpeed(unsigned position)
 {
-    if (!backend.setDoubleClickTime(PointerConversion::doubleClickTime(position)))
+    const bool ok = backend.setDoubleClickTime(PointerConversion::doubleClickTime(position));
+    if (!ok)
         qDebug("setDoubleClickSpeed Failed");
     store(DoubleClickSpeed, position);
+    return ok;
 }
 
 bool PointerSettings::acceleration() const

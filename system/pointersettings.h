@@ -16,17 +16,18 @@ unsigned doubleClickTime(unsigned position); // 900 − 70·d ms
 
 // One profile's pointer settings: a list under "profile_sw/<profile>" of the profile file
 // (acceleration, speed, scroll lines, double-click speed). Setters apply to the system first
-// and store the position even when the system refused it; getters never ask the system.
+// and store the position even when the system refused it (then they return false); getters
+// never ask the system.
 // A missing or short list is padded with neutral defaults when a setter writes it, and reads
 // of a missing position give the same defaults, so nothing is read past the end.
 class PointerSettings {
 public:
     PointerSettings(QSettings& file, int profile, PointerBackend& backend);
 
-    void setAcceleration(bool on);
-    void setCursorSpeed(unsigned position);
-    void setVerticalScrollLines(unsigned position);
-    void setDoubleClickSpeed(unsigned position);
+    bool setAcceleration(bool on);
+    bool setCursorSpeed(unsigned position);
+    bool setVerticalScrollLines(unsigned position);
+    bool setDoubleClickSpeed(unsigned position);
 
     bool acceleration() const;
     unsigned cursorSpeed() const;

@@ -39,6 +39,7 @@ SkinPictures {
     property bool protecting: false
     // When the current lock ends (Date.now() time); a second lock only ever moves it later.
     property double protectEnd: 0
+    property Item focusBeforeLock
 
     function initUI() {
         // The pages need the texts of the chosen language, so the settings go first.
@@ -58,6 +59,9 @@ SkinPictures {
     }
 
     function setProtectUI(interval) {
+        // The lock disables the view, which drops the keyboard focus: it comes back where it was.
+        if (!protecting)
+            focusBeforeLock = Window.activeFocusItem
         protecting = true
         if (typeof ui_View !== "undefined")
             ui_View.setEnabled(false)
@@ -97,11 +101,24 @@ SkinPictures {
         main_Z4.translateStrings(code)
     }
 
-    // Asks before an action that replaces the user's settings; true to go on. `textIndex` and
-    // `fallback` name the action as its control does.
-    function askFirst(textIndex, fallback, question, subject) {
-        const title = (globalSetting_stringList || [])[textIndex] || fallback
-        return typeof ui_View === "undefined" || ui_View.z4_askFirst(title, question, String(subject)) === true
+    // Asks in the window before an action that replaces the user's settings; `onYes` runs when
+    // the user goes on, `onNo` (if given) when not. `textIndex` and `fallback` name the action as
+    // its control does (or `textIndex` is the title itself), and its answer says the same;
+    // `yesIndex` names another answer.
+    function askFirst(textIndex, fallback, question, subject, onYes, onNo, yesIndex) {
+        const texts = globalSetting_stringList || []
+        const title = (typeof textIndex === "string" ? textIndex : texts[textIndex]) || fallback
+        if (typeof ui_View === "undefined")
+            return onYes()
+        const yes = yesIndex === undefined ? title : texts[yesIndex] || title
+        questionPanel.ask(title, ui_View.z4_questionText(question, String(subject)),
+                          [{ name: "cancel", label: texts[78] || "CANCEL" }, { name: "yes", label: yes }],
+                          "cancel", "cancel", function (answer) {
+                              if (answer === "yes")
+                                  onYes()
+                              else if (onNo)
+                                  onNo()
+                          })
     }
 
     // Called by the program after an action: what it did, or where it failed.
@@ -109,34 +126,45 @@ SkinPictures {
         messagePlate.show(String(text), failure === true)
     }
 
+    // Opens the user guide (a section of it); without a program that opens it, the window says
+    // where it is.
+    function openGuide(url) {
+        if (!Qt.openUrlExternally(url) && typeof ui_View !== "undefined")
+            ui_View.z4_tellOpenFailed(String(url))
+    }
+
     // Before an action that would drop what `parts` show but have not applied (choosing another
-    // profile or language, closing): asks APPLY, DISCARD or CANCEL; false when the user stays.
-    function settleUnapplied(parts) {
+    // profile or language, closing): asks APPLY, DISCARD or CANCEL in the window. `onGoOn` runs
+    // once the changes are applied or dropped, `onStay` when the user stays.
+    function settleUnapplied(parts, onGoOn, onStay) {
         const pending = parts.filter(function (part) { return part.unapplied === true })
         if (pending.length === 0)
-            return true
+            return onGoOn()
         const names = pending.map(function (part) { return part.partName }).join(", ")
         const texts = globalSetting_stringList || []
-        const answer = typeof ui_View === "undefined" ? unappliedCancel
-            : ui_View.z4_askUnapplied(texts[133] || "NOT APPLIED", names,
-                                      [texts[107] || "APPLY", texts[134] || "DISCARD", texts[78] || "CANCEL"])
-        if (answer !== unappliedApply && answer !== unappliedDiscard)
-            return false
-        for (const part of pending) {
-            if (answer === unappliedApply)
-                part.applyEdits()
-            else
-                part.discardEdits()
-        }
-        return true
+        if (typeof ui_View === "undefined")
+            return onStay ? onStay() : undefined
+        questionPanel.ask(texts[133] || "NOT APPLIED", ui_View.z4_questionText(unappliedQuestion, names),
+                          [{ name: "cancel", label: texts[78] || "CANCEL" },
+                           { name: "discard", label: texts[134] || "DISCARD" },
+                           { name: "apply", label: texts[107] || "APPLY" }],
+                          "apply", "cancel", function (answer) {
+                              if (answer !== "apply" && answer !== "discard")
+                                  return onStay ? onStay() : undefined
+                              for (const part of pending) {
+                                  if (answer === "apply")
+                                      part.applyEdits()
+                                  else
+                                      part.discardEdits()
+                              }
+                              onGoOn()
+                          })
     }
-    readonly property int unappliedApply: 0
-    readonly property int unappliedDiscard: 1
-    readonly property int unappliedCancel: 2
+    readonly property int unappliedQuestion: 4
+    readonly property alias question: questionPanel
 
     function closeWindow() {
-        if (settleUnapplied(main_Z4.pages.concat([page_Globalsetting])))
-            closeAnimation.start()
+        settleUnapplied(main_Z4.pages.concat([page_Globalsetting]), function () { closeAnimation.start() })
     }
 
     KeyCodeString {
@@ -151,6 +179,10 @@ SkinPictures {
             if (typeof ui_View !== "undefined")
                 ui_View.setEnabled(true)
             mainIten.protecting = false
+            const back = mainIten.focusBeforeLock
+            mainIten.focusBeforeLock = null
+            if (back && back.visible && back.enabled)
+                back.forceActiveFocus()
         }
     }
 
@@ -272,12 +304,17 @@ SkinPictures {
         objectName: "settleQuestion"
     }
 
+    QuestionPanel {
+        id: questionPanel
+        objectName: "question"
+    }
+
     KeyboardShortcuts {
         id: keyboardShortcuts
         profileMenu: main_Z4.profileMenu
         functionMenu: main_Z4.functionMenu
         bottomBar: menuDown
-        questionOpen: permissionPanel.visible || settleQuestion.visible
+        questionOpen: permissionPanel.visible || settleQuestion.visible || questionPanel.visible
     }
 
     SequentialAnimation {

@@ -96,30 +96,6 @@ private slots:
         QVERIFY(!root->isVisible());
         QTRY_VERIFY(root->isVisible());
     }
-    void foolProofing_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("OK") << int(QMessageBox::Ok) << true;
-        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false;
-        QTest::newRow("Esc") << -1 << false;
-    }
-    void foolProofing()
-    {
-        QFETCH(int, button);
-        ModalAnswerer answerer([button](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Cancel));
-            QVERIFY(!box->parentWidget());
-            if (button < 0)
-                QTest::keyClick(box, Qt::Key_Escape);
-            else
-                box->button(QMessageBox::StandardButton(button))->click();
-        });
-        // No language loaded yet: the box must still come up, with empty texts.
-        QTEST(controller->view->getMsgAns_FoolProofing(), "answer");
-    }
     void customFilePathUnreadableWarnsOnce()
     {
         // A socket exists but cannot be opened as a file, even by root.

@@ -31,10 +31,12 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
         const QString unnamed = Qt4Locale::languageName(0).toUpper();
-        QTest::newRow("other country named") << "042206"
-                                             << "GERMAN (SWITZERLAND)";
+        QTest::newRow("own language and country") << "042206"
+                                                  << "Deutsch (Schweiz)";
+        QTest::newRow("capital in its own script") << "037000" << QString::fromUtf8("Français");
+        QTest::newRow("script, not country") << "025208" << QString::fromUtf8("繁體中文");
         QTest::newRow("old number, not the Qt 6 one") << "075000"
-                                                      << "MALAGASY"; // 75 is English in Qt 6
+                                                      << "Malagasy"; // 75 is English in Qt 6
         QTest::newRow("language part not a number") << "abc000" << unnamed;
     }
     void displayName()
@@ -49,10 +51,10 @@ private slots:
         QTest::addColumn<QStringList>("chosen");
         QTest::newRow("ordered by display name")
             << QStringList { "031000", "025208", "025044" }
-            << QStringList { "CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH" }
-            << QStringList { "025044", "025208", "031000" };
+            << QStringList { "English", QString::fromUtf8("简体中文"), QString::fromUtf8("繁體中文") }
+            << QStringList { "031000", "025044", "025208" };
         QTest::newRow("later duplicate name wins")
-            << QStringList { "031000", "031xyz" } << QStringList { "ENGLISH" } << QStringList { "031xyz" };
+            << QStringList { "031000", "031xyz" } << QStringList { "English" } << QStringList { "031xyz" };
     }
     void available()
     {

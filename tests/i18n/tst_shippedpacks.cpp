@@ -9,8 +9,8 @@ namespace {
 
 // The scene's 114 built-in texts, the key page's 115 to 118, the status's 119 to 129, key box,
 // delay and busy texts 130 to 132, NOT APPLIED and DISCARD 133 and 134, names of picture-only
-// buttons 135 to 138 and the key box's hint 139.
-constexpr int kPackTexts = 139;
+// buttons 135 to 138, the key box's hint 139 and the sensor page's note 140.
+constexpr int kPackTexts = 140;
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()
@@ -56,9 +56,9 @@ private slots:
     {
         const LanguagePacks packs(Z4_PACK_DIR);
         const QVariantMap map = packs.available();
-        QCOMPARE(map.value("ENGLISH").toString(), "031000");
-        QCOMPARE(map.value("CHINESE (Simp)").toString(), "025044");
-        QCOMPARE(map.value("CHINESE (Trad)").toString(), "025208");
+        QCOMPARE(map.value("English").toString(), "031000");
+        QCOMPARE(map.value(QString::fromUtf8("简体中文")).toString(), "025044");
+        QCOMPARE(map.value(QString::fromUtf8("繁體中文")).toString(), "025208");
         QCOMPARE(map.size(), shippedCodes().size()); // no pack hides another under the same name
     }
 };

@@ -9,11 +9,9 @@
 #include "simmouse.h"
 #include "testsupport.h"
 
-#include <QAbstractButton>
 #include <QDirIterator>
 #include <QJSValue>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QQuickItem>
 #include <QTest>
 
@@ -22,17 +20,23 @@
 
 class SceneFixture {
 public:
-    // Questions before destructive actions are answered with `questionAnswer` (OK unless a
-    // test says otherwise); their texts are kept in `questions`.
+    // The window's questions before destructive actions are answered with `questionAnswer`
+    // (OK: go on, unless a test says otherwise; the question's default where it has no such
+    // answer); their texts are kept in `questions`.
     SceneFixture()
     {
         QObject::connect(&questionPoll, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box && box->objectName() == QLatin1String("z4_question")) {
-                questions << box->text();
-                QAbstractButton* answer = box->button(questionAnswer);
-                (answer ? answer : box->defaultButton())->click();
-            }
+            QQuickItem* question = widget ? find(root(), QStringLiteral("question")) : nullptr;
+            if (!question || !question->isVisible())
+                return;
+            questions << question->property("text").toString();
+            const QString wanted = questionAnswer == QMessageBox::Ok ? QStringLiteral("yes")
+                : questionAnswer == QMessageBox::Apply               ? QStringLiteral("apply")
+                : questionAnswer == QMessageBox::Discard             ? QStringLiteral("discard")
+                                                                     : QStringLiteral("cancel");
+            const bool offered = find(question, QStringLiteral("question_") + wanted);
+            QMetaObject::invokeMethod(question, "answer",
+                Q_ARG(QVariant, offered ? wanted : question->property("focusName").toString()));
         });
         questionPoll.start(20);
     }

@@ -37,13 +37,18 @@ TestCase {
             { tag: "home is the first usable", key: Qt.Key_Home, from: 5, to: 0 },
             { tag: "end is the last usable", key: Qt.Key_End, from: 0, to: 7 },
             { tag: "other keys do not move", key: Qt.Key_A, from: 4, to: -1 },
-            { tag: "nothing to move among", key: Qt.Key_End, from: 0, to: 0, count: 0 }
+            { tag: "nothing to move among", key: Qt.Key_End, from: 0, to: 0, count: 0 },
+            { tag: "down moves a row of a grid", key: Qt.Key_Down, from: 1, to: 4, columns: 3 },
+            { tag: "up moves a row of a grid", key: Qt.Key_Up, from: 7, to: 4, columns: 3 },
+            { tag: "down stays on the last row", key: Qt.Key_Down, from: 5, to: 5, columns: 3 },
+            { tag: "right still moves one cell", key: Qt.Key_Right, from: 4, to: 5, columns: 3 }
         ]
     }
 
     function test_movedIndex(row) {
         var usable = function (i) { return i !== 2 && i !== 6 }
-        compare(Controls.movedIndex(row.key, row.from, row.count === undefined ? 8 : row.count, usable), row.to)
+        compare(Controls.movedIndex(row.key, row.from, row.count === undefined ? 8 : row.count, usable,
+                                    row.columns), row.to)
     }
 
     // A 257-pixel strip puts every level boundary on a whole pixel (32 px per eighth).

@@ -117,11 +117,12 @@ TestCase {
         verify(merged.length >= BuiltIn.list.length)
     }
 
-    function test_language_entries_in_name_order() {
-        const entries = G.languageEntries({ "ENGLISH": "031000", "CHINESE (Trad)": "025208",
-                                            "CHINESE (Simp)": "025044" })
-        compare(entries.map(e => e.textX), ["CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH"])
-        compare(entries[2].code, "031000")
+    // The configuration keeps a position: names in their own scripts must not reorder them.
+    function test_language_entries_in_code_order() {
+        const entries = G.languageEntries({ "English": "031000", "Deutsch": "042000",
+                                            "\u4E2D\u6587 (\u7B80\u4F53)": "025044" })
+        compare(entries.map(e => e.code), ["025044", "031000", "042000"])
+        compare(entries[1].textX, "English")
         compare(G.languageEntries(undefined), [])
     }
 }

@@ -69,7 +69,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QVERIFY(fx->click(button));
-        QVERIFY(!fx->view()->isEnabled());
+        // ALL RESET asks first, in the window; the lock starts with the answer.
+        QVERIFY(fx->waitFor([this] { return !fx->view()->isEnabled(); }, 500));
         QVERIFY(fx->item(QStringLiteral("busyIndicator"))->isVisible());
 
         // A click late in the lock reaches nothing: the settings panel stays closed. The pages'
@@ -178,7 +179,7 @@ private slots:
         fx->settle();
         QVERIFY(fx->click(QStringLiteral("globalsetting_language_button")));
         fx->settle();
-        // Language names in name order: CHINESE (Simp), CHINESE (Trad), ENGLISH, ...
+        // Languages in the order of their codes: 简体中文, 繁體中文, English, ...
         QVERIFY(fx->click(QStringLiteral("globalsetting_language_item1")));
         fx->settle();
 

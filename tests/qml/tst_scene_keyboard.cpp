@@ -45,6 +45,8 @@ private slots:
         QVERIFY(tabTo(QStringLiteral("sensor_apply")));
         key(Qt::Key_Space);
         QVERIFY(fx->waitFor([this] { return !fx->root()->property("protecting").toBool(); }, 5000));
+        QQuickItem* apply = fx->item(QStringLiteral("sensor_apply")); // not ALL RESET after the lock
+        QVERIFY2(focused() == apply || apply->isAncestorOf(focused()), qPrintable(focused()->objectName()));
 
         const Commands sent = fx->commands();
         QCOMPARE(sent.value(0), (QList<int> { 0x03, kProfile, 1 }));
@@ -141,9 +143,74 @@ private slots:
         QCOMPARE(box->property("tmpKeycodeUSB").toInt(), 0x2B); // Tab, stored
     }
 
+    // Ctrl+digit opens its page, and the armed box lets go with the key it had; a modifier
+    // pressed and released alone is still the key asked for.
+    void armedKeyBoxLetsPageShortcutsPass_data()
+    {
+        QTest::addColumn<bool>("withDigit");
+        QTest::newRow("Ctrl+2") << true;
+        QTest::newRow("Ctrl alone") << false;
+    }
+    void armedKeyBoxLetsPageShortcutsPass()
+    {
+        QFETCH(bool, withDigit);
+        QTest::keyClick(fx->view(), Qt::Key_1, Qt::ControlModifier);
+        QVERIFY(tabTo(QStringLiteral("keydefine_button")));
+        key(Qt::Key_End); // the last button takes a key
+        QVERIFY(tabTo(QStringLiteral("keydefine_category")));
+        key(Qt::Key_Space); // KEYBOARD, from the open list
+        key(Qt::Key_Home);
+        key(Qt::Key_Return);
+        QVERIFY(tabTo(QStringLiteral("keydefine_key")));
+        QQuickItem* box = focused();
+        const int before = box->property("tmpKeycodeUSB").toInt();
+        key(Qt::Key_Space);
+        QVERIFY(box->property("isSelect").toBool());
+        report(true, 0xE0); // the hook hears L Ctrl before the window sees Ctrl+2
+        if (withDigit) {
+            report(true, 0x1F);
+            QTest::keyClick(fx->view(), Qt::Key_2, Qt::ControlModifier);
+            report(false, 0x1F);
+        }
+        report(false, 0xE0);
+        QVERIFY(!box->property("isSelect").toBool());
+        QCOMPARE(fx->value(QStringLiteral("menuFunc"), "currentIndex").toInt(), withDigit ? 1 : 0);
+        QCOMPARE(box->property("tmpKeycodeUSB").toInt(), withDigit ? before : 0xE0);
+    }
+
+    // An in-window dialog keeps Tab and Enter to itself until it closes, then gives the focus back.
+    void dialogKeepsTheFocus()
+    {
+        QVERIFY(tabTo(QStringLiteral("menuFunc_entry2")));
+        QQuickItem* opener = focused();
+        const QVariantMap noPermission { { "state", 1 }, { "path", "/dev/hidraw9" }, { "reason", "denied" } };
+        QMetaObject::invokeMethod(fx->root(), "showDeviceStatus", Q_ARG(QVariant, noPermission));
+        QQuickItem* panel = fx->item(QStringLiteral("permissionPanel"));
+        QMetaObject::invokeMethod(panel, "open");
+        QSet<QString> reached;
+        for (int i = 0; i < 8; ++i) {
+            key(Qt::Key_Tab);
+            QVERIFY2(panel->isAncestorOf(focused()), qPrintable(focused()->objectName()));
+            reached << focused()->objectName();
+        }
+        QVERIFY(reached.contains(QStringLiteral("permission_guide")));
+        QVERIFY(reached.contains(QStringLiteral("permission_copy")));
+        key(Qt::Key_Backtab);
+        QVERIFY(panel->isAncestorOf(focused()));
+        key(Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(focused(), opener);
+        QCOMPARE(fx->value(QStringLiteral("menuFunc"), "currentIndex").toInt(), -1);
+    }
+
 private:
     QQuickItem* focused() const { return fx->view()->quickWindow()->activeFocusItem(); }
     void key(Qt::Key k) { QTest::keyClick(fx->view(), k); }
+    void report(bool isDown, int usage)
+    {
+        QMetaObject::invokeMethod(
+            fx->root(), "detectKeyboard", Q_ARG(QVariant, isDown), Q_ARG(QVariant, usage));
+    }
 
     // Presses Tab (Shift+Tab backwards) until the focus is on the named item or inside it.
     bool tabTo(const QString& name, bool backwards = false)

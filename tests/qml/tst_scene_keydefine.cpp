@@ -102,12 +102,10 @@ private slots:
         choose(QStringLiteral("keydefine_button"), 0);
         QCOMPARE(shown("keydefine_category"), 1);
 
-        testsupport::ModalAnswerer answerer([accept](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal); box && accept)
-                box->button(QMessageBox::Ok)->click();
-        });
+        fx->questionAnswer = accept ? QMessageBox::Ok : QMessageBox::Cancel;
         choose(list, row);
-        QCOMPARE(answerer.answered, 1);
+        QVERIFY(fx->waitFor([this] { return fx->questions.size() == 1; }));
+        fx->settle();
         QCOMPARE(shown("keydefine_category"), category);
         QCOMPARE(fx->item(listShown)->property("defaultIndex").toInt(), rowShown);
         QCOMPARE(slot(0), bytes(slot0));

@@ -146,6 +146,49 @@ private slots:
             (QStringList { "L Shift    [Down]", "\\ |    [Down]", "\\ |      [Up]", "L Shift      [Up]" }));
         QVERIFY(isEnabled("macro_files"));
     }
+    // Operated from the keyboard, the recorder leaves out the keys that start and stop it, in
+    // whichever order the hook and the window hear them, and never keeps a press it did not see
+    // released.
+    void recordingByKeyboardLeavesOutItsOwnKeys_data()
+    {
+        QTest::addColumn<bool>("hookFirst");
+        QTest::addColumn<int>("stopKey");
+        QTest::newRow("hook first, Space stops") << true << int(Qt::Key_Space);
+        QTest::newRow("window first, Space stops") << false << int(Qt::Key_Space);
+        QTest::newRow("hook first, Escape stops") << true << int(Qt::Key_Escape);
+    }
+    void recordingByKeyboardLeavesOutItsOwnKeys()
+    {
+        QFETCH(bool, hookFirst);
+        QFETCH(int, stopKey);
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        fx->view()->activateWindow();
+        fx->view()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(fx->view()->window()));
+        fx->item(QStringLiteral("macro_record"))->forceActiveFocus();
+        const auto press = [&](Qt::Key key, int usage) {
+            if (hookFirst)
+                keyReport(true, usage);
+            QTest::keyPress(fx->view(), key);
+            if (!hookFirst)
+                keyReport(true, usage);
+        };
+        const auto release = [&](Qt::Key key, int usage) {
+            QTest::keyRelease(fx->view(), key);
+            keyReport(false, usage);
+        };
+        press(Qt::Key_Space, 0x2C);
+        QVERIFY(isEnabled("macro_stop"));
+        release(Qt::Key_Space, 0x2C);
+        keyReport(true, 0x05); // B, held until after the stop
+        keyReport(true, 0x04);
+        keyReport(false, 0x04);
+        press(Qt::Key(stopKey), stopKey == Qt::Key_Space ? 0x2C : 0x29);
+        QVERIFY(!isEnabled("macro_stop"));
+        release(Qt::Key(stopKey), stopKey == Qt::Key_Space ? 0x2C : 0x29);
+        keyReport(false, 0x05);
+        QCOMPARE(library().lines(kFirst), (QStringList { "A    [Down]", "A      [Up]" }));
+    }
     void failedSaveEmptiesDisplay_data()
     {
         QTest::addColumn<bool>("readOnlyFolder");

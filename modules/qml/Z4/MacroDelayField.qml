@@ -1,4 +1,5 @@
 import QtQuick
+import "../common"
 import "../common/controls.js" as Controls
 import "macroactions.js" as Actions
 
@@ -31,8 +32,11 @@ Item {
         source: mainIten.source_btnFrame
     }
 
+    // A long word for DELAY (German, the larger text size) shrinks to stay inside the frame.
     Row {
+        id: content
         anchors.centerIn: parent
+        scale: Math.min(1, (delayField.width - 10) / Math.max(1, content.implicitWidth))
         Text {
             id: prefix
             textFormat: Text.PlainText
@@ -67,6 +71,11 @@ Item {
             font: prefix.font
             color: prefix.color
         }
+    }
+
+    // The field's own outline, not only the caret, shows where the keys go.
+    FocusMark {
+        owner: input
     }
 
     // Pressing on the frame outside the digits still starts the edit.

@@ -16,7 +16,8 @@ Item {
     property alias mouseList: mouseList
     property alias delayField: delayField
 
-    signal recordClicked()
+    // `byKey`: the key that pressed the button (0 for a click), which the recording leaves out.
+    signal recordClicked(int byKey)
     signal stopClicked()
     signal addActions(var texts)
 
@@ -47,6 +48,13 @@ Item {
 
     Component.onCompleted: translateStrings()
 
+    // Escape ends a recording as the stop button does; the recording leaves it out.
+    Keys.onEscapePressed: function (event) {
+        event.accepted = recording
+        if (recording)
+            stopClicked()
+    }
+
     // The button pressed from the keyboard is disabled by its own press: the other one takes over.
     onRecordingChanged: {
         if (recording && recordButton.activeFocus)
@@ -67,7 +75,7 @@ Item {
             source0: mainIten.source_record_0
             source1: mainIten.source_record_1
             enabled: toolPanel.hasFile && !toolPanel.recording
-            onClicked: toolPanel.recordClicked()
+            onClicked: toolPanel.recordClicked(lastKey)
         }
         Button_2state {
             id: stopButton

@@ -31,8 +31,8 @@ Item {
     // The pages show the current profile, so their unapplied changes are settled first.
     function select(entry) {
         contextMenu.close()
-        if (entry !== currentProfile && mainIten.settleUnapplied(main_Z4.pages))
-            apply(entry)
+        if (entry !== currentProfile)
+            mainIten.settleUnapplied(main_Z4.pages, function () { apply(entry) })
     }
 
     function apply(entry) {
@@ -43,19 +43,19 @@ Item {
 
     function runAction(action, entry) {
         if (action === "load") {
-            if (!mainIten.askFirst(84, "LOAD", 1, label(entry)))
-                return
-            ui_View.z4_loadProfile(entry)
-            if (entry === currentProfile)
-                apply(entry)
+            mainIten.askFirst(84, "LOAD", 1, label(entry), function () {
+                ui_View.z4_loadProfile(entry)
+                if (entry === currentProfile)
+                    apply(entry)
+            })
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
         } else if (action === "reset") {
-            if (!mainIten.askFirst(77, "RESET", 0, label(entry)))
-                return
-            ui_View.z4_resetProfile(entry)
-            if (entry === currentProfile)
-                apply(entry)
+            mainIten.askFirst(77, "RESET", 0, label(entry), function () {
+                ui_View.z4_resetProfile(entry)
+                if (entry === currentProfile)
+                    apply(entry)
+            })
         }
     }
 

@@ -103,10 +103,18 @@ Item {
         slots = next
         slotKnown = known
     }
-    // Asks before the last button acting as left button changes; true to go on.
-    function guardPasses() {
-        return !KD.needsLeftGuard(slots, slotId, buttonNames.length) || ui_View.getMsgAns_FoolProofing() === true
+    // Asks before the last button acting as left button changes: `onPass` runs when it may,
+    // `onRefuse` when the user keeps it.
+    function whenGuardPasses(onPass, onRefuse) {
+        if (!KD.needsLeftGuard(slots, slotId, buttonNames.length))
+            return onPass()
+        var slot = slotId
+        mainIten.askFirst(String(buttonNames[0] || ""), "LEFT BUTTON", leftGuardQuestion, "", function () {
+            if (slot === slotId)
+                onPass()
+        }, onRefuse, 107)
     }
+    readonly property int leftGuardQuestion: 5
     function releaseMacro() {
         if (slots[slotId][0] === 0x09) {
             setSlot(KD.nothing)
@@ -117,24 +125,18 @@ Item {
     function chooseCategory(category) {
         if (slotId < 0)
             return
-        if (!guardPasses()) {
-            categoryList.setCurIndex(KD.MOUSE)
-            return
-        }
-        releaseMacro()
-        var bytes = KD.categoryBytes(category)
-        if (bytes)
-            setSlot(bytes)
-        show(KD.withCategory(category, {}))
+        whenGuardPasses(function () {
+            releaseMacro()
+            var bytes = KD.categoryBytes(category)
+            if (bytes)
+                setSlot(bytes)
+            show(KD.withCategory(category, {}))
+        }, function () { categoryList.setCurIndex(KD.MOUSE) })
     }
     function chooseMouse(row) {
         if (slotId < 0)
             return
-        if (!guardPasses()) {
-            mouseList.setCurIndex(0)
-            return
-        }
-        setSlot(KD.mouseRows[row].bytes)
+        whenGuardPasses(function () { setSlot(KD.mouseRows[row].bytes) }, function () { mouseList.setCurIndex(0) })
     }
     function store(bytes) {
         if (slotId >= 0 && bytes)
@@ -191,11 +193,13 @@ Item {
 
     function pressDefault() {
         firePanel.countField.commitIfTyped()
-        if (slotId < 0 || !guardPasses())
+        if (slotId < 0)
             return
-        releaseMacro()
-        setSlot(KD.defaultSlots[slotId])
-        showSelected()
+        whenGuardPasses(function () {
+            releaseMacro()
+            setSlot(KD.defaultSlots[slotId])
+            showSelected()
+        })
     }
     function pressApply() {
         firePanel.countField.commitIfTyped()

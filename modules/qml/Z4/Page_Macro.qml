@@ -60,13 +60,17 @@ Item {
     }
 
     function deleteFile() {
-        if (!hasFile || recording || !mainIten.askFirst(80, "DELETE", 3, Actions.displayName(currentFile))
-            || ui_View.deleteMacroIni(currentFile) !== true)
+        if (!hasFile || recording)
             return
-        var names = fileNames.slice()
-        names.splice(fileIndex, 1)
-        fileNames = names
-        selectFile(-1)
+        var file = currentFile
+        mainIten.askFirst(80, "DELETE", 3, Actions.displayName(file), function () {
+            if (file !== currentFile || recording || ui_View.deleteMacroIni(file) !== true)
+                return
+            var names = fileNames.slice()
+            names.splice(fileIndex, 1)
+            fileNames = names
+            selectFile(-1)
+        })
     }
 
     function renameFile(oldName, newName) {
@@ -129,9 +133,19 @@ Item {
             clipboard = Actions.copy(actions, actionIndex, clipboard).clipboard
     }
 
-    function startRecording() {
+    // Keys down by the hook's reports, so a recording can leave out the rest of their strokes.
+    property var heldKeys: ({})
+    property var recorder: null
+
+    // `byKey`: the key that pressed the record button, 0 for a click.
+    function startRecording(byKey) {
         if (!hasFile || recording)
             return
+        var skipped = Object.assign({}, heldKeys)
+        var usage = Actions.operatingUsage(byKey)
+        if (usage)
+            skipped[usage] = true
+        recorder = Actions.startRecorder(skipped)
         actions = []
         actionIndex = -1
         recording = true
@@ -141,16 +155,23 @@ Item {
         if (!recording)
             return
         recording = false
+        actions = Actions.finishedActions(recorder)
+        recorder = null
         applyChange(Actions.state(actions, -1, clipboard))
     }
 
     function keyReport(isDown, usbCode) {
         toolPanel.detectKeyboard(isDown, usbCode)
+        var held = Object.assign({}, heldKeys)
+        if (isDown)
+            held[usbCode] = true
+        else
+            delete held[usbCode]
+        heldKeys = held
         if (!recording)
             return
-        var text = Actions.recordedAction(isDown, usbCode)
-        if (text !== "")
-            actions = actions.concat([text])
+        recorder = Actions.recordReport(recorder, isDown, usbCode)
+        actions = recorder.actions
     }
 
     Connections {
@@ -198,7 +219,7 @@ Item {
         y: 56
         hasFile: page_Macro.hasFile
         recording: page_Macro.recording
-        onRecordClicked: page_Macro.startRecording()
+        onRecordClicked: function (byKey) { page_Macro.startRecording(byKey) }
         onStopClicked: page_Macro.stopRecording()
         onAddActions: function (texts) { page_Macro.insertActions(texts) }
     }
@@ -219,6 +240,7 @@ Item {
         if (!visible) {
             contextMenu.close()
             toolPanel.disarm()
+            stopRecording()
         }
     }
 }

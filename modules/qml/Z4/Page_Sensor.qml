@@ -205,6 +205,17 @@ Item {
                 colorGroup.setColor8_Id(colorGroup.currentIndex, index)
             }
         }
+        // The eight fixed colours live in the mouse's base image, not in the profile.
+        Text {
+            objectName: "sensor_sharedNote"
+            visible: colorGroup.isCompat8Color
+            width: 320
+            wrapMode: Text.Wrap
+            text: page_Sensor.strings[140] || ""
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size - 1
+            color: mainIten.globalSetting_color_enable
+        }
     }
 
     Model_Sensor_Z4 {

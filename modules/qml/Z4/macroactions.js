@@ -65,6 +65,49 @@ function recordedAction(isDown, usbCode) {
     return join(name, isDown ? down : up)
 }
 
+// The usage the key hook reports for a key that operates the recorder's buttons, or 0.
+function operatingUsage(key) {
+    return key === Qt.Key_Space ? 0x2C : key === Qt.Key_Return ? 0x28 : key === Qt.Key_Enter ? 0x58
+         : key === Qt.Key_Escape ? 0x29 : 0
+}
+
+// A recording under way: the actions so far, for each key pressed in it the places of its
+// presses not yet released, and the keys left out until their release (those down when it
+// began, the key that began it).
+function startRecorder(skipped) {
+    return { actions: [], held: {}, skipped: Object.assign({}, skipped) }
+}
+
+// The recorder after one key report. A release whose press it did not see is left out.
+function recordReport(recorder, isDown, usbCode) {
+    var held = Object.assign({}, recorder.held)
+    var skipped = Object.assign({}, recorder.skipped)
+    var next = { actions: recorder.actions, held: held, skipped: skipped }
+    if (skipped[usbCode]) {
+        if (!isDown)
+            delete skipped[usbCode]
+        return next
+    }
+    var text = recordedAction(isDown, usbCode)
+    if (text === "" || (!isDown && !held[usbCode]))
+        return next
+    if (isDown)
+        held[usbCode] = (held[usbCode] || []).concat([recorder.actions.length])
+    else
+        delete held[usbCode]
+    next.actions = recorder.actions.concat([text])
+    return next
+}
+
+// The actions a finished recording keeps: presses still held at its end (the key that stopped
+// it among them) are left out, so the macro never leaves a key down on the mouse.
+function finishedActions(recorder) {
+    var open = {}
+    for (var usage in recorder.held)
+        recorder.held[usage].forEach(function (index) { open[index] = true })
+    return recorder.actions.filter(function (text, index) { return !open[index] })
+}
+
 function emptyClipboard() {
     return { text: "", once: false }
 }

@@ -52,11 +52,9 @@ Item {
         height: 28
         mdItems: globalsettingContent.settings.languages
         defaultIndex: globalsettingContent.settings.languageIndex
-        // The question it may ask runs a nested event loop, so not inside the row's handler.
         onListElementClicked: function (index) {
-            Qt.callLater(function () {
-                if (!globalsettingContent.settings.chooseLanguage(index))
-                    languageList.setCurIndex(globalsettingContent.settings.languageIndex)
+            globalsettingContent.settings.chooseLanguage(index, function () {
+                languageList.setCurIndex(globalsettingContent.settings.languageIndex)
             })
         }
     }

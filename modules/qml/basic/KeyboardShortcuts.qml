@@ -35,6 +35,6 @@ Item {
         enabled: keyboardShortcuts.free && keyboardShortcuts.bottomBar.enabled
         onActivated: keyboardShortcuts.bottomBar.saveAll()
     }
-    Shortcut { sequence: "F1"; onActivated: Qt.openUrlExternally(keyboardShortcuts.guideUrl) }
+    Shortcut { sequence: "F1"; onActivated: mainIten.openGuide(keyboardShortcuts.guideUrl) }
     Shortcut { sequence: "Ctrl+Q"; onActivated: mainIten.closeWindow() }
 }

@@ -9,5 +9,5 @@ Button_2state {
     source0: mainIten.source_web_0
     source1: mainIten.source_web_1
     Accessible.name: mainIten.globalSetting_stringList[128] || "USER GUIDE"
-    onClicked: Qt.openUrlExternally(mainIten.globalSetting_url)
+    onClicked: mainIten.openGuide(mainIten.globalSetting_url)
 }

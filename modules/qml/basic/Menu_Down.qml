@@ -38,10 +38,10 @@ Item {
             source0: mainIten.source_reset_0
             source1: mainIten.source_reset_1
             onClicked: {
-                if (!mainIten.askFirst(113, "ALL RESET", 2, ""))
-                    return
-                mainIten.setProtectUI(menu_Down.resetProtectMs)
-                menu_Down.btnTotalResetClicked()
+                mainIten.askFirst(113, "ALL RESET", 2, "", function () {
+                    mainIten.setProtectUI(menu_Down.resetProtectMs)
+                    menu_Down.btnTotalResetClicked()
+                })
             }
         }
 

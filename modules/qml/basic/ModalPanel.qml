@@ -1,8 +1,9 @@
 import QtQuick
 
 // A centred panel over the dimmed window; the window beneath takes no clicks while it shows.
-// Children stack in a column under the title. Escape closes it when it is closable; Tab and
-// Shift+Tab go round its own controls only.
+// Children stack in a column under the title. Escape closes it when it is closable. While it
+// shows, Tab and Shift+Tab go round its own controls only, and the keys never reach what lies
+// beneath; once hidden, the focus goes back to the control that had it.
 Item {
     id: modalPanel
     property string title
@@ -10,6 +11,8 @@ Item {
     property int panelWidth: 560
     property bool closable: true
     default property alias content: column.data
+    // Where the focus goes back to; taken when the panel shows, unless set before.
+    property Item returnFocus
     signal closeRequested()
 
     // The top bar stays usable: the status shows, and the program can be closed unanswered.
@@ -18,11 +21,6 @@ Item {
     z: 150
     visible: false
     Keys.onEscapePressed: if (closable) closeRequested()
-    Keys.onPressed: function (event) {
-        event.accepted = event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab
-        if (event.accepted)
-            cycleFocus(event.key === Qt.Key_Tab)
-    }
 
     function holds(item) {
         for (let up = item; up; up = up.parent) {
@@ -32,11 +30,50 @@ Item {
         return false
     }
     function cycleFocus(forward) {
-        let next = mainIten.Window.activeFocusItem
+        let next = mainIten.Window.activeFocusItem || modalPanel
         for (let step = 0; step < 500 && next; ++step) {
             next = next.nextItemInFocusChain(forward)
-            if (holds(next) && next.activeFocusOnTab)
+            if (holds(next) && next.activeFocusOnTab && next.visible && next.enabled)
                 return next.forceActiveFocus()
+        }
+    }
+    onVisibleChanged: {
+        const focused = mainIten.Window.activeFocusItem
+        if (visible) {
+            if (!returnFocus && focused && !holds(focused))
+                returnFocus = focused
+            if (!holds(mainIten.Window.activeFocusItem))
+                cycleFocus(true)
+        } else if (returnFocus) {
+            const back = returnFocus
+            returnFocus = null
+            if (!focused || holds(focused) || focused === mainIten)
+                back.forceActiveFocus()
+        }
+    }
+    // A control with its own Tab handling would pass the focus on beneath the panel: Tab is
+    // taken before any control sees it.
+    Shortcut {
+        sequences: ["Tab"]
+        enabled: modalPanel.visible
+        onActivated: modalPanel.cycleFocus(true)
+    }
+    Shortcut {
+        sequences: ["Backtab", "Shift+Tab"]
+        enabled: modalPanel.visible
+        onActivated: modalPanel.cycleFocus(false)
+    }
+    // A click or a program call that moved the focus beneath brings it back.
+    Connections {
+        target: modalPanel.Window.window
+        enabled: modalPanel.visible
+        function onActiveFocusItemChanged() {
+            const focused = modalPanel.Window.activeFocusItem
+            if (focused && !modalPanel.holds(focused))
+                Qt.callLater(function () {
+                    if (modalPanel.visible && !modalPanel.holds(modalPanel.Window.activeFocusItem))
+                        modalPanel.cycleFocus(true)
+                })
         }
     }
 

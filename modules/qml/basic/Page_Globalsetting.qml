@@ -113,9 +113,13 @@ Item {
     }
 
     // A language picked in the list: the pages' unapplied changes are settled first, as on a
-    // profile change. False when the user stays with the current language.
-    function chooseLanguage(uiIndex) {
-        return uiIndex === languageIndex || (mainIten.settleUnapplied(main_Z4.pages) && setLanguage(uiIndex))
+    // profile change. `onStay` runs when the user stays with the current language.
+    function chooseLanguage(uiIndex, onStay) {
+        if (uiIndex !== languageIndex)
+            mainIten.settleUnapplied(main_Z4.pages, function () {
+                if (!setLanguage(uiIndex) && onStay)
+                    onStay()
+            }, onStay)
     }
 
     // Texts are bound to the string list; nothing of this panel needs rebuilding.

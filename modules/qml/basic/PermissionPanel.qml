@@ -8,22 +8,16 @@ ModalPanel {
     readonly property string command:
         "sudo cp build/packaging/70-z4config.rules /etc/udev/rules.d/ && sudo udevadm control --reload"
     readonly property string guideSection: "file:modules/guide/index.html#permission"
-    property Item returnFocus
     title: strings[121] || ""
     titleColor: "#FF7F00"
     panelWidth: 640
 
     function open() {
-        returnFocus = mainIten.Window.activeFocusItem
         visible = true
         closeButton.forceActiveFocus()
     }
     function close() {
-        if (!visible)
-            return
         visible = false
-        if (returnFocus)
-            returnFocus.forceActiveFocus()
     }
     onCloseRequested: close()
 
@@ -68,7 +62,7 @@ ModalPanel {
         TextButton {
             objectName: "permission_guide"
             label: permissionPanel.strings[128] || ""
-            onClicked: Qt.openUrlExternally(permissionPanel.guideSection)
+            onClicked: mainIten.openGuide(permissionPanel.guideSection)
         }
         TextButton {
             objectName: "permission_copy"

@@ -37,5 +37,6 @@ var list = [
     "USER GUIDE", "CLOSE",
     "KEY\u3010 PRESS ANY \u3011", "DELAY", "LOADING ......", "NOT APPLIED", "DISCARD",
     "SETTINGS", "RECORD", "NEW MACRO", "DELETE MACRO",
-    "Press the key to assign: the box takes any key, Tab and Escape too, then lets go."
+    "Press the key to assign: the box takes any key, Tab and Escape too, then lets go.",
+    "The indicator's eight colours are shared by all profiles."
 ];

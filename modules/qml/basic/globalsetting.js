@@ -131,11 +131,15 @@ function mergeStrings(pack, builtIn) {
     return merged
 }
 
-// Language drop-down entries from the bridge's name -> code map, in name order.
+// Language drop-down entries from the bridge's name -> code map, in code order.
 function languageEntries(map) {
     if (!map || typeof map !== "object")
         return []
-    return Object.keys(map).sort().map(function (name) {
+    // In the order of their codes: the configuration keeps the chosen position, and names in
+    // each language's own script would sort differently from the codes.
+    return Object.keys(map).sort(function (a, b) {
+        return String(map[a]) < String(map[b]) ? -1 : String(map[a]) > String(map[b]) ? 1 : 0
+    }).map(function (name) {
         return { textX: name, code: String(map[name]) }
     })
 }

@@ -52,7 +52,7 @@ FocusScope {
             pickChoice(keyChoice)
             return true
         }
-        var to = Controls.movedIndex(key, keyChoice, choiceCount)
+        var to = Controls.movedIndex(key, keyChoice, choiceCount, undefined, choiceGrid.columns)
         if (to >= 0)
             keyChoice = to
         return to >= 0

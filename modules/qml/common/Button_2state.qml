@@ -13,6 +13,8 @@ Item {
     // Owners read this rather than mouse.containsMouse, which ignores a disabled ancestor.
     readonly property bool hovered: mouseArea.hovered
     signal clicked()
+    // The key that pressed it last, 0 when the pointer did.
+    property int lastKey: 0
 
     implicitWidth: normalPicture.ready ? normalPicture.naturalWidth : 28
     implicitHeight: normalPicture.ready ? normalPicture.naturalHeight : 28
@@ -23,8 +25,10 @@ Item {
     Accessible.onPressAction: clicked()
     Keys.onPressed: function (event) {
         event.accepted = Controls.isActivateKey(event.key)
-        if (event.accepted)
+        if (event.accepted) {
+            lastKey = event.key
             clicked()
+        }
     }
 
     // Drawn only when the skin lacks the pictures, so the button stays findable.
@@ -50,7 +54,10 @@ Item {
     HoverArea {
         id: mouseArea
         anchors.fill: parent
-        onClicked: button_2state.clicked()
+        onClicked: {
+            button_2state.lastKey = 0
+            button_2state.clicked()
+        }
     }
 
     FocusMark {

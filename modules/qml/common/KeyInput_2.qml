@@ -24,27 +24,53 @@ Item {
         if (!isSelect)
             return
         // Armed by a key: the release of that key is not the key asked for.
-        if (releasePending && !isDown) {
+        if (releasePending && !isDown && Controls.isActivateUsage(usbCode)) {
             releasePending = false
             return
         }
+        // A modifier is taken when it comes up alone: with a digit it is a page shortcut,
+        // which lets the box go with the key it had.
+        if (Controls.isModifierUsage(usbCode) && isDown) {
+            if (!pendingModifier)
+                pendingModifier = usbCode
+            return
+        }
+        if (pendingModifier && isDown && Controls.isPageShortcutUsage(pendingModifier, usbCode)) {
+            letGo()
+            return
+        }
+        take(pendingModifier || usbCode)
+    }
+    function take(usbCode) {
         isSelect = false
         // The scene's event of the captured key may come after the report: it must not move on.
         swallowTimer.restart()
         setKeycodeUSB(usbCode)
         inputComplete(usbCode)
     }
+    function letGo() {
+        isSelect = false
+        setKeycodeUSB(keptKeycode)
+    }
+    property int pendingModifier: 0
+    property int keptKeycode: 0
 
     readonly property bool hovered: keyArea.hovered
     implicitWidth: 200
     implicitHeight: 28
     opacity: Controls.disabledOpacity(keyInput_2)
     onEnabledChanged: if (!enabled) isSelect = false
-    onIsSelectChanged: if (!isSelect) releasePending = false
+    onIsSelectChanged: {
+        pendingModifier = 0
+        if (!isSelect)
+            releasePending = false
+    }
 
     property bool releasePending: false
     readonly property bool takesKeys: isSelect || swallowTimer.running
     function toggleArmed() {
+        if (!isSelect)
+            keptKeycode = tmpKeycodeUSB
         setKeycodeUSB(0)
         isSelect = !isSelect
         if (isSelect)
@@ -68,7 +94,7 @@ Item {
             releasePending = isSelect
         }
     }
-    onActiveFocusChanged: if (!activeFocus) isSelect = false
+    onActiveFocusChanged: if (!activeFocus && isSelect) letGo()
     Timer {
         id: swallowTimer
         interval: 300

@@ -143,10 +143,15 @@ function isActivateKey(key) {
 }
 
 // The index an arrow, Home or End moves to among count entries, skipping those `usable`
-// rejects (all are usable without it); -1 for any other key. Stays put at the ends.
-function movedIndex(key, index, count, usable) {
+// rejects (all are usable without it); -1 for any other key. Stays put at the ends. Laid out
+// in `columns` columns, Up and Down move a whole row.
+function movedIndex(key, index, count, usable, columns) {
     var ok = usable || function () { return true }
     var step = 0, from = index
+    if (columns > 1 && (key === Qt.Key_Up || key === Qt.Key_Down)) {
+        var to = index + (key === Qt.Key_Down ? columns : -columns)
+        return to >= 0 && to < count && ok(to) ? to : index
+    }
     if (key === Qt.Key_Left || key === Qt.Key_Up)
         step = -1
     else if (key === Qt.Key_Right || key === Qt.Key_Down)
@@ -174,6 +179,20 @@ function isContextMenuKey(key, modifiers) {
 // Ctrl+1 to Ctrl+4, which open the pages.
 function isPageShortcut(key, modifiers) {
     return (modifiers & Qt.ControlModifier) !== 0 && key >= Qt.Key_1 && key <= Qt.Key_4
+}
+
+// The same as the key hook reports it: a Ctrl key's usage, then the digit's (1 is 0x1E).
+function isPageShortcutUsage(modifierUsage, usbCode) {
+    return (modifierUsage === 0xE0 || modifierUsage === 0xE4) && usbCode >= 0x1E && usbCode <= 0x21
+}
+
+// Space, Enter and keypad Enter as the key hook reports them.
+function isActivateUsage(usbCode) {
+    return usbCode === 0x2C || usbCode === 0x28 || usbCode === 0x58
+}
+
+function isModifierUsage(usbCode) {
+    return usbCode >= 0xE0 && usbCode <= 0xE7
 }
 
 // Keys of a drop-down as a combo box: Space or Enter opens it, and in the open list chooses
