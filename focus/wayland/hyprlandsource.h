@@ -15,6 +15,8 @@ class HyprlandSource : public FocusSource {
     Q_OBJECT
 public:
     explicit HyprlandSource(QObject* parent = nullptr, QString socketPath = {});
+    // The socket's last signals must not reach a half-destroyed source.
+    ~HyprlandSource() override { socket_.disconnect(this); }
     QString name() const override { return QStringLiteral("hyprland"); }
     bool start() override;
     QString why() const override { return why_; }

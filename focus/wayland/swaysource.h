@@ -28,6 +28,8 @@ class SwaySource : public FocusSource {
     Q_OBJECT
 public:
     explicit SwaySource(QObject* parent = nullptr, QString socketPath = {});
+    // The socket's last signals must not reach a half-destroyed source.
+    ~SwaySource() override { socket_.disconnect(this); }
     QString name() const override { return QStringLiteral("sway"); }
     bool start() override;
     QString why() const override { return why_; }
