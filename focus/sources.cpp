@@ -1,0 +1,11 @@
+#include "focus/sources.h"
+
+#include "focus/x11source.h"
+
+QList<FocusSource*> makeFocusSources(QObject* parent)
+{
+    QList<FocusSource*> sources;
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        sources << new X11Source(parent);
+    return sources;
+}
