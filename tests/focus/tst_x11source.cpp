@@ -30,13 +30,14 @@ class TestX11Source : public QObject {
 private slots:
     void initTestCase()
     {
+        windowManager.setProcessChannelMode(QProcess::ForwardedChannels);
         windowManager.start(QStringLiteral("openbox"), { "--sm-disable" });
         QVERIFY2(windowManager.waitForStarted(5000), "openbox must be installed (scripts/packages.txt)");
         // Ready once it announces itself on the root window.
         QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(QStringLiteral("sh"),
-                                     { "-c", "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window" })
+                                     { "-c", "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" })
                 == 0,
-            10000);
+            20000);
     }
 
     void cleanup()
