@@ -15,39 +15,30 @@ bool desktopIs(const char* name)
         .split(QLatin1Char(':'))
         .contains(QLatin1String(name), Qt::CaseInsensitive);
 }
-
-bool tryStart(FocusSource* s, QList<FocusSource*>& started, QStringList* notes)
-{
-    if (s->start()) {
-        started.append(s);
-        return true;
-    }
-    if (notes)
-        notes->append(QStringLiteral("%1: %2").arg(s->name(), s->why()));
-    delete s;
-    return false;
-}
 } // namespace
 
 QString kwinScriptFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/z4config/kwin");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/z4config/kwin");
 }
 
-QList<FocusSource*> startWaylandSources(QObject* parent, QStringList* notes)
+QList<FocusSource*> makeWaylandFocusSources(QObject* parent)
 {
-    QList<FocusSource*> started;
-    bool direct = false;
-    if (qEnvironmentVariableIsSet("SWAYSOCK"))
-        direct = tryStart(new SwaySource(parent), started, notes) || direct;
-    if (qEnvironmentVariableIsSet("HYPRLAND_INSTANCE_SIGNATURE"))
-        direct = tryStart(new HyprlandSource(parent), started, notes) || direct;
+    QList<FocusSource*> sources;
+    // An X11 session's windows are all X11 windows: the X11 source sees them.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return sources;
     if (desktopIs("KDE"))
-        direct = tryStart(new KWinSource(kwinScriptFolder(), parent), started, notes) || direct;
+        sources << new KWinSource(kwinScriptFolder(), parent);
     if (desktopIs("GNOME"))
-        direct = tryStart(new GnomeSource(parent), started, notes) || direct;
-    if (!direct && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        tryStart(new WlrToplevelSource(parent), started, notes);
-    return started;
+        sources << new GnomeSource(parent);
+    const bool sway = !qEnvironmentVariableIsEmpty("SWAYSOCK");
+    const bool hyprland = !qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE");
+    if (sway)
+        sources << new SwaySource(parent);
+    if (hyprland)
+        sources << new HyprlandSource(parent);
+    if (!sway && !hyprland && sources.isEmpty())
+        sources << new WlrToplevelSource(parent);
+    return sources;
 }

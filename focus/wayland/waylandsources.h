@@ -4,10 +4,10 @@
 
 #include <QList>
 
-// The Wayland desktop's own sources for this session, started; the direct routes (sway and
-// Hyprland IPC) before the foreign-toplevel protocol, which then is not needed. What could not
-// start is described in notes (one line each), e.g. GNOME without our extension.
-QList<FocusSource*> startWaylandSources(QObject* parent, QStringList* notes);
+// The Wayland desktop's own sources for this session, not yet started: sway and Hyprland IPC,
+// KWin's script, GNOME's extension, chosen from the environment; the foreign-toplevel
+// protocol on other Wayland desktops (river, labwc, Wayfire, ...), where no direct route is.
+QList<FocusSource*> makeWaylandFocusSources(QObject* parent);
 
-// The folder the KWin script is written to.
+// The folder z4switch writes its KWin script to.
 QString kwinScriptFolder();
