@@ -93,7 +93,7 @@ QString parseLine(const QString& raw, QString* section, RuleSet* set, int number
         return problem;
     }
     if (*section != kSwitch)
-        return QStringLiteral("'%1' before any section").arg(key);
+        return QStringLiteral("'%1' outside [switch] and [rules]").arg(key);
     if (key.compare(QLatin1String("base"), Qt::CaseInsensitive) == 0) {
         const int base
             = value.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ? 0 : profileOf(value);

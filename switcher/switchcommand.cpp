@@ -149,13 +149,6 @@ QString stopRunning()
 
 namespace switchcommand {
 
-QString usage()
-{
-    return QStringLiteral(
-        "  switch list | add MATCH PROFILE [--title REGEX] [--exe NAME] | remove N | base N|none\n"
-        "         | pause | resume | on | off | status   profile by the application in front\n");
-}
-
 QString autostartPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)

@@ -9,7 +9,6 @@ namespace switchcommand {
 
 // Runs the words after "switch"; answers z4ctl's exit statuses (0 done, 1 failed, 2 usage).
 int run(const QStringList& words, bool json, QTextStream& out, QTextStream& err);
-QString usage();
 
 // The XDG autostart entry that starts z4switch at log-in.
 QString autostartPath();
