@@ -19,7 +19,8 @@ bool desktopIs(const char* name)
 
 QString kwinScriptFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/z4config/kwin");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/z4config/kwin");
 }
 
 QList<FocusSource*> makeWaylandFocusSources(QObject* parent)

@@ -25,7 +25,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$sock" ] || { echo "sway did not start:" >&2; cat "$dir/sway.log" >&2; exit 1; }
-export SWAYSOCK=$sock WAYLAND_DISPLAY=wayland-1 XDG_RUNTIME_DIR=$dir/run
+# An absolute WAYLAND_DISPLAY still holds when a test moves XDG_RUNTIME_DIR to a sandbox.
+export SWAYSOCK=$sock WAYLAND_DISPLAY=$dir/run/wayland-1 XDG_RUNTIME_DIR=$dir/run
 unset DISPLAY
 rc=0
 "$@" || rc=$?
