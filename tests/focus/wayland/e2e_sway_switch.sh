@@ -16,14 +16,18 @@ wait_until 20 "the three windows" sh -c \
 
 selections() { awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
     "$Z4SIM_WIRELOG" 2>/dev/null; }
-# focus <criteria> <profiles so far> <what>: moves the focus and waits for the 02H.
-focus() {
-    local start=$(date +%s%N) deadline=$((SECONDS + 5))
-    swaymsg "$1 focus" >/dev/null
-    until [ "$(selections)" = "$2" ]; do
-        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$3: wire $(selections), want $2"; }
+expect() { # expect <profiles so far> <what>
+    local deadline=$((SECONDS + 5))
+    until [ "$(selections)" = "$1" ]; do
+        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
         sleep 0.01
     done
+}
+# focus <criteria> <profiles so far> <what>: moves the focus and waits for the 02H.
+focus() {
+    local start=$(date +%s%N)
+    swaymsg "$1 focus" >/dev/null
+    expect "$2" "$3"
     echo "$3: 02H $(( ($(date +%s%N) - start) / 1000000 )) ms after the focus change"
 }
 switcher() { # switcher <source>: a fresh z4switch that must be using <source>
@@ -38,20 +42,21 @@ ctl switch base 2
 swaymsg '[app_id=z4beta] focus' >/dev/null
 
 switcher sway
-focus '[app_id=z4alpha]' 3 "sway IPC, Wayland window"
-focus '[class=XLogo]' 34 "sway IPC, X11 window"
-focus '[app_id=z4beta]' 342 "sway IPC, no rule"
+expect 2 "sway IPC, the window in front at start"
+focus '[app_id=z4alpha]' 23 "sway IPC, Wayland window"
+focus '[class=XLogo]' 234 "sway IPC, X11 window"
+focus '[app_id=z4beta]' 2342 "sway IPC, no rule"
 kill -TERM $pid
 wait_exit $pid 2
 
-# Without SWAYSOCK the foreign-toplevel protocol is the route.
-unset SWAYSOCK_SAVED
-export SWAYSOCK_SAVED=$SWAYSOCK
+# Without SWAYSOCK the foreign-toplevel protocol is the route (a new switcher selects afresh).
+sock=$SWAYSOCK
 unset SWAYSOCK
 switcher wlr-toplevel
-export SWAYSOCK=$SWAYSOCK_SAVED
-focus '[app_id=z4alpha]' 3423 "foreign toplevel, Wayland window"
-focus '[class=XLogo]' 34234 "foreign toplevel, X11 window"
+export SWAYSOCK=$sock
+expect 23422 "foreign toplevel, the window in front at start"
+focus '[app_id=z4alpha]' 234223 "foreign toplevel, Wayland window"
+focus '[class=XLogo]' 2342234 "foreign toplevel, X11 window"
 kill -TERM $pid
 wait_exit $pid 2
 echo "ok: $(selections)"
