@@ -20,10 +20,10 @@ run() { # run <desktop> <script>
         status=1
     fi
 }
-if command -v kwin_wayland >/dev/null && command -v foot >/dev/null && command -v qdbus >/dev/null; then
+if command -v kwin_wayland >/dev/null && command -v xlogo >/dev/null && command -v qdbus >/dev/null; then
     run KWin e2e_kwin_switch.sh
 else
-    echo "== KWin: skipped (needs kwin-wayland, qdbus-qt5 and foot)"
+    echo "== KWin: skipped (needs kwin-wayland, qdbus-qt5 and x11-apps)"
 fi
 if command -v gnome-shell >/dev/null && command -v foot >/dev/null; then
     run "GNOME Shell" e2e_gnome_switch.sh

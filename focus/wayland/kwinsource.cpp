@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QSaveFile>
+#include <QTimer>
 
 namespace {
 const QString kwinService = QStringLiteral("org.kde.KWin");
@@ -41,7 +42,10 @@ KWinSource::KWinSource(const QString& scriptFolder, QObject* parent, QDBusConnec
     , scriptPath_(QDir(scriptFolder).filePath(QStringLiteral("z4switch-focus.js")))
     , watcher_(kwinService, bus, QDBusServiceWatcher::WatchForRegistration)
 {
-    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &KWinSource::loadScript);
+    connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        loadAttempts_ = 0;
+        loadScript();
+    });
 }
 
 KWinSource::~KWinSource()
@@ -99,22 +103,34 @@ void KWinSource::loadScript()
 {
     const QString plugin = QString::fromLatin1(pluginName);
     onAsync(bus_.asyncCall(scripting(QStringLiteral("isScriptLoaded"), { plugin })), [this, plugin](auto& r) {
-        const bool loaded = QDBusPendingReply<bool>(r).value();
+        const QDBusPendingReply<bool> loaded(r);
+        if (loaded.isError())
+            return loadFailed(tr("KWin's scripting does not answer: %1").arg(loaded.error().message()));
         const auto load = [this, plugin] {
             onAsync(bus_.asyncCall(scripting(QStringLiteral("loadScript"), { scriptPath_, plugin })),
                 [this](auto& r) {
                     const QDBusPendingReply<int> id(r);
                     if (id.isError() || id.value() < 0)
-                        warn(tr("KWin did not load %1: %2").arg(scriptPath_, id.error().message()));
+                        loadFailed(tr("KWin did not load %1: %2").arg(scriptPath_, id.error().message()));
                     else
                         runScript(id.value(), 0);
                 });
         };
-        if (!loaded)
+        if (!loaded.value())
             return load();
         onAsync(
             bus_.asyncCall(scripting(QStringLiteral("unloadScript"), { plugin })), [load](auto&) { load(); });
     });
+}
+
+// A KWin that has just taken its bus name may not have its scripting object yet: a few more
+// tries, half a second apart.
+void KWinSource::loadFailed(const QString& what)
+{
+    if (++loadAttempts_ < 10)
+        QTimer::singleShot(500, this, &KWinSource::loadScript);
+    else
+        warn(what);
 }
 
 void KWinSource::runScript(int id, int attempt)
@@ -123,8 +139,10 @@ void KWinSource::runScript(int id, int attempt)
                            QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"))
                                    : scripting(QStringLiteral("start"));
     onAsync(bus_.asyncCall(run), [this, id, attempt](const QDBusPendingCall& r) {
-        if (!r.isError())
+        if (!r.isError()) {
+            loadAttempts_ = 0;
             emit scriptLoaded();
+        }
         else if (attempt < 2)
             runScript(id, attempt + 1);
         else

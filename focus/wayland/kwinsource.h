@@ -39,6 +39,7 @@ signals:
 
 private:
     void loadScript();
+    void loadFailed(const QString& what);
     void runScript(int id, int attempt);
     void onAsync(const QDBusPendingCall& call, std::function<void(const QDBusPendingCall&)> then);
     void warn(const QString& what);
@@ -48,4 +49,5 @@ private:
     QString why_;
     QDBusServiceWatcher watcher_;
     bool registered_ = false;
+    int loadAttempts_ = 0;
 };

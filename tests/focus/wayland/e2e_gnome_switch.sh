@@ -17,14 +17,14 @@ helper=z4test-helper@z4config.github.io
 mkdir -p "$XDG_DATA_HOME/gnome-shell/extensions"
 cp -r "$here/../../../focus/wayland/gnome/$ours" "$here/$helper" "$XDG_DATA_HOME/gnome-shell/extensions/"
 # The shell asks logind on the system bus; a bus of our own answers (without logind).
-DBUS_SYSTEM_BUS_ADDRESS=$(dbus-daemon --config-file=/usr/share/dbus-1/session.conf --fork --print-address \
-    --print-pid=3 3>"$sandbox/sysbus.pid")
+{ read -r DBUS_SYSTEM_BUS_ADDRESS; read -r sysbus; } < <(dbus-daemon --config-file=/usr/share/dbus-1/session.conf \
+    --fork --print-address=1 --print-pid=1)
 export DBUS_SYSTEM_BUS_ADDRESS
-trap 'kill $(jobs -p) $(cat "$sandbox/sysbus.pid") 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+trap 'kill $(jobs -p) "$sysbus" 2>/dev/null || true; rm -rf "$sandbox"' EXIT
 gsettings set org.gnome.shell disable-user-extensions false
 gsettings set org.gnome.shell enabled-extensions "['$helper']"
 gnome-shell --headless --wayland --virtual-monitor 1024x768 --wayland-display z4gs >"$sandbox/shell.log" 2>&1 &
-wait_until 60 "GNOME Shell" gdbus call --session -d org.gnome.Shell -o /io/github/z4config/TestHelper \
+wait_until 60 "GNOME Shell" sh -c "grep -i 'z4test\|JS ERROR' '$sandbox/shell.log' >&2; exit 1" || wait_until 60 "GNOME Shell" gdbus call --session -d org.gnome.Shell -o /io/github/z4config/TestHelper \
     -m io.github.z4config.TestHelper.Activate none
 ctl switch add z4alpha 3 >/dev/null
 ctl switch base 2
