@@ -9,8 +9,8 @@ sim=$2
 here=$(cd "$(dirname "$0")" && pwd)
 export XDG_CONFIG_HOME=$sandbox/config XDG_DATA_HOME=$sandbox/data HOME=$sandbox
 export Z4SIM_STATE=$sandbox/mouse.state Z4SIM_WIRELOG=$sandbox/wire.log
-export XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=z4gs
-unset DISPLAY QT_QPA_PLATFORM SWAYSOCK HYPRLAND_INSTANCE_SIGNATURE
+export XDG_CURRENT_DESKTOP=GNOME
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM SWAYSOCK HYPRLAND_INSTANCE_SIGNATURE
 ctl() { LD_PRELOAD=$sim "$prog/z4ctl" "$@"; }
 ours=z4switch-focus@z4config.github.io
 helper=z4test-helper@z4config.github.io
@@ -20,11 +20,14 @@ cp -r "$here/../../../focus/wayland/gnome/$ours" "$here/$helper" "$XDG_DATA_HOME
 { read -r DBUS_SYSTEM_BUS_ADDRESS; read -r sysbus; } < <(dbus-daemon --config-file=/usr/share/dbus-1/session.conf \
     --fork --print-address=1 --print-pid=1)
 export DBUS_SYSTEM_BUS_ADDRESS
-trap 'kill $(jobs -p) "$sysbus" 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+trap 'rc=$?; [ $rc = 0 ] || { grep -iE "extension|z4|JS" "$sandbox/shell.log"; gsettings get org.gnome.shell enabled-extensions; ls "$XDG_DATA_HOME/gnome-shell/extensions"; } >&2; kill $(jobs -p) "$sysbus" 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+# dconf's service, started by the bus, must keep the settings where the shell reads them.
+dbus-update-activation-environment HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_RUNTIME_DIR
 gsettings set org.gnome.shell disable-user-extensions false
 gsettings set org.gnome.shell enabled-extensions "['$helper']"
 gnome-shell --headless --wayland --virtual-monitor 1024x768 --wayland-display z4gs >"$sandbox/shell.log" 2>&1 &
-wait_until 60 "GNOME Shell" sh -c "grep -i 'z4test\|JS ERROR' '$sandbox/shell.log' >&2; exit 1" || wait_until 60 "GNOME Shell" gdbus call --session -d org.gnome.Shell -o /io/github/z4config/TestHelper \
+export WAYLAND_DISPLAY=z4gs
+wait_until 60 "GNOME Shell" gdbus call --session -d org.gnome.Shell -o /io/github/z4config/TestHelper \
     -m io.github.z4config.TestHelper.Activate none
 ctl switch add z4alpha 3 >/dev/null
 ctl switch base 2

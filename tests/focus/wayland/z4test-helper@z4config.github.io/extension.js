@@ -26,7 +26,7 @@ class Helper {
     Activate(wmClass) {
         const win = global.get_window_actors().map(a => a.meta_window).find(w => w.get_wm_class() === wmClass);
         if (win)
-            win.activate(global.get_current_time());
+            Main.activateWindow(win); // leaves the overview too
         return !!win;
     }
 }
