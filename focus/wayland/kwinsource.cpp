@@ -142,8 +142,7 @@ void KWinSource::runScript(int id, int attempt)
         if (!r.isError()) {
             loadAttempts_ = 0;
             emit scriptLoaded();
-        }
-        else if (attempt < 2)
+        } else if (attempt < 2)
             runScript(id, attempt + 1);
         else
             warn(tr("KWin did not run the script: %1").arg(r.error().message()));
