@@ -16,6 +16,10 @@
 
 #include <optional>
 
+#ifndef Q_OS_WIN
+#include "switcher/switchcommand.h"
+#endif
+
 namespace {
 
 using namespace ctl;
@@ -411,6 +415,16 @@ int cmdFiles(Call& c)
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
 }
 
+// The profile switcher's rules and state live in switcher/; this only hands the words over.
+int cmdSwitch(Call& c)
+{
+#ifdef Q_OS_WIN
+    return c.refuse(QStringLiteral("switch is not offered on Windows"));
+#else
+    return switchcommand::run(c.words, c.json, c.out, c.err);
+#endif
+}
+
 } // namespace
 
 namespace ctl {
@@ -432,6 +446,9 @@ QString usage()
         "  light [--profile N] EFFECT [--speed S] [--brightness L] [--colors #RRGGBB,...]\n"
         "  macro list | macro show NAME\n"
         "  export N FILE | import FILE N | reset N\n"
+        "  switch list [--json] | add MATCH PROFILE [--title REGEX] [--exe NAME] | remove N\n"
+        "         | base N|none | pause | resume | on | off | status [--json]\n"
+        "                                     profile by the application in front (z4switch)\n"
         "Exit status: 0 done, 1 an exchange with the mouse failed, 2 usage error, 3 no mouse.\n");
 }
 
@@ -455,10 +472,10 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     c.command = c.words.isEmpty() ? QString() : c.words.takeFirst();
     const QString& command = c.command;
     using Handler = int (*)(Call&);
-    static const std::pair<const char*, Handler> commands[]
-        = { { "list", cmdList }, { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate },
-              { "dpi", cmdDpi }, { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro },
-              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles } };
+    static const std::pair<const char*, Handler> commands[] = { { "list", cmdList },
+        { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate }, { "dpi", cmdDpi },
+        { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro }, { "export", cmdFiles },
+        { "import", cmdFiles }, { "reset", cmdFiles }, { "switch", cmdSwitch } };
     QStringList names;
     for (const auto& [name, handler] : commands) {
         if (command == QLatin1String(name))

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// How a selection ended.
+enum class Reach { Done, NoMouse, Failed };
+
+// Puts the mouse on profile 1..5 (02H) and the profile file with it, under the per-user
+// exchange lock, then tells a running window as z4ctl does. Works in the current folder, which
+// must be the data folder. Without a mouse nothing is written. The switcher's only way to
+// the mouse.
+Reach selectProfileOnMouse(int profile);
