@@ -50,12 +50,13 @@ for i in range(runs):
     deadline = time.monotonic() + 3
     seen = None
     while seen is None and time.monotonic() < deadline:
-        with open(log) as f:
-            f.seek(size)
-            for line in f:
-                w = line.split()
-                if len(w) > 4 and w[1] == "out" and w[4][2:4] == "02":
-                    seen = int(w[0])
+        if os.path.exists(log):
+            with open(log) as f:
+                f.seek(size)
+                for line in f:
+                    w = line.split()
+                    if len(w) > 4 and w[1] == "out" and w[4][2:4] == "02":
+                        seen = int(w[0])
         time.sleep(0.005)
     if seen is not None:
         delays.append((seen - start) / 1000)
