@@ -114,7 +114,8 @@ void SwitchService::select(int profile)
 {
     const Reach reach = selectProfileOnMouse(profile);
     mousePresent = reach != Reach::NoMouse;
-    if (reach == Reach::Done)
+    // The file took the profile even when the mouse did not: that is no one else's choice.
+    if (reach != Reach::NoMouse)
         fileProfile = profile;
     say(reach == Reach::Done          ? QStringLiteral("P%1 selected").arg(profile, 2, 10, QLatin1Char('0'))
             : reach == Reach::NoMouse ? QStringLiteral("no mouse: waiting for it to come back")
