@@ -267,6 +267,11 @@ SkinPictures {
         objectName: "permissionPanel"
     }
 
+    SwitchPanel {
+        id: switchPanel
+        objectName: "switchPanel"
+    }
+
     SettleQuestion {
         id: settleQuestion
         objectName: "settleQuestion"
@@ -277,7 +282,7 @@ SkinPictures {
         profileMenu: main_Z4.profileMenu
         functionMenu: main_Z4.functionMenu
         bottomBar: menuDown
-        questionOpen: permissionPanel.visible || settleQuestion.visible
+        questionOpen: permissionPanel.visible || settleQuestion.visible || switchPanel.visible
     }
 
     SequentialAnimation {

@@ -9,8 +9,8 @@ namespace {
 
 // The scene's 114 built-in texts, the key page's 115 to 118, the status's 119 to 129, key box,
 // delay and busy texts 130 to 132, NOT APPLIED and DISCARD 133 and 134, names of picture-only
-// buttons 135 to 138 and the key box's hint 139.
-constexpr int kPackTexts = 139;
+// buttons 135 to 138, the key box's hint 139 and the profile switcher's rules view 140 to 148.
+constexpr int kPackTexts = 148;
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()

@@ -50,6 +50,8 @@ Item {
                 apply(entry)
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
+        } else if (action === "apps") {
+            switchPanel.open(entry)
         } else if (action === "reset") {
             if (!mainIten.askFirst(77, "RESET", 0, label(entry)))
                 return
