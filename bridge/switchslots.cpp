@@ -1,6 +1,14 @@
 // The profile switcher's rules view: a thin adapter over switcher/, as `z4ctl switch` uses it.
 #include "bridge/myqquickview.h"
 
+#ifdef Q_OS_WIN
+// The switcher follows Linux desktops only; the view shows it as not running.
+QVariantMap myQQuickView::z4_switchState() { return {}; }
+QString myQQuickView::z4_switchAdd(QString, int) { return QStringLiteral("not offered on Windows"); }
+QString myQQuickView::z4_switchRemove(int) { return QStringLiteral("not offered on Windows"); }
+QString myQQuickView::z4_switchSetBase(int) { return QStringLiteral("not offered on Windows"); }
+QString myQQuickView::z4_switchSetOn(bool) { return QStringLiteral("not offered on Windows"); }
+#else
 #include "switcher/rules.h"
 #include "switcher/state.h"
 #include "switcher/switchcommand.h"
@@ -48,3 +56,4 @@ QString myQQuickView::z4_switchSetOn(bool on)
 {
     return switchcommand::setOn(on);
 }
+#endif

@@ -38,12 +38,12 @@ pid=$!
 find_window
 sleep 4
 
-# shot <file>: the rules view of P03, opened from its context menu by keyboard.
+# shot <file>: the rules view of P03, opened from its context menu (APPS… is its third row;
+# the menu's right edge stays put whatever the language makes of its width).
 shot() {
     xdotool mousemove --window "$window" 943 200 click 3
     sleep 1
-    xdotool key --delay 150 Down Down Down Return
-    sleep 1.5
+    click 870 256 1.5
     import -silent -window "$window" -colors 256 "PNG8:$1"
     echo "$1"
     xdotool key Escape
