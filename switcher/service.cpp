@@ -80,7 +80,7 @@ bool SwitchService::start(QString* why)
     return !running.isEmpty();
 }
 
-void SwitchService::readRules()
+void SwitchService::readRules(bool judge)
 {
     QFile file(rulesPath());
     const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(1 << 20)) : QString();
@@ -94,7 +94,7 @@ void SwitchService::readRules()
             .arg(set.rules.size())
             .arg(set.base ? QString::number(set.base) : QStringLiteral("none"),
                 set.paused ? QStringLiteral(", paused") : QString()));
-    switcher.setRules(set);
+    switcher.setRules(set, judge);
 }
 
 // The profile file changes when anyone selects a profile, this program too; a value other than
@@ -126,7 +126,8 @@ void SwitchService::select(int profile)
 void SwitchService::reload()
 {
     rulesText = QString();
-    readRules();
+    // One decision for both, so a single 02H goes out.
+    readRules(false);
     switcher.mouseBack();
 }
 
