@@ -135,6 +135,13 @@ public slots:
     // The answer to askSettle: write the edits made without the mouse, or keep the mouse's.
     void z4_settleDirty(bool write);
     void z4_copyText(QString text);
+    // The profile switcher (z4switch): its rules, state and autostart, through switcher/. Each
+    // change answers an empty text when done, else why not (in English, from the rules file).
+    QVariantMap z4_switchState();
+    QString z4_switchAdd(QString match, int profile);
+    QString z4_switchRemove(int number);
+    QString z4_switchSetBase(int profile);
+    QString z4_switchSetOn(bool on);
 
 private:
     // Wraps the configuration and profile files in the store classes and loads the start-up state.

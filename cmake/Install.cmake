@@ -5,6 +5,12 @@ include(GNUInstallDirs)
 set(Z4_DATA_DIR ${CMAKE_INSTALL_DATADIR}/z4config/modules)
 
 install(TARGETS z4config z4ctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NOT WIN32)
+    # The profile switcher: started by the autostart entry `z4ctl switch on` writes, or as a
+    # systemd user service.
+    install(TARGETS z4switch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/z4switch.service DESTINATION lib/systemd/user)
+endif()
 # The live configuration and profile file of the source tree are the first-run templates; the
 # build folder's copies may already hold a developer's changes.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/modules/setting DESTINATION ${Z4_DATA_DIR})

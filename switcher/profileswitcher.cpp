@@ -30,10 +30,11 @@ ProfileSwitcher::ProfileSwitcher(QObject* parent)
     connect(&timer, &QTimer::timeout, this, &ProfileSwitcher::settle);
 }
 
-void ProfileSwitcher::setRules(const RuleSet& set)
+void ProfileSwitcher::setRules(const RuleSet& set, bool judge)
 {
     ruleSet = set;
-    decide();
+    if (judge)
+        decide();
     emit changed();
 }
 

@@ -18,8 +18,9 @@ public:
     explicit ProfileSwitcher(QObject* parent = nullptr);
 
     void setExeLookup(std::function<QString(qint64)> lookup) { exeOf = std::move(lookup); }
-    // New rules; the application in front is judged again (unless a manual choice holds).
-    void setRules(const RuleSet& set);
+    // New rules; with `judge`, the application in front is judged again (unless a manual
+    // choice holds).
+    void setRules(const RuleSet& set, bool judge = true);
     const RuleSet& rules() const { return ruleSet; }
 
     // A focus report: it settles after kSettleMs without another one. Reports of nothing in

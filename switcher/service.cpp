@@ -80,7 +80,7 @@ bool SwitchService::start(QString* why)
     return !running.isEmpty();
 }
 
-void SwitchService::readRules()
+void SwitchService::readRules(bool judge)
 {
     QFile file(rulesPath());
     const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(1 << 20)) : QString();
@@ -94,7 +94,7 @@ void SwitchService::readRules()
             .arg(set.rules.size())
             .arg(set.base ? QString::number(set.base) : QStringLiteral("none"),
                 set.paused ? QStringLiteral(", paused") : QString()));
-    switcher.setRules(set);
+    switcher.setRules(set, judge);
 }
 
 // The profile file changes when anyone selects a profile, this program too; a value other than
@@ -114,7 +114,8 @@ void SwitchService::select(int profile)
 {
     const Reach reach = selectProfileOnMouse(profile);
     mousePresent = reach != Reach::NoMouse;
-    if (reach == Reach::Done)
+    // The file took the profile even when the mouse did not: that is no one else's choice.
+    if (reach != Reach::NoMouse)
         fileProfile = profile;
     say(reach == Reach::Done          ? QStringLiteral("P%1 selected").arg(profile, 2, 10, QLatin1Char('0'))
             : reach == Reach::NoMouse ? QStringLiteral("no mouse: waiting for it to come back")
@@ -125,7 +126,8 @@ void SwitchService::select(int profile)
 void SwitchService::reload()
 {
     rulesText = QString();
-    readRules();
+    // One decision for both, so a single 02H goes out.
+    readRules(false);
     switcher.mouseBack();
 }
 

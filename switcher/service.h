@@ -35,7 +35,7 @@ signals:
     void allSourcesLost();
 
 private:
-    void readRules();
+    void readRules(bool judge = true);
     void readProfileFile();
     void select(int profile);
     void sourceLost(FocusSource* source, const QString& reason);

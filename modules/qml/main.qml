@@ -299,6 +299,11 @@ SkinPictures {
         objectName: "permissionPanel"
     }
 
+    SwitchPanel {
+        id: switchPanel
+        objectName: "switchPanel"
+    }
+
     SettleQuestion {
         id: settleQuestion
         objectName: "settleQuestion"
@@ -315,6 +320,7 @@ SkinPictures {
         functionMenu: main_Z4.functionMenu
         bottomBar: menuDown
         questionOpen: permissionPanel.visible || settleQuestion.visible || questionPanel.visible
+            || switchPanel.visible
     }
 
     SequentialAnimation {

@@ -59,7 +59,8 @@ int main(int argc, char** argv)
         }
     }
     xcb_map_window(c, w);
-    xcb_flush(c);
+    // A round trip: the server has carried out everything above before the id is told.
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     printf("%u\n", w);
     fflush(stdout);
     while (xcb_generic_event_t* e = xcb_wait_for_event(c))

@@ -50,6 +50,8 @@ Item {
             })
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
+        } else if (action === "apps") {
+            switchPanel.open(entry)
         } else if (action === "reset") {
             mainIten.askFirst(77, "RESET", 0, label(entry), function () {
                 ui_View.z4_resetProfile(entry)

@@ -3,7 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "../common/controls.js" as Controls
 
-// The profile menu's right-click menu: LOAD, SAVE, RESET, CANCEL for one profile entry.
+// The profile menu's right-click menu: LOAD, SAVE, APPS…, RESET, CANCEL for one profile entry.
 // It fades in over 1.5 x animation_speed and out over animation_speed; while fading out it
 // takes no clicks, so a fast second click lands on whatever is below. Opened from the keyboard
 // it holds the focus as a menu does and gives it back on closing.
@@ -27,6 +27,7 @@ Item {
     readonly property var actions: [
         { action: "load", text: 84, name: "LOAD" },
         { action: "save", text: 85, name: "SAVE" },
+        { action: "apps", text: 141, name: "APPS…" },
         { action: "reset", text: 77, name: "RESET" },
         { action: "cancel", text: 78, name: "CANCEL" }
     ]
