@@ -8,10 +8,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 jobs=$(nproc)
 # A compiler cache makes repeated runs on the same machine quick; paths below the source
-# folder are hashed relative to it, so another clone of the project shares the cache.
+# folder are hashed relative to it, so another clone of the project shares the cache (the
+# build folder's own path, which debug information names, is left out of the hash too).
 launcher=()
 if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR=$root
+    export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=true
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
