@@ -215,6 +215,32 @@ QStringList names(const QString& kind)
     return out;
 }
 
+QList<Slot> mouseRowSlots()
+{
+    QList<Slot> rows;
+    for (const QJsonValue& row : table().value("mouseRows").toArray())
+        rows << slotOf(row.toObject().value("bytes"));
+    return rows;
+}
+
+QList<int> mediaUsages()
+{
+    QList<int> usages;
+    for (const QJsonValue& usage : table().value("mediaUsages").toArray())
+        usages << usage.toInt();
+    return usages;
+}
+
+Slot ledControl()
+{
+    return slotOf(table().value("ledControl"));
+}
+
+Slot profileSwitch()
+{
+    return slotOf(table().value("profileSwitch"));
+}
+
 QStringList macroModeNames()
 {
     return kModes;
@@ -326,6 +352,11 @@ QStringList effectNames()
 int effectId(const QString& name)
 {
     return int(effectNames().indexOf(name.toLower()));
+}
+
+bool hasSpeedRange(int effect)
+{
+    return table().value("effectSpeedRanges").toArray().at(effect).toArray().size() == 2;
 }
 
 // The device value falls as the slider rises; effects without a range keep 0.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -36,10 +37,17 @@ QStringList builtinButtonNames();
 QStringList effectNames(); // by effect id
 int effectId(const QString& name); // -1 when unknown
 // Slider position 0..7 <-> the byte the mouse keeps, as the colour page converts them.
+bool hasSpeedRange(int effect);
 uchar speedValue(int effect, int index);
 int speedIndex(int effect, uint value);
 uchar brightnessValue(int index);
 int brightnessIndex(uint value);
+
+// The table's rows, for the key page's decoding (keyslots).
+QList<Slot> mouseRowSlots();
+QList<int> mediaUsages();
+Slot ledControl();
+Slot profileSwitch();
 
 // Every name accepted after "mouse:", "dpi:", "media:", "key:" (for completion and messages).
 QStringList names(const QString& kind);
