@@ -21,16 +21,13 @@ const QStringList kButtons = { "left", "right", "middle", "backward", "forward" 
 const QStringList kModes = { "normal-play", "always-repeat", "repeat-on-pressed" };
 const QStringList kArrows = { "right", "left", "down", "up" }; // the table's 4F..52
 
-// The key and colour pages' table: the JSON value after its "var table =".
+// The key and colour pages' table (functiontable.json), which the scene reads through the bridge.
 const QJsonObject& table()
 {
     static const QJsonObject loaded = [] {
-        QFile file(QStringLiteral(":/functiontable.js"));
-        file.open(QIODevice::ReadOnly);
-        const QByteArray text = file.readAll();
-        const QByteArray marker("\nvar table =");
-        const qsizetype at = text.indexOf(marker);
-        return at < 0 ? QJsonObject() : QJsonDocument::fromJson(text.mid(at + marker.size())).object();
+        QFile file(QStringLiteral(":/functiontable.json"));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                              : QJsonObject();
     }();
     return loaded;
 }
@@ -213,6 +210,11 @@ QStringList names(const QString& kind)
         }
     }
     return out;
+}
+
+QVariantMap tableMap()
+{
+    return table().toVariantMap();
 }
 
 QList<Slot> mouseRowSlots()

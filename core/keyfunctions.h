@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <array>
 #include <functional>
@@ -10,7 +11,8 @@
 // The functions a button can take, by the names the command line uses ("key:B",
 // "combo:ctrl+shift+k", "mouse:left", "media:mute", "dpi:up", "profile:switch",
 // "fire:left:7:10", "macro:NAME:MODE:COUNT", "led", "disable"), and the colour page's effects.
-// The byte tables are the key and colour pages' own (functiontable.js), read once.
+// The byte tables (functiontable.json) are read once; the key and colour pages get them
+// through the bridge.
 namespace keyfunctions {
 
 using Slot = std::array<uchar, 4>;
@@ -43,6 +45,8 @@ int speedIndex(int effect, uint value);
 uchar brightnessValue(int index);
 int brightnessIndex(uint value);
 
+// The whole table, for the scene's names and texts.
+QVariantMap tableMap();
 // The table's rows, for the key page's decoding (keyslots).
 QList<Slot> mouseRowSlots();
 QList<int> mediaUsages();

@@ -181,7 +181,11 @@ std::optional<Slot> fromChoice(const QVariantMap& c)
             return std::nullopt;
         return Slot { kMediaType, 0, uchar(media.at(row) & 0xFF), uchar(media.at(row) >> 8) };
     }
+    case None:
+        return Slot {};
     case Combo: {
+        if (field(c, "key1") < 0 || field(c, "key2") < 0)
+            return std::nullopt;
         const int modifier = field(c, "modifier", 0);
         const uchar bits = modifier > 0 && modifier <= 8 ? uchar(1 << (modifier - 1)) : 0;
         return Slot { kKeyboardType, bits, uchar(field(c, "key1", 0) & 0xFF),
@@ -196,6 +200,14 @@ std::optional<Slot> fromChoice(const QVariantMap& c)
     default:
         return std::nullopt;
     }
+}
+
+QVariantList flatten(const QVariantList& keySlots)
+{
+    QVariantList matrix;
+    for (int i = 0; i < ProfileStore::kKeySlots; ++i)
+        matrix += toList(fromList(keySlots.value(i).toList()).value_or(Slot {}));
+    return matrix;
 }
 
 Slot defaultSlot(int slot)

@@ -31,10 +31,13 @@ QVariantMap view(const keyfunctions::Slot& slot, const MacroLibrary* library = n
 // Every control cleared (category None).
 QVariantMap clearedView();
 // The bytes a choice stands for ("category" and the fields view() gives); nullopt while the
-// choice is incomplete (a fire key without its source, a row outside the list). A macro is
+// choice is incomplete (a fire key without its source, a row outside the list); category None
+// is a slot that does nothing. A macro is
 // placed by MouseSettings::placeMacro, never here.
 std::optional<keyfunctions::Slot> fromChoice(const QVariantMap& choice);
 
+// The 64 entries of 16 slots as the key page holds them (a slot it could not read: nothing).
+QVariantList flatten(const QVariantList& keySlots);
 // The factory function of each of the 16 slots.
 keyfunctions::Slot defaultSlot(int slot);
 // Whether changing `slot` would leave no reachable button acting as the left button.

@@ -218,9 +218,12 @@ void MouseSettings::macroChanged(const QString& name)
         return;
     MacroPool pool(store, *macros);
     const int index = macros->index(name);
-    if (index < 0 || index >= ProfileStore::kMacroSlots || pool.holder(index) != name)
+    // A slot given out before slots had holders belongs to the file while a button plays it.
+    const QString owner = pool.holder(index);
+    if (index < 0 || index >= ProfileStore::kMacroSlots
+        || !(owner == name || (owner.isEmpty() && pool.played().contains(index))))
         return;
-    pool.setUnsent(index, !(present() && uploadMacro(index, name)));
+    pool.setUnsent(index, !(device && uploadMacro(index, name)));
 }
 
 void MouseSettings::macroRenamed(const QString& oldName, const QString& newName)
@@ -231,7 +234,7 @@ void MouseSettings::macroRenamed(const QString& oldName, const QString& newName)
 
 bool MouseSettings::sendUnsentMacros()
 {
-    if (!macros || !present())
+    if (!macros || !device)
         return true;
     MacroPool pool(store, *macros);
     bool allSent = true;
