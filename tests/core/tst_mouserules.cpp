@@ -124,13 +124,18 @@ class TestMouseRules : public QObject {
             sim::unplug();
             if (window)
                 view->setConnected(false);
-        } else if (w[0] == "plug") {
-            // The mouse is back and the next change is made with it present.
+        } else if (w[0] == "plug" && window) {
+            // WRITE TO MOUSE sends what waited, then the next change is made with the mouse.
             sim::plug();
-            if (window)
-                view->setConnected(true);
-            window ? windowButton(10, keyslots::toList(keyfunctions::ledControl()))
-                   : void(ctl("button --profile 1 10 led"));
+            QVERIFY(device->detect(loadCatalogue(Z4_CATALOGUE, {})));
+            view->setConnected(true);
+            view->refresh();
+            view->z4_settleDirty(true);
+            view->profileStore().setCurProfile(1);
+            windowButton(10, keyslots::toList(keyfunctions::ledControl()));
+        } else if (w[0] == "plug") {
+            sim::plug();
+            ctl("button --profile 1 10 led");
         }
     }
 

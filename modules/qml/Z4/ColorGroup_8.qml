@@ -17,8 +17,8 @@ Item {
     // as bindings that follow every change.
     property int revision: 0
     readonly property var colors: revision >= 0 ? colorList() : []
-    // The eight-colour indicator's fixed colours, as the core knows them.
-    readonly property var eightColors: ui_View.z4_eightColors()
+    // The eight-colour indicator's fixed colours, as the core knows them (set by the page).
+    property var eightColors: []
     readonly property var indices: revision >= 0 ? indexList() : []
     signal clicked(int index)
     signal setTextInputFocus(bool isFocus)
@@ -68,7 +68,7 @@ Item {
         ++revision
     }
     function eightColor(index) {
-        return eightColors[SC.clamp(Math.round(SC.toNumber(index, 0)), 0, 7)] || [0, 0, 0]
+        return (eightColors || [])[SC.clamp(Math.round(SC.toNumber(index, 0)), 0, 7)] || [0, 0, 0]
     }
     // Eight [r, g, b] cells, as from the bridge's z4_colorCells.
     function setColors(list) {

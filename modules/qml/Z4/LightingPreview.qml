@@ -24,7 +24,7 @@ Item {
     property var cells: []
     readonly property bool playing: frameTimer.running
     // What the mouse would be told: [speed value, brightness value], from the core.
-    readonly property var values: ui_View.z4_lightingValues(effectId, speedIndex, brightnessIndex)
+    readonly property var values: active ? ui_View.z4_lightingValues(effectId, speedIndex, brightnessIndex) : [0, 255]
     readonly property var params: Light.params(effectId, values[0], values[1], cells, maxStage)
     readonly property var zoneColors: Light.zoneColors(effectId, time, params)
     // In the order of Light.zones.

@@ -15,10 +15,10 @@ Item {
     property int effectId: 0
     readonly property int effectPosition: effectList.defaultIndex
     readonly property var strings: mainIten.globalSetting_stringList || []
-    readonly property var effectNameIndex: ui_View.z4_functionTable().effectNameIndex || []
+    property var effectNameIndex: []
     // Which of the values the chosen effect uses (the core's answer); none while no offered
-    // effect is chosen.
-    readonly property var uses: effectPosition >= 0 ? ui_View.z4_effectUses(effectId) : ({})
+    // effect is chosen or before the page is set up.
+    readonly property var uses: effectPosition >= 0 && effectNameIndex.length > 0 ? ui_View.z4_effectUses(effectId) : ({})
     // What APPLY would send, against what was last read or sent.
     readonly property string shownState: JSON.stringify([colorGroup.colors, effectPosition < 0 ? null
         : [effectId, uses.brightness ? brightnessSlider.currentIndex : -1, uses.speed ? speedSlider.currentIndex : -1]])
@@ -27,6 +27,8 @@ Item {
     readonly property string partName: strings[76] || "COLOR"
 
     function initUI() {
+        effectNameIndex = ui_View.z4_functionTable().effectNameIndex || []
+        colorGroup.eightColors = ui_View.z4_eightColors()
         colorGroup.maxStage = SC.maxStage(main_Z4.colorMaxStage)
         effectMaps = SC.effectMaps(main_Z4.effectEnable, effectNameIndex.length)
         refreshUI()

@@ -12,8 +12,8 @@ Item {
     height: 484
 
     // The core's table (button slots, mouse rows, media names) and the factory slots.
-    readonly property var table: ui_View.z4_functionTable()
-    readonly property var defaultSlots: ui_View.z4_defaultKeySlots()
+    property var table: ({})
+    property var defaultSlots: []
     // The 16 slots as the core gave them; null for a slot the store could not give, which
     // shows nothing and is sent as a slot that does nothing.
     property var slots: KD.copySlots(defaultSlots)
@@ -30,6 +30,8 @@ Item {
     readonly property string partName: strings[74] || "KEY"
 
     function initUI() {
+        table = ui_View.z4_functionTable()
+        defaultSlots = ui_View.z4_defaultKeySlots()
         refillMacroNames()
         slots = Array.from(ui_View.z4_keyMatrix() || [])
         appliedState = shownState

@@ -26,6 +26,8 @@ Item {
     readonly property string partName: strings[86] || "SENSOR"
 
     function initUI() {
+        colorGroup.eightColors = ui_View.z4_eightColors()
+        eightColorRow.eightColors = colorGroup.eightColors
         var maxStage = ui_View.z4_GetMaxDpiStage()
         var ledType = ui_View.z4_89H_GetRGBLedTwinkle()
         var rateIndex = ui_View.z4_reportRateIndex()

@@ -7,7 +7,7 @@ import "../common/controls.js" as Controls
 Row {
     id: sensorColorRow
     property int selectedIndex: -1
-    readonly property var eightColors: ui_View.z4_eightColors()
+    property var eightColors: []
     signal colorClicked(int index)
 
     spacing: 8
@@ -27,7 +27,7 @@ Row {
         delegate: Rectangle {
             id: swatch
             required property int index
-            readonly property var rgb: sensorColorRow.eightColors[index] || [0, 0, 0]
+            readonly property var rgb: (sensorColorRow.eightColors || [])[index] || [0, 0, 0]
             objectName: sensorColorRow.objectName + "_color" + index
             width: 32
             height: 20
