@@ -40,22 +40,13 @@ bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
     return refusal == MouseSettings::MacroRefusal::None;
 }
 
-// A file keeps its mouse slot only while some profile's button plays that slot; a stale index
-// could belong to another macro by now.
-void myQQuickView::resendMacroInUse(const QString& macro)
-{
-    const int index = libraryOf(modelId).index(macro);
-    if (index >= 0 && store->macroIndicesInUse().contains(index))
-        z4_0FH_SetMacroKey(qlonglong(index) + 1, macro);
-}
-
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     const QString picked
         = QFileDialog::getOpenFileName(this, tr("Open File"), dialogfolder::start(), tr("Macro(*.mc)"));
     dialogfolder::remember(picked);
     if (!picked.isEmpty() && libraryOf(modelId).importFrom(name.toString(), picked))
-        resendMacroInUse(name.toString());
+        settings->macroChanged(name.toString());
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
@@ -72,7 +63,8 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
 {
-    libraryOf(modelId).rename(oldName.toString(), newName.toString());
+    if (libraryOf(modelId).rename(oldName.toString(), newName.toString()))
+        settings->macroRenamed(oldName.toString(), newName.toString());
 }
 
 QVariant myQQuickView::createMacroIni()
@@ -96,8 +88,8 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
     const QString macro = name.toString();
     if (!library.saveLines(macro, macros))
         return false;
-    // A button plays this macro: the mouse gets the new content without a new assignment.
-    resendMacroInUse(macro);
+    // A button plays this macro, or is to: the mouse gets the new content without a new assignment.
+    settings->macroChanged(macro);
     return true;
 }
 

@@ -143,11 +143,42 @@ public slots:
     QString z4_switchSetBase(int profile);
     QString z4_switchSetOn(bool on);
 
+    // What the person chose, turned into what the mouse keeps by the core (ruleslots.cpp);
+    // the scene computes no byte itself. Key slots travel as opaque lists of four numbers.
+    QVariantMap z4_functionTable();
+    QVariantList z4_keyMatrix(); // 16 slots of the current profile, null where unreadable
+    QVariantList z4_defaultKeySlots();
+    // The key page's 16 slots to the current profile (a null slot does nothing).
+    void z4_applyKeySlots(QVariantList keySlots);
+    QVariantMap z4_keySlotView(QVariantList slot);
+    QVariantList z4_keySlotBytes(QVariantMap choice); // empty while the choice is incomplete
+    bool z4_needsLeftGuard(QVariantList keySlots, int slot, int reachableButtons);
+    // Macro `name` for a button of the unapplied `keySlots` (that button's slot null): the
+    // button's four bytes, or empty when refused (the person is told why).
+    QVariantList z4_assignMacro(QString name, int mode, int count, QVariantList keySlots);
+    void z4_releaseMacros(QVariantList keySlots);
+    int z4_reportRateIndex();
+    void z4_setReportRateIndex(int index);
+    QVariantList z4_dpiStageValues(); // DPI values, 0 for "x"
+    void z4_setDpiStageValues(QVariantList dpis);
+    void z4_setActiveDpiStage(int stage);
+    QVariantList z4_eightColors();
+    // The sensor page's DEFAULT: rateIndex, stageValues, activeStage, colors, indices.
+    QVariantMap z4_sensorDefaults(int profile);
+    QVariantList z4_colorCells(QVariantList list24); // eight [r, g, b]
+    QVariantList z4_colorList(QVariantList cells); // 24 numbers 0..255
+    QVariantList z4_lighting(); // [effect, speed position, brightness position]
+    // Profile 0's defaults: colors (eight cells) and lighting (as z4_lighting()).
+    QVariantMap z4_lightingDefaults();
+    void z4_setLighting(int effect, int speedIndex, int brightnessIndex);
+    QVariantMap z4_effectUses(int effect); // speed, brightness, colors
+    // [speed value, brightness value] the mouse would be told (for the preview).
+    QVariantList z4_lightingValues(int effect, int speedIndex, int brightnessIndex);
+
 private:
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
     void openStore();
-    // Uploads the edited or imported macro again while a button of some profile plays it.
-    void resendMacroInUse(const QString& macro);
+    int dpiBase() const;
 
     // What every action says it did: one short message in the scene (its root's showMessage).
     enum Message {
@@ -163,7 +194,8 @@ private:
         kMsgAskDeleteMacro,
         kMsgAskUnapplied,
         kMsgPointerRefused,
-        kMsgNoOpener
+        kMsgNoOpener,
+        kMsgMacroSent
     };
     void noteWrite(bool sent, const QString& step);
     // A pointer setting the desktop did not take, named as the sensor page names it.
@@ -195,5 +227,6 @@ private:
     bool reportScheduled = false;
     QStringList refusedSettings;
     QStringList uiStrings;
+    bool macroAwaitsApply = false;
     QString failedStep;
 };

@@ -3,6 +3,7 @@
 #include "bridge/myqquickview.h"
 
 #include "device/ms_ht66fb560.h"
+#include "macro/macrolibrary.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -33,6 +34,7 @@ void myQQuickView::openStore()
         });
     settings = std::make_unique<MouseSettings>(*store, device);
     settings->setWriteObserver([this](bool sent, const QString& step) { noteWrite(sent, step); });
+    settings->setMacroLibrary(MacroLibrary::folderForModel(modelId));
 }
 
 void myQQuickView::refresh()
@@ -52,6 +54,9 @@ void myQQuickView::z4_settleDirty(bool write)
         return;
     settleAsked = false;
     setConnected(true);
+    // A macro a button is to play goes before the key matrix that plays it.
+    if (write)
+        settings->sendUnsentMacros();
     // Gone in the meantime: the edits stay marked, and the next detection asks again.
     if (!store->settleDirty(*device, write))
         setConnected(false);
@@ -121,6 +126,8 @@ void myQQuickView::reportWrites()
         text = message(
             kMsgWriteFailed, "Writing to the mouse failed at %1: nothing lost, try again", failedStep);
         failure = true;
+    } else if (writesPending > 0 && macroAwaitsApply) {
+        text = message(kMsgMacroSent, "Macro sent to the mouse: APPLY gives it to the button");
     } else if (writesPending > 0) {
         text = message(kMsgSaved, "Saved to the mouse");
     }
@@ -135,6 +142,7 @@ void myQQuickView::reportWrites()
         tellScene(text, failure);
     writesPending = 0;
     reportScheduled = false;
+    macroAwaitsApply = false;
     failedStep.clear();
     refusedSettings.clear();
 }
@@ -169,7 +177,7 @@ void myQQuickView::z4_saveProfile(int profile)
 
 void myQQuickView::z4_resetProfile(int profile)
 {
-    files->resetProfile(profile);
+    settings->resetProfile(*files, profile);
     if (ProfileStore::isProfile(profile))
         tellScene(message(kMsgReset, "%1 back to its defaults", profileLabel(profile)), false);
 }

@@ -3,6 +3,7 @@
 #include "cli/ctlsession.h"
 #include "cli/ctlshow.h"
 #include "core/keyfunctions.h"
+#include "core/mousevalues.h"
 #include "device/devinfo.h"
 #include "macro/macrolibrary.h"
 #include "store/profilefiles.h"
@@ -24,8 +25,6 @@ namespace {
 
 using namespace ctl;
 constexpr int kStages = 8;
-constexpr uchar kStageCross = 0xFF;
-constexpr uchar kStageMaxWire = 0xCF; // the code 160, as the firmware wants it
 const QString kDefaultProfiles = QStringLiteral("./modules/setting/pD_Z4.bin");
 
 // One command line: the words left after the global options, and where the answers go.
@@ -226,6 +225,7 @@ int cmdDpi(Call& c)
         if (values.size() > kStages)
             return c.refuse(QStringLiteral("%1 DPI stages given: at most 8").arg(values.size()));
         const QList<int> offered = dpiChoices();
+        QVariantList dpis;
         for (const QString& v : values) {
             const int dpi = v.toInt();
             if (v != QLatin1String("0") && (dpi <= 0 || !offered.contains(dpi))) {
@@ -235,20 +235,22 @@ int cmdDpi(Call& c)
                 return c.refuse(QStringLiteral("DPI '%1' is not offered: %2, or 0 for none")
                                     .arg(v, accepted.join(QLatin1Char(','))));
             }
-            const int code = dpi / dpiBase() - 1;
-            codes << int(dpi == 0 ? kStageCross : code == 160 ? kStageMaxWire : uchar(code));
+            dpis << dpi;
         }
-        while (codes.size() < kStages)
-            codes << int(kStageCross);
-        codes += codes;
+        codes = mousevalues::stageCodes(dpis, dpiBase());
     }
     Session s(c.dryRun, c.err);
-    return edit(c, s, profile, [&](int p) {
-        if (active)
-            s.settings().setDpiStage(p, uchar(stage));
-        else
+    int status = kOk;
+    const int result = edit(c, s, profile, [&](int p) {
+        if (!active)
             s.settings().setDpiStages(p, codes);
+        else if (!s.settings().setActiveStage(p, stage))
+            status
+                = c.refuse(QStringLiteral("active stage '%1' is not a stage of profile %2 (none, or \"x\")")
+                               .arg(*active)
+                               .arg(p));
     });
+    return status == kOk ? result : status;
 }
 
 int cmdLight(Call& c)
@@ -266,7 +268,6 @@ int cmdLight(Call& c)
     if (effect < 0)
         return c.refuse(QStringLiteral("unknown effect '%1' (%2)")
                             .arg(c.words.first(), keyfunctions::effectNames().join(", ")));
-    c.words.clear();
     bool ok = true;
     const int s7 = speed ? speed->toInt(&ok) : -1;
     if (speed && (!ok || s7 < 0 || s7 > 7))
@@ -278,13 +279,14 @@ int cmdLight(Call& c)
     QString bad;
     if (colors && !parseColors(*colors, &rgb, &bad))
         return c.refuse(bad);
+    if (speed && !mousevalues::effectUsesSpeed(effect))
+        return c.refuse(QStringLiteral("effect '%1' has no speed").arg(c.words.first()));
+    if (brightness && !mousevalues::effectUsesBrightness(effect))
+        return c.refuse(QStringLiteral("effect '%1' has no brightness").arg(c.words.first()));
+    c.words.clear();
     Session s(c.dryRun, c.err);
     return edit(c, s, profile, [&](int p) {
-        const QVariantList now = s.settings().ledEffect(p);
-        const uchar light = l7 < 0 ? uchar(now.at(1).toUInt()) : keyfunctions::brightnessValue(l7);
-        const int keptSpeed = keyfunctions::speedIndex(now.at(0).toInt(), now.at(2).toUInt());
-        s.settings().setLedEffect(
-            p, uchar(effect), light, keyfunctions::speedValue(effect, s7 < 0 ? keptSpeed : s7));
+        s.settings().setLighting(p, effect, s7, l7);
         if (!rgb.isEmpty())
             s.settings().setLedColors(rgb);
     });
@@ -316,10 +318,11 @@ int cmdButton(Call& c)
                 p, slot, { int(f.bytes[0]), int(f.bytes[1]), int(f.bytes[2]), int(f.bytes[3]) });
             return;
         }
-        MacroLibrary library(MacroLibrary::folderForModel(1));
-        const auto refusal = s.settings().assignMacro(p, slot, f.macro, f.macroMode, f.macroCount, library);
+        const auto refusal = s.settings().assignMacro(p, slot, f.macro, f.macroMode, f.macroCount);
         if (refusal == MouseSettings::MacroRefusal::NoPlace)
             status = c.refuse(QStringLiteral("all 100 macro places of the mouse are in use"));
+        else if (refusal == MouseSettings::MacroRefusal::NotSent)
+            s.noteFailure(QStringLiteral("0FH"));
         else if (refusal != MouseSettings::MacroRefusal::None)
             status = c.refuse(QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro));
     });
@@ -360,22 +363,6 @@ int cmdMacro(Call& c)
     return kOk;
 }
 
-// After an import or a reset the whole profile goes to the mouse, or waits in the dirty lists.
-void sendWhole(Session& s, int profile)
-{
-    MouseSettings& m = s.settings();
-    ProfileStore& p = s.profiles();
-    if (!s.connected()) {
-        for (FwGroup group : { FwGroup::Profile, FwGroup::Matrix, FwGroup::Other })
-            p.markDirty(group, profile);
-        return;
-    }
-    m.setDpiStages(profile, m.dpiStages(profile)); // the whole image goes with it
-    m.setKeyMatrix(profile, p.entries(FwGroup::Matrix, profile, 0, 64));
-    m.setDpiStage(profile, m.dpiStage(profile));
-    m.setReportRate(profile, m.reportRate(profile));
-}
-
 int cmdFiles(Call& c)
 {
     const QString& command = c.command;
@@ -403,14 +390,14 @@ int cmdFiles(Call& c)
         return problem.isEmpty() ? s.finish(kOk, false, c.out) : c.refuse(problem);
     }
     if (reset) {
-        files.resetProfile(profile);
-        sendWhole(s, profile);
-        sendWhole(s, 0);
+        s.settings().resetProfile(files, profile);
+        s.settings().sendWholeProfile(profile);
+        s.settings().sendWholeProfile(0);
     } else {
         const QString problem = files.importFrom(profile, path);
         if (!problem.isEmpty())
             return c.refuse(QString(problem).replace(QLatin1Char('\n'), QLatin1String(": ")));
-        sendWhole(s, profile);
+        s.settings().sendWholeProfile(profile);
     }
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
 }

@@ -33,6 +33,7 @@ Session::Session(bool dryRun, QTextStream& errors)
     store = std::make_unique<ProfileStore>(file);
     store->loadProfiles();
     mouse = std::make_unique<MouseSettings>(*store, &dev);
+    mouse->setMacroLibrary(MacroLibrary::folderForModel(1));
     mouse->setWriteObserver([this](bool sent, const QString& step) {
         if (!sent && connected())
             noteFailure(step);
@@ -66,6 +67,14 @@ bool Session::readFromMouse(int n)
     // Of profile 0 only its image: it carries the lighting colours all profiles share.
     if (step.isEmpty() && n != 0)
         step = store->refreshProfile(dev, 0, { FwGroup::Profile });
+    // The indicator's colours depend on the kind of light the mouse has.
+    uchar type = 0;
+    if (step.isEmpty() && !dev.hid_89H_GetRGBLedTwinkle(type))
+        step = QStringLiteral("89H");
+    else if (step.isEmpty() && type != store->value(FwGroup::Other, 0, MouseSettings::kLightingEntry)) {
+        store->setEntry(FwGroup::Other, 0, MouseSettings::kLightingEntry, int(type));
+        store->saveProfile(0, { FwGroup::Other });
+    }
     if (!step.isEmpty())
         noteFailure(step);
     return step.isEmpty();

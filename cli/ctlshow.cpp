@@ -2,6 +2,7 @@
 
 #include "cli/ctlsession.h"
 #include "core/keyfunctions.h"
+#include "core/mousevalues.h"
 #include "i18n/languagepacks.h"
 #include "macro/macrolibrary.h"
 
@@ -10,8 +11,6 @@
 #include <QTextStream>
 
 namespace {
-constexpr int kStages = 8;
-constexpr uint kStageCross = 0xFF;
 const QString kEnglish = QStringLiteral("031000");
 
 QSettings config()
@@ -79,12 +78,12 @@ QList<int> dpiChoices()
 
 int rateHz(uint rateByte)
 {
-    return rateByte == 8 ? 125 : rateByte == 4 ? 250 : rateByte == 2 ? 500 : 1000;
+    return mousevalues::rateHz(rateByte);
 }
 
 int rateByte(int hz)
 {
-    return hz == 125 ? 8 : hz == 250 ? 4 : hz == 500 ? 2 : hz == 1000 ? 1 : 0;
+    return int(mousevalues::rateByteOfHz(hz));
 }
 
 QString colorText(uint r, uint g, uint b)
@@ -99,24 +98,17 @@ QString colorText(uint r, uint g, uint b)
 QJsonObject showObject(Session& session, int profile)
 {
     MouseSettings& s = session.settings();
-    const uint count = s.maxDpiStage(profile);
-    const int shown = count < 1 || count > kStages ? kStages : int(count);
-    QJsonArray stages;
-    const QVariantList codes = s.dpiStages(profile);
-    for (int i = 0; i < shown; ++i) {
-        const uint code = codes.at(i).toUInt();
-        stages.append(code == kStageCross ? 0 : int(code + 1) * dpiBase());
-    }
-    const QVariantList effect = s.ledEffect(profile);
+    const int shown = mousevalues::stageCount(s.maxDpiStage(profile));
+    const QJsonArray stages = QJsonArray::fromVariantList(s.dpiStageValues(profile, dpiBase()).mid(0, shown));
+    const QVariantList effect = s.lighting(profile);
     const int id = effect.at(0).toInt();
     const QStringList effects = keyfunctions::effectNames();
     QJsonObject lighting { { "effect", effects.value(id, QStringLiteral("effect-%1").arg(id)) },
-        { "speed", keyfunctions::speedIndex(id, effect.at(2).toUInt()) },
-        { "brightness", keyfunctions::brightnessIndex(effect.at(1).toUInt()) },
+        { "speed", effect.at(1).toInt() }, { "brightness", effect.at(2).toInt() },
         { "colors", colors(s.ledColors()) } };
     return QJsonObject { { "profile", profile }, { "report_rate_hz", rateHz(s.reportRate(profile)) },
         { "dpi", QJsonObject { { "stages", stages }, { "active", int(s.dpiStage(profile)) } } },
-        { "indicator_colors", colors(s.dpiColors(profile)) }, { "lighting", lighting },
+        { "indicator_colors", colors(s.indicatorColors(profile)) }, { "lighting", lighting },
         { "buttons", buttons(session, profile) } };
 }
 

@@ -21,16 +21,13 @@ const QStringList kButtons = { "left", "right", "middle", "backward", "forward" 
 const QStringList kModes = { "normal-play", "always-repeat", "repeat-on-pressed" };
 const QStringList kArrows = { "right", "left", "down", "up" }; // the table's 4F..52
 
-// The key and colour pages' table: the JSON value after its "var table =".
+// The key and colour pages' table (functiontable.json), which the scene reads through the bridge.
 const QJsonObject& table()
 {
     static const QJsonObject loaded = [] {
-        QFile file(QStringLiteral(":/functiontable.js"));
-        file.open(QIODevice::ReadOnly);
-        const QByteArray text = file.readAll();
-        const QByteArray marker("\nvar table =");
-        const qsizetype at = text.indexOf(marker);
-        return at < 0 ? QJsonObject() : QJsonDocument::fromJson(text.mid(at + marker.size())).object();
+        QFile file(QStringLiteral(":/functiontable.json"));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                              : QJsonObject();
     }();
     return loaded;
 }
@@ -215,6 +212,37 @@ QStringList names(const QString& kind)
     return out;
 }
 
+QVariantMap tableMap()
+{
+    return table().toVariantMap();
+}
+
+QList<Slot> mouseRowSlots()
+{
+    QList<Slot> rows;
+    for (const QJsonValue& row : table().value("mouseRows").toArray())
+        rows << slotOf(row.toObject().value("bytes"));
+    return rows;
+}
+
+QList<int> mediaUsages()
+{
+    QList<int> usages;
+    for (const QJsonValue& usage : table().value("mediaUsages").toArray())
+        usages << usage.toInt();
+    return usages;
+}
+
+Slot ledControl()
+{
+    return slotOf(table().value("ledControl"));
+}
+
+Slot profileSwitch()
+{
+    return slotOf(table().value("profileSwitch"));
+}
+
 QStringList macroModeNames()
 {
     return kModes;
@@ -326,6 +354,11 @@ QStringList effectNames()
 int effectId(const QString& name)
 {
     return int(effectNames().indexOf(name.toLower()));
+}
+
+bool hasSpeedRange(int effect)
+{
+    return table().value("effectSpeedRanges").toArray().at(effect).toArray().size() == 2;
 }
 
 // The device value falls as the slider rises; effects without a range keep 0.

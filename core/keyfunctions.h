@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <array>
 #include <functional>
@@ -9,7 +11,8 @@
 // The functions a button can take, by the names the command line uses ("key:B",
 // "combo:ctrl+shift+k", "mouse:left", "media:mute", "dpi:up", "profile:switch",
 // "fire:left:7:10", "macro:NAME:MODE:COUNT", "led", "disable"), and the colour page's effects.
-// The byte tables are the key and colour pages' own (functiontable.js), read once.
+// The byte tables (functiontable.json) are read once; the key and colour pages get them
+// through the bridge.
 namespace keyfunctions {
 
 using Slot = std::array<uchar, 4>;
@@ -36,10 +39,19 @@ QStringList builtinButtonNames();
 QStringList effectNames(); // by effect id
 int effectId(const QString& name); // -1 when unknown
 // Slider position 0..7 <-> the byte the mouse keeps, as the colour page converts them.
+bool hasSpeedRange(int effect);
 uchar speedValue(int effect, int index);
 int speedIndex(int effect, uint value);
 uchar brightnessValue(int index);
 int brightnessIndex(uint value);
+
+// The whole table, for the scene's names and texts.
+QVariantMap tableMap();
+// The table's rows, for the key page's decoding (keyslots).
+QList<Slot> mouseRowSlots();
+QList<int> mediaUsages();
+Slot ledControl();
+Slot profileSwitch();
 
 // Every name accepted after "mouse:", "dpi:", "media:", "key:" (for completion and messages).
 QStringList names(const QString& kind);

@@ -1,15 +1,17 @@
 #include "core/mousesettings.h"
 
+#include "core/keyfunctions.h"
+#include "core/keyslots.h"
+#include "core/macropool.h"
+#include "core/mousevalues.h"
 #include "device/ms_ht66fb560.h"
 #include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
+#include "store/profilefiles.h"
 
 namespace {
-constexpr uint kStoredStageMax = 207; // read back as kShownStageMax
-constexpr uint kShownStageMax = 159;
 constexpr uint kStoredEightColor = 8; // read back as 7
 constexpr int kMatrixEntries = ProfileStore::kKeySlots * ProfileStore::kSlotBytes;
-constexpr int kMacroType = 0x09;
 
 QString step(const char* command, int profile)
 {
@@ -78,6 +80,9 @@ bool MouseSettings::sendImage(FwGroup group, int profile)
 {
     ProfileStore::Block bytes = store.block(group, profile);
     const bool matrix = group == FwGroup::Matrix;
+    // A macro a button is to play reaches the mouse before the matrix that plays it.
+    if (matrix)
+        sendUnsentMacros();
     const bool sent = device
         && (matrix ? device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
                    : device->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
@@ -106,7 +111,9 @@ bool MouseSettings::setDpiStages(int profile, const QVariantList& src16)
 
 bool MouseSettings::setKeyMatrix(int profile, const QVariantList& src64)
 {
-    return editImage(FwGroup::Matrix, profile, 0, src64, kMatrixEntries);
+    const bool sent = editImage(FwGroup::Matrix, profile, 0, src64, kMatrixEntries);
+    releaseMacros();
+    return sent;
 }
 
 bool MouseSettings::setLedColors(const QVariantList& src24)
@@ -144,32 +151,171 @@ bool MouseSettings::setKeySlot(int profile, int slot, const QVariantList& four)
     return setKeyMatrix(profile, matrix);
 }
 
+bool MouseSettings::present() const
+{
+    return device && store.isConnected();
+}
+
+bool MouseSettings::uploadMacro(int index, const QString& name)
+{
+    bool sent = false;
+    return sendMacro(index + 1, name, *macros, &sent) == MacroRefusal::None && sent;
+}
+
+MouseSettings::MacroRefusal MouseSettings::placeMacro(const QString& name, int mode, int count,
+    const QVariantList& pending, int pendingProfile, QVariantList* bytes)
+{
+    if (!macros || !macros->exists(name))
+        return MacroRefusal::NoFile;
+    if (mode < 0 || mode > 2 || count < 0 || count > 0xFFFF)
+        return MacroRefusal::BadRepeat;
+    MacroPool pool(store, *macros);
+    pool.release(pending, pendingProfile);
+    const int index = pool.placeFor(name, pool.played(pending, pendingProfile));
+    if (index < 0)
+        return MacroRefusal::NoPlace;
+    const QVariantList config = macros->config(name);
+    macros->setConfig(name, { index, count });
+    if (MacroEncoder::encode(macros->lines(name)).size() > MacroEncoder::kBlockSize) {
+        macros->setConfig(name, config);
+        return MacroRefusal::TooLong;
+    }
+    if (present() && !uploadMacro(index, name)) {
+        macros->setConfig(name, config);
+        return MacroRefusal::NotSent;
+    }
+    pool.setHolder(index, name);
+    pool.setUnsent(index, !present());
+    if (bytes)
+        *bytes = { 0x09, mode, index + 1, 0 };
+    return MacroRefusal::None;
+}
+
 MouseSettings::MacroRefusal MouseSettings::assignMacro(
-    int profile, int slot, const QString& name, int mode, int count, MacroLibrary& library)
+    int profile, int slot, const QString& name, int mode, int count)
 {
     if (!ProfileStore::isProfile(profile) || slot < 0 || slot >= ProfileStore::kKeySlots)
         return MacroRefusal::BadId;
-    const int at = slot * ProfileStore::kSlotBytes;
-    const QVariantList before = store.entries(FwGroup::Matrix, profile, at, ProfileStore::kSlotBytes);
-    store.setEntries(FwGroup::Matrix, profile, at, { 0, 0, 0, 0 }, ProfileStore::kSlotBytes);
-    const QList<int> used = store.macroIndicesInUse();
-    store.setEntries(FwGroup::Matrix, profile, at, before, ProfileStore::kSlotBytes);
-    int index = library.index(name);
-    for (int free = 0; index < 0 && free < ProfileStore::kMacroSlots; ++free) {
-        if (!used.contains(free))
-            index = free;
+    QVariantList matrix = store.entries(FwGroup::Matrix, profile, 0, kMatrixEntries);
+    for (int i = 0; i < ProfileStore::kSlotBytes; ++i)
+        matrix[slot * ProfileStore::kSlotBytes + i] = 0;
+    QVariantList bytes;
+    const MacroRefusal refusal = placeMacro(name, mode, count, matrix, profile, &bytes);
+    if (refusal == MacroRefusal::None)
+        setKeySlot(profile, slot, bytes);
+    return refusal;
+}
+
+void MouseSettings::releaseMacros(const QVariantList& pending)
+{
+    if (macros)
+        MacroPool(store, *macros).release(pending);
+}
+
+void MouseSettings::macroChanged(const QString& name)
+{
+    if (!macros)
+        return;
+    MacroPool pool(store, *macros);
+    const int index = macros->index(name);
+    // A slot given out before slots had holders belongs to the file while a button plays it.
+    const QString owner = pool.holder(index);
+    if (index < 0 || index >= ProfileStore::kMacroSlots
+        || !(owner == name || (owner.isEmpty() && pool.played().contains(index))))
+        return;
+    pool.setUnsent(index, !(device && uploadMacro(index, name)));
+}
+
+void MouseSettings::macroRenamed(const QString& oldName, const QString& newName)
+{
+    if (macros)
+        MacroPool(store, *macros).renameHolder(oldName, newName);
+}
+
+bool MouseSettings::sendUnsentMacros()
+{
+    if (!macros || !device)
+        return true;
+    MacroPool pool(store, *macros);
+    bool allSent = true;
+    for (int index : pool.unsent()) {
+        const QString name = pool.holder(index);
+        // A file deleted or moved to another slot since owes this slot nothing.
+        const bool owed = macros->exists(name) && macros->index(name) == index;
+        const bool sent = !owed || uploadMacro(index, name);
+        pool.setUnsent(index, !sent);
+        allSent = allSent && sent;
     }
-    if (index < 0)
-        return MacroRefusal::NoPlace;
-    const QVariantList config = library.config(name);
-    library.setConfig(name, { index, count });
-    const MacroRefusal refusal = sendMacro(index + 1, name, library);
-    if (refusal != MacroRefusal::None) {
-        library.setConfig(name, config);
-        return refusal;
+    return allSent;
+}
+
+bool MouseSettings::setActiveStage(int profile, int stage)
+{
+    const QVariantList codes = store.entries(FwGroup::Profile, profile, kDpiStageFirst, mousevalues::kStages);
+    if (!ProfileStore::isProfile(profile)
+        || !mousevalues::activeStageAllowed(stage, codes, maxDpiStage(profile)))
+        return false;
+    return setDpiStage(profile, uchar(stage));
+}
+
+bool MouseSettings::setDpiStageValues(int profile, const QVariantList& dpis, int base)
+{
+    return setDpiStages(profile, mousevalues::stageCodes(dpis, base));
+}
+
+QVariantList MouseSettings::dpiStageValues(int profile, int base) const
+{
+    return mousevalues::stageDpis(store.entries(FwGroup::Profile, profile, kDpiStageFirst, 16), base);
+}
+
+bool MouseSettings::setLighting(int profile, int effect, int speedIndex, int brightnessIndex)
+{
+    if (effect < 0 || effect >= keyfunctions::effectNames().size()
+        || (speedIndex >= 0 && !mousevalues::effectUsesSpeed(effect))
+        || (brightnessIndex >= 0 && !mousevalues::effectUsesBrightness(effect)))
+        return false;
+    const QVariantList now = lighting(profile);
+    const int speed = speedIndex >= 0 ? speedIndex : now.at(1).toInt();
+    const uchar light = brightnessIndex >= 0
+        ? keyfunctions::brightnessValue(brightnessIndex)
+        : uchar(store.value(FwGroup::Profile, profile, kEffectFirst + 1));
+    return setLedEffect(profile, uchar(effect), light, keyfunctions::speedValue(effect, speed));
+}
+
+QVariantList MouseSettings::lighting(int profile) const
+{
+    const int effect = int(store.value(FwGroup::Profile, profile, kEffectFirst));
+    return { effect,
+        keyfunctions::speedIndex(effect, store.value(FwGroup::Profile, profile, kEffectFirst + 2)),
+        keyfunctions::brightnessIndex(store.value(FwGroup::Profile, profile, kEffectFirst + 1)) };
+}
+
+QVariantList MouseSettings::indicatorColors(int profile) const
+{
+    return mousevalues::indicatorColors(lightingType(), dpiIo(), dpiColors(profile));
+}
+
+void MouseSettings::resetProfile(ProfileFiles& files, int profile)
+{
+    const uint type = lightingType();
+    files.resetProfile(profile);
+    // The lighting type is what the mouse is, not a setting: the defaults' value would make
+    // the sensor page show another indicator.
+    store.setEntry(FwGroup::Other, 0, kLightingEntry, int(type));
+    store.saveProfile(0, { FwGroup::Other });
+}
+
+void MouseSettings::sendWholeProfile(int profile)
+{
+    if (!present()) {
+        for (FwGroup group : ProfileStore::kAllGroups)
+            store.markDirty(group, profile);
+        return;
     }
-    setKeySlot(profile, slot, { kMacroType, mode, index + 1, 0 });
-    return MacroRefusal::None;
+    sendImage(FwGroup::Profile, profile);
+    sendImage(FwGroup::Matrix, profile);
+    editSingle(profile, kStageEntry, dpiStage(profile));
+    editSingle(profile, kRateEntry, reportRate(profile));
 }
 
 uint MouseSettings::maxDpiStage(int profile) const
@@ -217,7 +363,7 @@ QVariantList MouseSettings::dpiStages(int profile) const
     QVariantList codes;
     for (const QVariant& entry : store.entries(FwGroup::Profile, profile, kDpiStageFirst, 16)) {
         const uint code = entry.toUInt();
-        codes.append(code == kStoredStageMax ? kShownStageMax : code);
+        codes.append(code == mousevalues::kStageTopWire ? mousevalues::kStageTopRead : code);
     }
     return codes;
 }

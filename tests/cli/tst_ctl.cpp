@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -37,6 +39,22 @@ class TestCtl : public QObject {
         }
         return codes;
     }
+
+    static void writeMacro(const QString& name, const char* key)
+    {
+        QFile macro("modules/macro/1/" + name + ".bin");
+        QVERIFY(macro.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        macro.write(QByteArray("[config]\nindex=-1\ntotal=2\nrepeat=1\n[macro]\n0=") + key
+            + "    [Down]\n1=" + key + "      [Up]\n");
+    }
+    static int macroIndex(const QString& name)
+    {
+        return QSettings("modules/macro/1/" + name + ".bin", QSettings::IniFormat)
+            .value("config/index")
+            .toInt();
+    }
+    // The key code a macro slot of the simulated mouse presses first.
+    static int macroKey(int index) { return sim::macro(index + 1).at(3); }
 
 private slots:
     void initTestCase()
@@ -174,14 +192,15 @@ private slots:
             out.contains("\"report_rate_hz\":125"), "the edit made without the mouse is kept, not read over");
     }
 
-    // Detection's set-up, profile 2's four reads and profile 0's image (the shared colours).
+    // Detection's set-up, profile 2's four reads, profile 0's image (the shared colours) and the
+    // lighting type (which colours the indicator shows).
     void showReadsOnlyWhatItPrints()
     {
         QCOMPARE(ctl("show 2"), int(ctl::kOk));
         QStringList codes;
         for (const QString& c : commands())
             codes << c.left(4);
-        QCOMPARE(codes.join(' '), QString("0108 8c02 8d02 8402 8302 8c00"));
+        QCOMPARE(codes.join(' '), QString("0108 8c02 8d02 8402 8302 8c00 8900"));
     }
 
     void dryRunSendsNothing()
@@ -189,6 +208,93 @@ private slots:
         QCOMPARE(ctl("--dry-run rate --profile 2 500"), int(ctl::kOk));
         QVERIFY(sim::wire().empty());
         QCOMPARE(out.trimmed(), QString("00 03 02 02 00 00 00 00 f8"));
+    }
+
+    // Fault: a file's stale index was trusted, so two files shared slot 1 and button 3 played A.
+    void macroFilesNeverShareASlot()
+    {
+        writeMacro("A", "A");
+        writeMacro("B", "B");
+        QCOMPARE(ctl("button --profile 1 4 macro:A"), int(ctl::kOk));
+        QCOMPARE(ctl("button --profile 1 4 key:b"), int(ctl::kOk));
+        QCOMPARE(ctl("button --profile 1 3 macro:B"), int(ctl::kOk));
+        QCOMPARE(ctl("button --profile 1 4 macro:A"), int(ctl::kOk));
+        QVERIFY(macroIndex("A") != macroIndex("B"));
+        QCOMPARE(macroKey(macroIndex("B")), 0x05); // HID usage of B
+        QCOMPARE(macroKey(macroIndex("A")), 0x04);
+        QCOMPARE(ctl("--json show 1"), int(ctl::kOk));
+        QVERIFY2(out.contains("{\"button\":3,\"function\":\"macro:B:"), qPrintable(out));
+    }
+
+    // Fault: a macro assigned without the mouse never reached it; a failed upload still assigned.
+    void macroAssignedOfflineGoesBeforeItsMatrix()
+    {
+        writeMacro("New", "N");
+        sim::unplug();
+        QCOMPARE(ctl("button --profile 1 4 macro:New"), int(ctl::kOk));
+        sim::plug();
+        sim::clearWire();
+        QCOMPARE(ctl("button --profile 1 5 led"), int(ctl::kOk));
+        const QStringList sent = commands();
+        const qsizetype macro = sent.indexOf(QRegularExpression("^0f.*"));
+        QVERIFY2(macro >= 0 && macro < sent.indexOf(QRegularExpression("^0d.*")), qPrintable(sent.join(' ')));
+        QCOMPARE(macroKey(macroIndex("New")), 0x11);
+    }
+    void failedMacroUploadLeavesButtonAsItWas()
+    {
+        writeMacro("Lost", "L");
+        sim::failCall(sim::Op::SendFeature, 7); // the 0FH after detection and five reads
+        QCOMPARE(ctl("button --profile 1 4 macro:Lost"), int(ctl::kFailed));
+        QCOMPARE(macroIndex("Lost"), -1);
+        QCOMPARE(ctl("--json show 1"), int(ctl::kOk));
+        QVERIFY2(!out.contains("macro:Lost"), qPrintable(out));
+    }
+
+    // Fault: import and reset sent the stage table as shown (0xCF went out as 0x9F).
+    void importSendsStoredStageCodes()
+    {
+        sim::Bytes image = sim::profileImage(2);
+        image[84] = 0xCF;
+        sim::setProfileImage(2, image);
+        const QString file = work.filePath("cf.pf");
+        QCOMPARE(ctl("export 2 " + file), int(ctl::kOk));
+        QCOMPARE(ctl("import " + file + " 4"), int(ctl::kOk));
+        QCOMPARE(int(sim::profileImage(4).at(84)), 0xCF);
+        QCOMPARE(ctl("reset 3"), int(ctl::kOk));
+        QCOMPARE(ctl("import " + file + " 3"), int(ctl::kOk));
+        QCOMPARE(int(sim::profileImage(3).at(84)), 0xCF);
+    }
+
+    // Fault: the active stage took cells that are "x" or past the model's stage count.
+    void activeStageMustBeAUsableCell()
+    {
+        QCOMPARE(ctl("dpi --profile 2 400,0,1600"), int(ctl::kOk));
+        sim::clearWire();
+        QCOMPARE(ctl("dpi --profile 2 --active 2"), int(ctl::kUsage));
+        sim::Bytes image = sim::profileImage(2);
+        image[70] = 3; // three usable stages
+        sim::setProfileImage(2, image);
+        QCOMPARE(ctl("dpi --profile 2 --active 5"), int(ctl::kUsage));
+        QVERIFY(!commands().join(' ').contains(QRegularExpression("\\b04")));
+        QCOMPARE(ctl("dpi --profile 2 --active 3"), int(ctl::kOk));
+    }
+
+    // Fault: show printed black indicators where the mouse shows its eight fixed colours, a
+    // reset lost the mouse's lighting type, and a speed went to effects without one.
+    void showAndResetReadTheMouseAsTheWindowDoes()
+    {
+        sim::setLightingType(0);
+        sim::Bytes image = sim::profileImage(0);
+        for (int i = 0; i < 8; ++i)
+            image[16 + i] = uchar(i);
+        sim::setProfileImage(0, image);
+        QCOMPARE(ctl("--json show 2"), int(ctl::kOk));
+        QVERIFY2(out.contains("\"indicator_colors\":[\"#FF0000\",\"#00FF00\",\"#0000FF\""), qPrintable(out));
+        QCOMPARE(ctl("reset 3"), int(ctl::kOk));
+        const QSettings live("modules/setting/p_Z4.bin", QSettings::IniFormat);
+        QCOMPARE(live.value("other_fw/0").toStringList().value(2).trimmed(), QString("0"));
+        QCOMPARE(ctl("light --profile 2 twinkling --speed 3"), int(ctl::kUsage));
+        QCOMPARE(ctl("light --profile 2 wave --speed 3"), int(ctl::kOk));
     }
 
     void exportThenImportGivesEqualShow()

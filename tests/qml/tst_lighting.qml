@@ -16,8 +16,14 @@ TestCase {
         })
     }
 
+    // Slider positions as the core turns them into the values the mouse is told.
+    readonly property var speedRanges: [null, null, null, [1, 9], [1, 9], [1, 9], null, null, [10, 10], [5, 10], [20, 10]]
+    function speed(id, s) {
+        var r = speedRanges[id]
+        return r ? Math.round((7 - s) * r[1] / 7) + r[0] : 0
+    }
     function check(row) {
-        var p = Light.params(row.id, row.s, row.b, cells, row.n)
+        var p = Light.params(row.id, speed(row.id, row.s), Math.round(row.b * 255 / 7), cells, row.n)
         var out = Light.zoneColors(row.id, row.t, p)
         compare(out.length, Light.zoneCount)
         var z = Light.zones.findIndex(function (zone) { return zone.name === row.zone })
@@ -113,7 +119,7 @@ TestCase {
     }
     function test_unusedCellsNeverShown(row) {
         var table = [[255, 0, 0]].concat(new Array(7).fill([0, 0, 255]))
-        var p = Light.params(row.id, 7, 7, table, 1)
+        var p = Light.params(row.id, speed(row.id, 7), 255, table, 1)
         for (var t = 0; t < 20000; t += 37)
             Light.zoneColors(row.id, t, p).forEach(function (rgb) { compare(rgb[2], 0, "blue at " + t) })
     }

@@ -173,7 +173,7 @@ private slots:
         clickAndSettle(QStringLiteral("menuProf_entry2"));
         QCOMPARE(slot(1), bytes({ 0x01, 0, 0xF1, 0 }));
         for (int id : { 2, 5, 7, 15 })
-            QCOMPARE(slot(id), bytes({ 0, 0, 0, 0 }));
+            QVERIFY(slot(id).isEmpty()); // nothing known: sent as a slot that does nothing
     }
     // Sixteen slots can never use all 100 firmware indices, so the stop is reached here through a
     // file that vanished after the list was filled; the index table's full case is a library test.

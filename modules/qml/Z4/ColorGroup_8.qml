@@ -17,6 +17,8 @@ Item {
     // as bindings that follow every change.
     property int revision: 0
     readonly property var colors: revision >= 0 ? colorList() : []
+    // The eight-colour indicator's fixed colours, as the core knows them (set by the page).
+    property var eightColors: []
     readonly property var indices: revision >= 0 ? indexList() : []
     signal clicked(int index)
     signal setTextInputFocus(bool isFocus)
@@ -54,7 +56,7 @@ Item {
         if (i < 0 || i >= cellCount)
             return "black"
         var cell = modColors.get(i)
-        var rgb = isCompat8Color ? SC.eightColor(cell.colorId) : [cell.colorR, cell.colorG, cell.colorB]
+        var rgb = isCompat8Color ? eightColor(cell.colorId) : [cell.colorR, cell.colorG, cell.colorB]
         return Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255, 1)
     }
     function setColor(i, rgb) {
@@ -65,7 +67,10 @@ Item {
         modColors.setProperty(i, "colorB", SC.toByte(rgb[2]))
         ++revision
     }
-    // Eight [r, g, b] cells, as from SC.colorsFromList.
+    function eightColor(index) {
+        return (eightColors || [])[SC.clamp(Math.round(SC.toNumber(index, 0)), 0, 7)] || [0, 0, 0]
+    }
+    // Eight [r, g, b] cells, as from the bridge's z4_colorCells.
     function setColors(list) {
         for (var i = 0; i < list.length && i < cellCount; ++i)
             setColor(i, list[i])
@@ -75,14 +80,14 @@ Item {
         for (var i = 0; i < ids.length && i < cellCount; ++i)
             setColor8_Id(i, ids[i])
     }
-    // 24 numbers, every cell whether usable or not.
+    // Every cell's [r, g, b], usable or not; the bridge's z4_colorList makes the 24 numbers.
     function colorList() {
         var rgb = []
         for (var i = 0; i < cellCount; ++i) {
             var cell = modColors.get(i)
             rgb[i] = [cell.colorR, cell.colorG, cell.colorB]
         }
-        return SC.listFromColors(rgb)
+        return rgb
     }
     function indexList() {
         var list = []
@@ -139,7 +144,7 @@ Item {
                 required property int colorId
                 readonly property bool usable: index < colorGroup_8.maxStage
                 readonly property bool selected: usable && index === colorGroup_8.currentIndex
-                readonly property var rgb: colorGroup_8.isCompat8Color ? SC.eightColor(colorId)
+                readonly property var rgb: colorGroup_8.isCompat8Color ? colorGroup_8.eightColor(colorId)
                                                                        : [colorR, colorG, colorB]
                 objectName: colorGroup_8.objectName + "_cell" + index
                 width: 74

@@ -11,10 +11,12 @@ Item {
     property int position: -1
     property bool hasSlot: false
     property bool unapplied: false
+    // The core's table of mouse rows and media names (the bridge's z4_functionTable).
+    property var table: ({})
     signal buttonChosen(int index)
     signal categoryChosen(int index)
     signal mouseChosen(int index)
-    signal slotEdited(var bytes)
+    signal slotEdited(var choice)
     signal macroListRequested()
     signal macroAssignRequested()
     signal fireStoreRequested()
@@ -109,14 +111,14 @@ Item {
             objectName: "keydefine_key"
             width: keydefineLayout.controlWidth
             visible: keydefineLayout.category === KD.KEYBOARD
-            onKeyCaptured: function (usbCode) { keydefineLayout.slotEdited([0, 0, usbCode, 0]) }
+            onKeyCaptured: function (usbCode) { keydefineLayout.slotEdited({ category: KD.KEYBOARD, key: usbCode }) }
         }
         DropdownList {
             id: mouseList
             objectName: "keydefine_mouse"
             width: keydefineLayout.controlWidth
             visible: keydefineLayout.category === KD.MOUSE
-            mdItems: KD.mouseRows.map(function (row) {
+            mdItems: (keydefineLayout.table.mouseRows || []).map(function (row) {
                 return { textX: KD.text(keydefineLayout.strings, row.text, row.fallback) }
             })
             onListElementClicked: function (index) { keydefineLayout.mouseChosen(index) }
@@ -126,16 +128,16 @@ Item {
             objectName: "keydefine_media"
             width: keydefineLayout.controlWidth
             visible: keydefineLayout.category === KD.MEDIA
-            mdItems: KD.mediaFallbacks.map(function (fallback, i) {
-                return { textX: KD.text(keydefineLayout.strings, KD.mediaFirstText + i, fallback) }
+            mdItems: (keydefineLayout.table.mediaFallbacks || []).map(function (fallback, i) {
+                return { textX: KD.text(keydefineLayout.strings, keydefineLayout.table.mediaFirstText + i, fallback) }
             })
-            onListElementClicked: function (index) { keydefineLayout.slotEdited(KD.mediaBytes(index)) }
+            onListElementClicked: function (index) { keydefineLayout.slotEdited({ category: KD.MEDIA, media: index }) }
         }
         KeydefineComboPanel {
             id: comboPanel
             visible: keydefineLayout.category === KD.COMBO
             onChanged: function (modifier, key1, key2) {
-                keydefineLayout.slotEdited([0, KD.modifierBits(modifier), key1, key2])
+                keydefineLayout.slotEdited({ category: KD.COMBO, modifier: modifier, key1: key1, key2: key2 })
             }
         }
         KeydefineMacroPanel {

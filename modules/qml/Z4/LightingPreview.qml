@@ -23,7 +23,9 @@ Item {
     property real time: 0
     property var cells: []
     readonly property bool playing: frameTimer.running
-    readonly property var params: Light.params(effectId, speedIndex, brightnessIndex, cells, maxStage)
+    // What the mouse would be told: [speed value, brightness value], from the core.
+    readonly property var values: active ? ui_View.z4_lightingValues(effectId, speedIndex, brightnessIndex) : [0, 255]
+    readonly property var params: Light.params(effectId, values[0], values[1], cells, maxStage)
     readonly property var zoneColors: Light.zoneColors(effectId, time, params)
     // In the order of Light.zones.
     readonly property var pictures: ["light_wheel.png", "light_logo.png", "light_left1.png",

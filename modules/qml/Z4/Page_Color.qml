@@ -10,26 +10,32 @@ Item {
     width: 736
     height: 484
 
-    property var effectMaps: SC.identityEffectMaps()
+    property var effectMaps: SC.identityEffectMaps(11)
     // The effect the page will send; the drop-down shows its position (none when disabled).
     property int effectId: 0
     readonly property int effectPosition: effectList.defaultIndex
     readonly property var strings: mainIten.globalSetting_stringList || []
+    property var effectNameIndex: []
+    // Which of the values the chosen effect uses (the core's answer); none while no offered
+    // effect is chosen or before the page is set up.
+    readonly property var uses: effectPosition >= 0 && effectNameIndex.length > 0 ? ui_View.z4_effectUses(effectId) : ({})
     // What APPLY would send, against what was last read or sent.
     readonly property string shownState: JSON.stringify([colorGroup.colors, effectPosition < 0 ? null
-        : [effectId, SC.brightnessValue(brightnessSlider.currentIndex), SC.speedValue(effectId, speedSlider.currentIndex)]])
+        : [effectId, uses.brightness ? brightnessSlider.currentIndex : -1, uses.speed ? speedSlider.currentIndex : -1]])
     property string appliedState: ""
     readonly property bool unapplied: appliedState !== "" && shownState !== appliedState
     readonly property string partName: strings[76] || "COLOR"
 
     function initUI() {
+        effectNameIndex = ui_View.z4_functionTable().effectNameIndex || []
+        colorGroup.eightColors = ui_View.z4_eightColors()
         colorGroup.maxStage = SC.maxStage(main_Z4.colorMaxStage)
-        effectMaps = SC.effectMaps(main_Z4.effectEnable)
+        effectMaps = SC.effectMaps(main_Z4.effectEnable, effectNameIndex.length)
         refreshUI()
     }
 
     function refreshUI() {
-        syncValToPage(ui_View.z4_GetLED8StageColor(), ui_View.z4_8CH_GetRGBLedEffect())
+        syncValToPage(ui_View.z4_colorCells(ui_View.z4_GetLED8StageColor()), ui_View.z4_lighting())
         markApplied()
     }
 
@@ -43,19 +49,17 @@ Item {
         refreshUI()
     }
 
-    // Shows a colour list (24 numbers) and an effect triple (id, brightness, speed); lists of
-    // any other length leave their part of the page as it is.
-    function syncValToPage(colorList, effectList3) {
-        var cells = SC.colorsFromList(colorList)
-        if (cells)
+    // Shows eight colour cells and the core's [effect id, speed position, brightness position];
+    // lists of any other length leave their part of the page as it is.
+    function syncValToPage(cells, lighting) {
+        if (cells && cells.length === 8)
             colorGroup.setColors(cells)
-        var effect = SC.toArray(effectList3)
-        if (effect.length !== 3)
+        if (!lighting || lighting.length !== 3)
             return
-        effectId = Math.round(SC.toNumber(effect[0], -1))
+        effectId = Math.round(SC.toNumber(lighting[0], -1))
         showEffectPosition()
-        brightnessSlider.setCurIndex(SC.brightnessIndex(effect[1]))
-        speedSlider.setCurIndex(SC.speedIndex(effectId, effect[2]))
+        speedSlider.setCurIndex(lighting[1])
+        brightnessSlider.setCurIndex(lighting[2])
     }
 
     function showEffectPosition() {
@@ -68,18 +72,17 @@ Item {
 
     function pageApply() {
         colorGroup.setTextInputFocus(false)
-        ui_View.z4_SetLED8StageColor(colorGroup.colorList())
+        ui_View.z4_SetLED8StageColor(ui_View.z4_colorList(colorGroup.colorList()))
         // An effect that is not offered cannot have been chosen here: the mouse keeps its own.
         if (effectPosition >= 0)
-            ui_View.z4_0CH_SetRGBLedEffect(effectId, SC.brightnessValue(brightnessSlider.currentIndex),
-                                           SC.speedValue(effectId, speedSlider.currentIndex))
+            ui_View.z4_setLighting(effectId, speedSlider.currentIndex, brightnessSlider.currentIndex)
         markApplied()
     }
 
     // The lighting defaults live in profile 0 whatever profile is selected.
     function pageReset() {
-        var image = SC.toArray(ui_View.z4_getDefaultProfile("profile_fw", 0))
-        syncValToPage(image.slice(0x18, 0x30), image.slice(0x47, 0x4A))
+        var defaults = ui_View.z4_lightingDefaults()
+        syncValToPage(defaults.colors, defaults.lighting)
     }
 
     onEffectMapsChanged: showEffectPosition()
@@ -130,7 +133,7 @@ Item {
             Accessible.name: effectLabel.text + ", " + text
             width: 232
             mdItems: page_Color.effectMaps.posToId.map(function (id) {
-                return { textX: page_Color.strings[SC.effectNameIndex[id]] || "" }
+                return { textX: page_Color.strings[page_Color.effectNameIndex[id]] || "" }
             })
             onListElementClicked: function (index) {
                 page_Color.effectId = page_Color.effectMaps.posToId[index]
@@ -146,7 +149,7 @@ Item {
             width: 232
             height: 20
             currentIndex: 4
-            enabled: SC.speedUsable(page_Color.effectPosition)
+            enabled: page_Color.uses.speed === true
         }
 
         Item { id: gap2; width: 1; height: 4 }
@@ -158,7 +161,7 @@ Item {
             width: 232
             height: 20
             currentIndex: 7
-            enabled: SC.brightnessUsable(page_Color.effectPosition)
+            enabled: page_Color.uses.brightness === true
         }
 
         Item { id: gap3; width: 1; height: 4 }
@@ -166,7 +169,7 @@ Item {
         ColorGroup_8 {
             id: colorGroup
             objectName: "color_group"
-            enabled: SC.colorsUsable(page_Color.effectPosition)
+            enabled: page_Color.uses.colors === true
         }
     }
 

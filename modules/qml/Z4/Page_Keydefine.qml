@@ -11,33 +11,32 @@ Item {
     width: 736
     height: 484
 
-    property var slots: KD.copySlots(KD.defaultSlots)
-    // False for a slot the store could not give; it shows nothing and holds 00 00 00 00.
-    property var slotKnown: KD.defaultSlots.map(function () { return true })
-    property var buttonNames: KD.builtinButtonNames.slice()
+    // The core's table (button slots, mouse rows, media names) and the factory slots.
+    property var table: ({})
+    property var defaultSlots: []
+    // The 16 slots as the core gave them; null for a slot the store could not give, which
+    // shows nothing and is sent as a slot that does nothing.
+    property var slots: KD.copySlots(defaultSlots)
+    property var buttonNames: (table.buttonNames || []).slice()
     property int position: KD.initialPosition
-    readonly property int slotId: KD.slotOfPosition(position, buttonNames.length)
+    readonly property int slotId: KD.slotOfPosition(table.buttonSlots, position, buttonNames.length)
     property var macroNames: []
     readonly property var strings: mainIten.globalSetting_stringList || []
     readonly property var keyInputs: [keyInput, comboPanel.keyInputs[0], comboPanel.keyInputs[1], firePanel.keyInput]
     // The key matrix as last read or sent; the page is unapplied while it shows another one.
     property string appliedState: ""
-    readonly property string shownState: JSON.stringify(KD.matrixList(slots))
+    readonly property string shownState: JSON.stringify(slots)
     readonly property bool unapplied: appliedState !== "" && shownState !== appliedState
     readonly property string partName: strings[74] || "KEY"
 
     function initUI() {
+        table = ui_View.z4_functionTable()
+        defaultSlots = ui_View.z4_defaultKeySlots()
         refillMacroNames()
-        var next = [], known = []
-        for (var i = 0; i < KD.slotCount; ++i) {
-            var bytes = KD.slotFromList(ui_View.getKeydefine(i))
-            known.push(bytes !== null)
-            // What the store sends for a slot a short list lacks, never the last profile's bytes.
-            next.push(bytes || KD.nothing.slice())
-        }
-        slots = next
-        slotKnown = known
+        slots = Array.from(ui_View.z4_keyMatrix() || [])
         appliedState = shownState
+        // An assignment dropped with the unapplied copy frees its macro's place again.
+        ui_View.z4_releaseMacros(slots)
         showSelected()
     }
     function refreshUI() {
@@ -45,12 +44,12 @@ Item {
     function translateStrings(code) {
         var names = KD.buttonNames(main_Z4._ProductLayoutStringList)
         // A pack without button names keeps the page usable with the built-in ones.
-        buttonNames = names.length > 0 ? names : KD.builtinButtonNames.slice()
+        buttonNames = names.length > 0 ? names : (table.buttonNames || []).slice()
         position = buttonNames.length > KD.initialPosition ? KD.initialPosition : -1
         showSelected()
     }
     function pageApply() {
-        ui_View.z4_0DH_SetKeyMatrix(KD.matrixList(slots))
+        ui_View.z4_applyKeySlots(slots)
         // A write that fails is kept by the program and sent later, so the edits are not lost.
         appliedState = shownState
     }
@@ -62,9 +61,8 @@ Item {
     }
     function pageReset() {
         dropCountFocus()
-        slots = KD.copySlots(KD.defaultSlots)
-        slotKnown = slotKnown.map(function () { return true })
-        refreshMacroBookkeeping()
+        slots = KD.copySlots(defaultSlots)
+        ui_View.z4_releaseMacros(slots)
         showSelected()
     }
 
@@ -72,22 +70,20 @@ Item {
         position = index
         showSelected()
     }
+    function viewOf(slot) {
+        return slotId >= 0 && slots[slot] ? ui_View.z4_keySlotView(slots[slot]) : KD.clearedView()
+    }
     function showSelected() {
         buttonList.setCurIndex(position)
-        if (slotId < 0 || !slotKnown[slotId]) {
-            show(KD.clearedView())
-            return
-        }
-        var bytes = slots[slotId], files = []
-        if (bytes[0] === 0x09) {
+        var next = viewOf(slotId)
+        if (next.category === KD.MACRO)
             refillMacroNames()
-            files = macroNames.map(function (name) { return KD.macroConfig(ui_View.loadMacroIniConfig(name)) })
-        }
-        var next = KD.keyCodeToUI(bytes, files)
-        if (next)
+        // Bytes that fit no pattern of their type keep what the page showed.
+        if (next.category !== undefined)
             show(next)
     }
     function show(next) {
+        next.macroFile = next.macroName ? macroNames.indexOf(next.macroName) : -1
         categoryList.setCurIndex(next.category)
         keyInput.show(next.key)
         mouseList.setCurIndex(next.mouse)
@@ -97,16 +93,14 @@ Item {
         firePanel.show(next)
     }
     function setSlot(bytes) {
-        var next = slots.slice(), known = slotKnown.slice()
+        var next = slots.slice()
         next[slotId] = bytes.slice()
-        known[slotId] = true
         slots = next
-        slotKnown = known
     }
     // Asks before the last button acting as left button changes: `onPass` runs when it may,
     // `onRefuse` when the user keeps it.
     function whenGuardPasses(onPass, onRefuse) {
-        if (!KD.needsLeftGuard(slots, slotId, buttonNames.length))
+        if (!ui_View.z4_needsLeftGuard(slots, slotId, buttonNames.length))
             return onPass()
         var slot = slotId
         mainIten.askFirst(String(buttonNames[0] || ""), "LEFT BUTTON", leftGuardQuestion, "", function () {
@@ -115,11 +109,21 @@ Item {
         }, onRefuse, 107)
     }
     readonly property int leftGuardQuestion: 5
+    // A button that played a macro lets it go: the macro's place is free again if nothing
+    // else plays it.
     function releaseMacro() {
-        if (slots[slotId][0] === 0x09) {
-            setSlot(KD.nothing)
-            refreshMacroBookkeeping()
+        if (viewOf(slotId).category === KD.MACRO) {
+            store({ category: -1 })
+            ui_View.z4_releaseMacros(slots)
         }
+    }
+    // The bytes of a choice, from the core; an incomplete choice changes nothing.
+    function store(choice) {
+        if (slotId < 0)
+            return
+        var bytes = ui_View.z4_keySlotBytes(choice)
+        if (bytes.length === 4)
+            setSlot(bytes)
     }
 
     function chooseCategory(category) {
@@ -127,23 +131,19 @@ Item {
             return
         whenGuardPasses(function () {
             releaseMacro()
-            var bytes = KD.categoryBytes(category)
-            if (bytes)
-                setSlot(bytes)
-            show(KD.withCategory(category, {}))
+            store({ category: category })
+            show(KD.withCategory(category))
         }, function () { categoryList.setCurIndex(KD.MOUSE) })
     }
     function chooseMouse(row) {
         if (slotId < 0)
             return
-        whenGuardPasses(function () { setSlot(KD.mouseRows[row].bytes) }, function () { mouseList.setCurIndex(0) })
-    }
-    function store(bytes) {
-        if (slotId >= 0 && bytes)
-            setSlot(bytes)
+        whenGuardPasses(function () { store({ category: KD.MOUSE, mouse: row }) },
+                        function () { mouseList.setCurIndex(0) })
     }
     function storeFire() {
-        store(KD.fireBytes(firePanel.usesKey, firePanel.button, firePanel.key, firePanel.speed, firePanel.count))
+        store({ category: KD.FIRE, fireUsesKey: firePanel.usesKey, fireButton: firePanel.button,
+                fireKey: firePanel.key, fireSpeed: firePanel.speed, fireCount: firePanel.count })
     }
 
     function refillMacroNames() {
@@ -151,44 +151,19 @@ Item {
         macroNames = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
         macroPanel.file = selected === undefined ? -1 : macroNames.indexOf(selected)
     }
-    // The mouse's macro slots are one pool for all six profiles: an index is in use while the
-    // stored key matrix of any profile or this page's unapplied copy plays it.
-    function macroIndicesInUse() {
-        var used = KD.usedMacroIndices(slots)
-        Array.from(ui_View.z4_getUsedMacroIndices() || []).forEach(function (index) {
-            if (used.indexOf(Number(index)) < 0)
-                used.push(Number(index))
-        })
-        return used
-    }
-    // Gives the selected slot the chosen macro file, uploading it to its firmware slot.
+    // Gives the selected button the chosen macro file; the core picks its place on the mouse
+    // and sends it there first. A refused macro leaves the button without one.
     function assignMacro() {
         if (slotId < 0)
             return
-        setSlot(KD.nothing)
-        // The slot's previous file lets go of its index before a free one is chosen.
-        refreshMacroBookkeeping()
         var name = macroNames[macroPanel.file]
-        var config = name === undefined ? null : KD.macroConfig(ui_View.loadMacroIniConfig(name))
-        var index = !config ? -1 : config[0] >= 0 ? config[0] : KD.lowestFreeMacroIndex(macroIndicesInUse())
-        if (index < 0)
+        if (name === undefined)
             return
-        ui_View.setMacroIniConfig(name, [index, macroPanel.count])
-        if (ui_View.z4_0FH_SetMacroKey(index + 1, name) === true)
-            setSlot([0x09, macroPanel.mode, index + 1, 0])
-        else
-            refreshMacroBookkeeping()
-    }
-    // Files whose firmware index nothing plays any more are no longer in the firmware.
-    function refreshMacroBookkeeping() {
-        var used = macroIndicesInUse()
-        var names = Array.from(ui_View.getMacroIniNames() || []).map(Actions.displayName)
-        for (var i = 0; i < names.length; ++i) {
-            var list = ui_View.loadMacroIniConfig(names[i])
-            var config = KD.macroConfig(list)
-            if (config && used.indexOf(Number(list[0])) < 0 && !(Number(list[0]) === -1 && config[1] === 1))
-                ui_View.setMacroIniConfig(names[i], [-1, 1])
-        }
+        // The button lets go of its macro first; a refused macro leaves it doing nothing.
+        store({ category: -1 })
+        var bytes = ui_View.z4_assignMacro(name, macroPanel.mode, macroPanel.count, slots)
+        if (bytes.length === 4)
+            setSlot(bytes)
     }
 
     function pressDefault() {
@@ -197,7 +172,7 @@ Item {
             return
         whenGuardPasses(function () {
             releaseMacro()
-            setSlot(KD.defaultSlots[slotId])
+            setSlot(defaultSlots[slotId])
             showSelected()
         })
     }
@@ -246,6 +221,7 @@ Item {
 
     KeydefineLayout {
         id: layout
+        table: page_Keydefine.table
         buttonNames: page_Keydefine.buttonNames
         macroNames: page_Keydefine.macroNames
         position: page_Keydefine.position
@@ -257,7 +233,7 @@ Item {
         // these choices are handled once that handler has returned.
         onCategoryChosen: function (index) { Qt.callLater(page_Keydefine.chooseCategory, index) }
         onMouseChosen: function (index) { Qt.callLater(page_Keydefine.chooseMouse, index) }
-        onSlotEdited: function (bytes) { page_Keydefine.store(bytes) }
+        onSlotEdited: function (choice) { page_Keydefine.store(choice) }
         onMacroListRequested: page_Keydefine.refillMacroNames()
         onMacroAssignRequested: Qt.callLater(page_Keydefine.assignMacro)
         onFireStoreRequested: page_Keydefine.storeFire()

@@ -12,7 +12,6 @@ Item {
     height: 484
 
     property int dpiMAXStage: 8
-    property real dpiBase: 100
     property int dpiLedType: 1
     // False while the page holds no stage table it could send back (an unreadable list);
     // picking a stage value or DEFAULT makes it true.
@@ -27,26 +26,27 @@ Item {
     readonly property string partName: strings[86] || "SENSOR"
 
     function initUI() {
+        colorGroup.eightColors = ui_View.z4_eightColors()
+        eightColorRow.eightColors = colorGroup.eightColors
         var maxStage = ui_View.z4_GetMaxDpiStage()
-        dpiBase = SC.dpiBase(main_Z4.dpiBase)
         var ledType = ui_View.z4_89H_GetRGBLedTwinkle()
-        var rate = ui_View.z4_83H_GetReportRate()
+        var rateIndex = ui_View.z4_reportRateIndex()
         var cursor = ui_View.getCursorSpeed()
         var lines = ui_View.getVerticalScrollLines()
         var doubleClick = ui_View.getDoubleClickSpeed()
         var stage = ui_View.z4_84H_GetDPIStage()
-        var codes = ui_View.z4_8CH_GetDpi8Stage()
+        var values = ui_View.z4_dpiStageValues()
 
         dpiMAXStage = SC.maxStage(maxStage)
         dpiLedType = SC.toByte(ledType)
-        rateGroup.setCurIndex(SC.rateIndexFromByte(rate))
+        rateGroup.setCurIndex(rateIndex)
         showPointer([undefined, cursor, lines, doubleClick])
         showActiveStage(stage)
 
         dpiGroup.valueForMenuIndex = SC.dpiChoices(main_Z4.dpiValue)
-        showStageValues(SC.stageValuesFromCodes(codes, dpiBase))
+        showStageValues(values.length === SC.stageCount ? values : null)
 
-        showColors(SC.colorsFromList(ui_View.z4_8CH_GetDpi8Color()))
+        showColors(ui_View.z4_colorCells(ui_View.z4_8CH_GetDpi8Color()))
         var indices = SC.indicesFromList(ui_View.z4_8CH_GetDpi8Io())
         if (indices)
             colorGroup.setIndices(indices)
@@ -69,17 +69,17 @@ Item {
 
     function pageApply() {
         colorGroup.setTextInputFocus(false)
-        ui_View.z4_03H_SetReportRate(SC.rateByteFromIndex(rateGroup.currentIndex))
+        ui_View.z4_setReportRateIndex(rateGroup.currentIndex)
         ui_View.setCursorSpeed(cursorSlider.currentIndex)
         ui_View.setVerticalScrollLines(scrollSlider.currentIndex)
         ui_View.setDoubleClickSpeed(doubleClickSlider.currentIndex)
         if (dpiLedType === 0)
             ui_View.z4_0CH_SetDpi8Io(colorGroup.indexList())
         else
-            ui_View.z4_0CH_SetDpi8Color(colorGroup.colorList())
+            ui_View.z4_0CH_SetDpi8Color(ui_View.z4_colorList(colorGroup.colorList()))
         if (stagesKnown)
-            ui_View.z4_0CH_SetDpi8Stage(SC.stageCodesFromValues(dpiGroup.valueForIndex, dpiBase))
-        ui_View.z4_04H_SetDPIStage(dpiGroup.currentIndex + 1)
+            ui_View.z4_setDpiStageValues(dpiGroup.valueForIndex)
+        ui_View.z4_setActiveDpiStage(dpiGroup.currentIndex + 1)
         appliedState = shownState
     }
 
@@ -87,18 +87,16 @@ Item {
     function pageReset() {
         var profile = ui_View.z4_82H_GetCurrentProfile()
         var pointer = SC.toArray(ui_View.z4_getDefaultProfile("profile_sw", profile))
-        var image = ui_View.z4_getDefaultProfile("profile_fw", profile)
-        var other = SC.toArray(ui_View.z4_getDefaultProfile("other_fw", profile))
-        if (other.length > 1)
-            rateGroup.setCurIndex(SC.rateIndexFromByte(other[1]))
+        var defaults = ui_View.z4_sensorDefaults(profile)
+        if (defaults.rateIndex !== undefined)
+            rateGroup.setCurIndex(defaults.rateIndex)
         showPointer(pointer)
-        var stages = SC.defaultStageValues(image, dpiBase)
-        if (stages)
-            showStageValues(stages)
-        if (other.length > 0)
-            showActiveStage(other[0])
-        showColors(SC.defaultIndicatorColors)
-        colorGroup.setIndices(SC.defaultIndicatorIndices)
+        if (defaults.stageValues !== undefined)
+            showStageValues(defaults.stageValues)
+        if (defaults.activeStage !== undefined)
+            showActiveStage(defaults.activeStage)
+        showColors(defaults.colors)
+        colorGroup.setIndices(defaults.indices)
         colorGroup.setCurIndex(dpiGroup.currentIndex)
     }
 

@@ -1,6 +1,5 @@
 import QtQuick
 import "../common"
-import "sensorcolor.js" as SC
 import "../common/controls.js" as Controls
 
 // The eight fixed indicator colours in index order; a click picks index k for the colour
@@ -8,6 +7,7 @@ import "../common/controls.js" as Controls
 Row {
     id: sensorColorRow
     property int selectedIndex: -1
+    property var eightColors: []
     signal colorClicked(int index)
 
     spacing: 8
@@ -27,7 +27,7 @@ Row {
         delegate: Rectangle {
             id: swatch
             required property int index
-            readonly property var rgb: SC.eightColor(index)
+            readonly property var rgb: (sensorColorRow.eightColors || [])[index] || [0, 0, 0]
             objectName: sensorColorRow.objectName + "_color" + index
             width: 32
             height: 20

@@ -2,8 +2,8 @@
 .import "sensorcolor.js" as SC
 
 // The colour page's preview of the lighting effects: one small function per effect from the
-// time (ms) and the page's values to one [r, g, b] per light zone. The values go through the
-// same conversions the page sends, so the preview shows what the mouse would be told.
+// time (ms) and the values the mouse would be told (the core converts the page's sliders, the
+// bridge's z4_lightingValues) to one [r, g, b] per light zone.
 
 // Light zones in the order the preview draws them; `along` runs from the front (0) to the back.
 var zones = [
@@ -184,15 +184,15 @@ function effect(effectId) {
     return effects[SC.toNumber(effectId, -1)] || null
 }
 
-// What the effect function sees: the device speed value, the brightness the page sends as a
+// What the effect function sees: the device speed value, the device brightness (0..255) as a
 // fraction (1 where the effect has none) and the table's usable cells (at least the first).
-function params(effectId, speedIndex, brightnessIndex, cells, maxStage) {
+function params(effectId, speed, brightness, cells, maxStage) {
     var e = effect(effectId)
     var list = SC.toArray(cells)
     var usable = list.slice(0, Math.max(1, SC.maxStage(maxStage)))
     return {
-        speed: SC.speedValue(effectId, speedIndex),
-        brightness: e && e[1] ? SC.brightnessValue(brightnessIndex) / 255 : 1,
+        speed: SC.toNumber(speed, 0),
+        brightness: e && e[1] ? SC.clamp(SC.toNumber(brightness, 255), 0, 255) / 255 : 1,
         colors: usable.length > 0 ? usable : [[0, 0, 0]]
     }
 }
