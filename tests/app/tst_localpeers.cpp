@@ -340,12 +340,19 @@ void tst_LocalPeers::hostilePeersAreCut()
     // Out of file handles, accept() fails, and Qt closes the server for good and removes its name.
     rlimit saved {};
     QVERIFY(getrlimit(RLIMIT_NOFILE, &saved) == 0);
-    rlimit tight = saved; // room for the client's socket, none for the server's accept()
-    tight.rlim_cur = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
-    QLocalSocket client;
+    rlimit tight = saved;
+    tight.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 4096);
     QVERIFY(setrlimit(RLIMIT_NOFILE, &tight) == 0);
+    std::vector<int> filler;
+    for (int fd; (fd = dup(0)) >= 0;)
+        filler.push_back(fd);
+    ::close(filler.back()); // room for the client's socket, none for the server's accept()
+    filler.pop_back();
+    QLocalSocket client;
     client.connectToServer(name);
     QTest::qWait(200);
+    for (const int fd : filler)
+        ::close(fd);
     QVERIFY(setrlimit(RLIMIT_NOFILE, &saved) == 0);
     client.abort();
     QTRY_VERIFY_WITH_TIMEOUT(delivered(name, message, spy), 4000);
