@@ -82,6 +82,11 @@ int rateHz(uint rateByte)
     return rateByte == 8 ? 125 : rateByte == 4 ? 250 : rateByte == 2 ? 500 : 1000;
 }
 
+QList<int> rateChoices()
+{
+    return { 125, 250, 500, 1000 };
+}
+
 int rateByte(int hz)
 {
     return hz == 125 ? 8 : hz == 250 ? 4 : hz == 500 ? 2 : hz == 1000 ? 1 : 0;

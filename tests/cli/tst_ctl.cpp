@@ -1,11 +1,14 @@
 // z4ctl's commands on the simulated mouse, in a private copy of the program folder.
 #include "cli/ctl.h"
+#include "cli/ctltable.h"
 #include "simmouse.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -14,17 +17,45 @@ class TestCtl : public QObject {
     Q_OBJECT
 
     QTemporaryDir work;
+    QTemporaryDir elsewhere; // the caller's folder
     QString pristine;
     QString out;
     QString err;
 
-    int ctl(const QString& line)
+    int ctl(const QString& line, const QString& caller = QString())
     {
         out.clear();
         err.clear();
         QTextStream o(&out);
         QTextStream e(&err);
-        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), o, e);
+        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            caller.isEmpty() ? QDir::currentPath() : caller, o, e);
+    }
+
+    // A copy of the live file marked as profile 2, with one entry of `key` changed.
+    void writeProfile(const QString& name, const QString& key, int at, int value)
+    {
+        QFile::remove(name);
+        QVERIFY(QFile::copy(pristine, name));
+        QSettings file(name, QSettings::IniFormat);
+        QVariantList values = file.value(key).toList();
+        values[at] = value;
+        file.setValue(key, values);
+        file.setValue("common/importProfile", 2);
+    }
+
+    // Every file below the program folder and the caller's, with its contents.
+    QMap<QString, QByteArray> files()
+    {
+        QMap<QString, QByteArray> all;
+        for (const QString& root : { work.path(), elsewhere.path() }) {
+            for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+                 it.hasNext();) {
+                QFile f(it.next());
+                all.insert(f.fileName(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
+            }
+        }
+        return all;
     }
 
     // The command packets that reached the mouse, as hex of bytes 1..4.
@@ -38,6 +69,57 @@ class TestCtl : public QObject {
         return codes;
     }
 
+    struct Claim {
+        const char* section;
+        const char* line;
+        const char* test;
+    };
+    static QList<Claim> contract()
+    {
+        const char* paths = "PATHS AND DRY RUNS";
+        const char* exits = "EXIT STATUS";
+        return {
+            { paths, "A relative FILE means the folder z4ctl was started in, never its data folder.",
+                "pathsMeanTheCallersFolder" },
+            { paths,
+                "Export refuses a FILE in the program's settings folder, the live profile file among them.",
+                "badInputExitsTwoSilently" },
+            { paths,
+                "Nothing is sent and no file is written anywhere: not the profile file, not a macro, not "
+                "FILE.",
+                "dryRunTouchesNothing" },
+            { paths,
+                "Every packet the command would send is printed in hex, one exchange a line, also without a "
+                "mouse.",
+                "dryRunTouchesNothing" },
+            { paths, "The exit status is the one the command would have had: 0 when it would have succeeded.",
+                "dryRunTouchesNothing" },
+            { paths,
+                "Options may stand anywhere on the line; \\-\\- ends them, so a FILE may begin with \\-\\-.",
+                "optionsAnywhere" },
+            { exits, "The command did what it was asked.", "setterOnWireAndReadBack" },
+            { exits,
+                "An exchange with the mouse failed midway (the step is named), or a file could not be "
+                "written",
+                "failuresExitOne" },
+            { exits, "(the file is named): the profile file, or a FILE that is a folder.",
+                "failuresExitOne" },
+            { exits, "A usage error: one line on standard error names the bad value and what is accepted;",
+                "badInputExitsTwoSilently" },
+            { exits, "nothing was sent to the mouse and nothing written.", "badInputExitsTwoSilently" },
+            { exits, "An import is refused so when the file holds a report rate, an active DPI stage or a",
+                "badInputExitsTwoSilently" },
+            { exits, "value the mouse cannot take, as rate and dpi refuse them.",
+                "badInputExitsTwoSilently" },
+            { exits, "No mouse is connected and the command needs one, or the mouse is there but cannot be",
+                "noMouse" },
+            { exits,
+                "opened: \"no permission\", the device path and the command that allows it; nothing is "
+                "written.",
+                "noPermissionExitsThree" },
+        };
+    }
+
 private slots:
     void initTestCase()
     {
@@ -49,10 +131,17 @@ private slots:
         QFile macro("modules/macro/1/m1.bin");
         QVERIFY(macro.open(QIODevice::WriteOnly));
         macro.write("[config]\nindex=-1\ntotal=1\nrepeat=1\n[macro]\n0=Z    [Down]\n1=Z      [Up]\n");
+        macro.close();
+        writeProfile("rate300.pf", "other_fw/2", 1, 300);
+        writeProfile("stage99.pf", "other_fw/2", 0, 99);
+        writeProfile("big.pf", "profile_fw/2", 84, 70000);
+        QFile foreign("foreign.pf");
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("[x]\ny=1\n") > 0);
     }
 
     void init()
     {
+        QDir("modules/setting").rmdir("p_Z4.bin"); // left by a failed failuresExitOne
         QFile::remove("modules/setting/p_Z4.bin");
         QVERIFY(QFile::copy(pristine, "modules/setting/p_Z4.bin"));
         QFile::setPermissions("modules/setting/p_Z4.bin", QFile::ReadOwner | QFile::WriteOwner);
@@ -142,6 +231,18 @@ private slots:
                               << "/nonexistent/x.pf";
         QTest::newRow("option") << "--verbose show"
                                 << "--verbose";
+        QTest::newRow("command option") << "show --profile 2"
+                                        << "--profile";
+        QTest::newRow("not a profile file") << "import foreign.pf 2"
+                                            << "foreign.pf";
+        QTest::newRow("export onto the live file") << "export 2 modules/setting/p_Z4.bin"
+                                                   << "p_Z4.bin";
+        QTest::newRow("import rate 300") << "import rate300.pf 2"
+                                         << "(300;";
+        QTest::newRow("import stage 99") << "import stage99.pf 2"
+                                         << "(99;";
+        QTest::newRow("import entry 70000") << "import big.pf 2"
+                                            << "70000";
     }
     void badInputExitsTwoSilently()
     {
@@ -206,6 +307,165 @@ private slots:
         four.remove("profile");
         QCOMPARE(four, two);
         QCOMPARE(sim::reportRate(4), 4);
+    }
+
+    void pathsMeanTheCallersFolder()
+    {
+        const QString caller = elsewhere.path();
+        QVERIFY(QDir(caller).mkpath("sub"));
+        QCOMPARE(ctl("export 2 mine.pf", caller), int(ctl::kOk));
+        QVERIFY(QFile::exists(caller + "/mine.pf") && !QFile::exists("mine.pf"));
+        QCOMPARE(ctl("export 2 sub/p2.pf", caller), int(ctl::kOk));
+        QCOMPARE(ctl("import sub/p2.pf 4", caller), int(ctl::kOk));
+        QCOMPARE(ctl("export 2 -- --json", caller), int(ctl::kOk));
+        QVERIFY(QFile::exists(caller + "/--json"));
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl("export 1 modules/setting/apConfig.bin", caller), int(ctl::kFailed));
+        QCOMPARE(files().value(work.filePath("modules/setting/apConfig.bin")),
+            before.value(work.filePath("modules/setting/apConfig.bin")));
+    }
+
+    void optionsAnywhere()
+    {
+        QCOMPARE(ctl("show --json 2"), int(ctl::kOk));
+        QVERIFY(out.startsWith("{\"buttons\""));
+        QCOMPARE(ctl("rate 250 --dry-run --profile 2"), int(ctl::kOk));
+        QCOMPARE(out.trimmed(), QString("00 03 02 04 00 00 00 00 f6"));
+        sim::clearWire();
+        QCOMPARE(ctl("rate -- --profile 2"), int(ctl::kUsage));
+        QVERIFY(sim::wire().empty());
+    }
+
+    // Not a byte written anywhere; the packets printed; 0 as the real command would give.
+    void dryRunTouchesNothing_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("codes"); // the packets' command bytes
+        QTest::newRow("stages") << "--dry-run dpi 400,800"
+                                << "0c";
+        QTest::newRow("effect") << "--dry-run light static"
+                                << "0c";
+        QTest::newRow("key") << "--dry-run button 4 key:b"
+                             << "0d";
+        QTest::newRow("macro") << "--dry-run button 4 macro:m1:always-repeat:77"
+                               << "0f 0d";
+        QTest::newRow("export") << "--dry-run export 2 dry.pf"
+                                << "";
+        QTest::newRow("import") << "--dry-run import " + pristine + " 3"
+                                << "0c 0d 04 03";
+    }
+    void dryRunTouchesNothing()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, codes);
+        sim::unplug();
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl(line, elsewhere.path()), int(ctl::kOk));
+        QStringList sent;
+        for (const QString& packet : out.split('\n', Qt::SkipEmptyParts))
+            sent << packet.section(' ', 1, 1);
+        QCOMPARE(sent.join(' '), codes);
+        QVERIFY(sim::wire().empty());
+        QCOMPARE(files(), before);
+    }
+
+    void noPermissionExitsThree()
+    {
+        sim::failCall(sim::Op::Open, 1);
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl("rate --profile 2 500"), int(ctl::kNoMouse));
+        QVERIFY2(err.contains("no permission") && err.contains("sim/hidraw0") && err.contains("udevadm"),
+            qPrintable(err));
+        QCOMPARE(files(), before);
+    }
+
+    // Exit 1 names what failed: a save of the profile file, or FILE.
+    void failuresExitOne()
+    {
+        sim::unplug();
+        QFile::remove("modules/setting/p_Z4.bin");
+        QVERIFY(QDir().mkpath("modules/setting/p_Z4.bin")); // no one, root included, writes there
+        QCOMPARE(ctl("rate --profile 2 500"), int(ctl::kFailed));
+        QVERIFY2(err.contains("cannot save") && err.contains("p_Z4.bin"), qPrintable(err));
+        init();
+        QCOMPARE(ctl("export 2 " + elsewhere.path()), int(ctl::kFailed));
+        QVERIFY2(err.contains(elsewhere.path()), qPrintable(err));
+    }
+
+    void completionOffers_data()
+    {
+        QTest::addColumn<QString>("line"); // the word completed is the last one
+        QTest::addColumn<QString>("offers"); // "files" when the shell offers file names
+        QTest::newRow("command") << "r"
+                                 << "rate reset";
+        QTest::newRow("option first") << "--d"
+                                      << "--dry-run";
+        QTest::newRow("macro name") << "macro show "
+                                    << "m1";
+        QTest::newRow("macro word") << "macro "
+                                    << "list show";
+        QTest::newRow("export file") << "export 2 "
+                                     << "files";
+        QTest::newRow("export profile") << "export "
+                                        << "1 2 3 4 5";
+        QTest::newRow("import profile") << "import a.pf "
+                                        << "1 2 3 4 5";
+        QTest::newRow("colours") << "light --colors "
+                                 << "";
+        QTest::newRow("speed") << "light static --speed 1"
+                               << "1";
+        QTest::newRow("effect after options") << "--json light --profile 2 st"
+                                              << "static";
+        QTest::newRow("mouse function") << "button 3 mouse:l"
+                                        << "mouse:left";
+        QTest::newRow("function kinds") << "button 3 d"
+                                        << "dpi: disable";
+        QTest::newRow("rate") << "rate 1"
+                              << "125 1000";
+        QTest::newRow("rate options") << "rate --"
+                                      << "--json --dry-run --help --version --profile";
+        QTest::newRow("after the last word") << "rate 500 "
+                                             << "";
+        QTest::newRow("unknown command") << "frob "
+                                         << "";
+    }
+    void completionOffers()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, offers);
+        const QStringList words = line.split(' ');
+        const ctl::Offers got = ctl::complete(words, int(words.size()) - 1);
+        QCOMPARE(got.files ? QString("files") : got.words.join(' '), offers);
+    }
+
+    // The manual's contract, line by line, each line with the test that holds it.
+    void manualStatesWhatIsTested_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("test");
+        for (const auto& [section, line, test] : contract())
+            QTest::newRow(line) << QString(section) << QString(test);
+    }
+    void manualStatesWhatIsTested()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, test);
+        QVERIFY(metaObject()->indexOfSlot(qPrintable(test + "()")) >= 0);
+        QFile manual(Z4_MANUAL);
+        QVERIFY(manual.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString body
+            = QString::fromUtf8(manual.readAll()).section(".SH " + section + '\n', 1).section("\n.SH ", 0, 0);
+        QStringList lines; // the section's text, macro lines left out
+        for (const QString& l : body.split('\n')) {
+            if (!l.startsWith('.'))
+                lines << l;
+        }
+        QStringList claims;
+        for (const auto& [in, line, by] : contract()) {
+            if (section == in)
+                claims << line;
+        }
+        QCOMPARE(lines, claims);
     }
 };
 
