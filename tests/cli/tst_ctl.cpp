@@ -69,54 +69,45 @@ class TestCtl : public QObject {
         return codes;
     }
 
-    struct Claim {
-        const char* section;
-        const char* line;
-        const char* test;
-    };
-    static QList<Claim> contract()
+    // The manual's sections of the contract, line by line, each with the test that holds it.
+    static QList<QStringList> contract()
     {
-        const char* paths = "PATHS AND DRY RUNS";
-        const char* exits = "EXIT STATUS";
+        const QString paths = "PATHS AND DRY RUNS";
+        const QString exits = "EXIT STATUS";
         return {
-            { paths, "A relative FILE means the folder z4ctl was started in, never its data folder.",
-                "pathsMeanTheCallersFolder" },
-            { paths,
-                "Export refuses a FILE in the program's settings folder, the live profile file among them.",
-                "badInputExitsTwoSilently" },
-            { paths,
+            { paths, "pathsMeanTheCallersFolder",
+                "A relative FILE means the folder z4ctl was started in, never its data folder." },
+            { paths, "badInputExitsTwoSilently",
+                "Export refuses a FILE in the program's settings folder, the live profile file among them." },
+            { paths, "dryRunTouchesNothing",
                 "Nothing is sent and no file is written anywhere: not the profile file, not a macro, not "
-                "FILE.",
-                "dryRunTouchesNothing" },
-            { paths,
+                "FILE." },
+            { paths, "dryRunTouchesNothing",
                 "Every packet the command would send is printed in hex, one exchange a line, also without a "
-                "mouse.",
-                "dryRunTouchesNothing" },
-            { paths, "The exit status is the one the command would have had: 0 when it would have succeeded.",
-                "dryRunTouchesNothing" },
-            { paths,
-                "Options may stand anywhere on the line; \\-\\- ends them, so a FILE may begin with \\-\\-.",
-                "optionsAnywhere" },
-            { exits, "The command did what it was asked.", "setterOnWireAndReadBack" },
-            { exits,
+                "mouse." },
+            { paths, "dryRunTouchesNothing",
+                "The exit status is the one the command would have had: 0 when it would have succeeded." },
+            { paths, "optionsAnywhere",
+                "Options may stand anywhere on the line; \\-\\- ends them, so a FILE may begin with "
+                "\\-\\-." },
+            { exits, "setterOnWireAndReadBack", "The command did what it was asked." },
+            { exits, "failuresExitOne",
                 "An exchange with the mouse failed midway (the step is named), or a file could not be "
-                "written",
-                "failuresExitOne" },
-            { exits, "(the file is named): the profile file, or a FILE that is a folder.",
-                "failuresExitOne" },
-            { exits, "A usage error: one line on standard error names the bad value and what is accepted;",
-                "badInputExitsTwoSilently" },
-            { exits, "nothing was sent to the mouse and nothing written.", "badInputExitsTwoSilently" },
-            { exits, "An import is refused so when the file holds a report rate, an active DPI stage or a",
-                "badInputExitsTwoSilently" },
-            { exits, "value the mouse cannot take, as rate and dpi refuse them.",
-                "badInputExitsTwoSilently" },
-            { exits, "No mouse is connected and the command needs one, or the mouse is there but cannot be",
-                "noMouse" },
-            { exits,
+                "written" },
+            { exits, "failuresExitOne",
+                "(the file is named): the profile file, or a FILE that is a folder." },
+            { exits, "badInputExitsTwoSilently",
+                "A usage error: one line on standard error names the bad value and what is accepted;" },
+            { exits, "badInputExitsTwoSilently", "nothing was sent to the mouse and nothing written." },
+            { exits, "badInputExitsTwoSilently",
+                "An import is refused so when the file holds a report rate, an active DPI stage or a" },
+            { exits, "badInputExitsTwoSilently",
+                "value the mouse cannot take, as rate and dpi refuse them." },
+            { exits, "noMouse",
+                "No mouse is connected and the command needs one, or the mouse is there but cannot be" },
+            { exits, "noPermissionExitsThree",
                 "opened: \"no permission\", the device path and the command that allows it; nothing is "
-                "written.",
-                "noPermissionExitsThree" },
+                "written." },
         };
     }
 
@@ -231,18 +222,12 @@ private slots:
                               << "/nonexistent/x.pf";
         QTest::newRow("option") << "--verbose show"
                                 << "--verbose";
-        QTest::newRow("command option") << "show --profile 2"
-                                        << "--profile";
-        QTest::newRow("not a profile file") << "import foreign.pf 2"
-                                            << "foreign.pf";
-        QTest::newRow("export onto the live file") << "export 2 modules/setting/p_Z4.bin"
-                                                   << "p_Z4.bin";
-        QTest::newRow("import rate 300") << "import rate300.pf 2"
-                                         << "(300;";
-        QTest::newRow("import stage 99") << "import stage99.pf 2"
-                                         << "(99;";
-        QTest::newRow("import entry 70000") << "import big.pf 2"
-                                            << "70000";
+        for (const char* row : { "show --profile 2|--profile", "import foreign.pf 2|foreign.pf",
+                 "export 2 modules/setting/p_Z4.bin|p_Z4.bin", "import rate300.pf 2|(300;",
+                 "import stage99.pf 2|(99;", "import big.pf 2|70000" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << parts.at(0) << parts.at(1);
+        }
     }
     void badInputExitsTwoSilently()
     {
@@ -341,16 +326,11 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("codes"); // the packets' command bytes
-        QTest::newRow("stages") << "--dry-run dpi 400,800"
-                                << "0c";
-        QTest::newRow("effect") << "--dry-run light static"
-                                << "0c";
-        QTest::newRow("key") << "--dry-run button 4 key:b"
-                             << "0d";
-        QTest::newRow("macro") << "--dry-run button 4 macro:m1:always-repeat:77"
-                               << "0f 0d";
-        QTest::newRow("export") << "--dry-run export 2 dry.pf"
-                                << "";
+        for (const char* row : { "dpi 400,800|0c", "light static|0c", "button 4 key:b|0d",
+                 "button 4 macro:m1:always-repeat:77|0f 0d", "export 2 dry.pf|" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << "--dry-run " + parts.at(0) << parts.at(1);
+        }
         QTest::newRow("import") << "--dry-run import " + pristine + " 3"
                                 << "0c 0d 04 03";
     }
@@ -396,38 +376,14 @@ private slots:
     {
         QTest::addColumn<QString>("line"); // the word completed is the last one
         QTest::addColumn<QString>("offers"); // "files" when the shell offers file names
-        QTest::newRow("command") << "r"
-                                 << "rate reset";
-        QTest::newRow("option first") << "--d"
-                                      << "--dry-run";
-        QTest::newRow("macro name") << "macro show "
-                                    << "m1";
-        QTest::newRow("macro word") << "macro "
-                                    << "list show";
-        QTest::newRow("export file") << "export 2 "
-                                     << "files";
-        QTest::newRow("export profile") << "export "
-                                        << "1 2 3 4 5";
-        QTest::newRow("import profile") << "import a.pf "
-                                        << "1 2 3 4 5";
-        QTest::newRow("colours") << "light --colors "
-                                 << "";
-        QTest::newRow("speed") << "light static --speed 1"
-                               << "1";
-        QTest::newRow("effect after options") << "--json light --profile 2 st"
-                                              << "static";
-        QTest::newRow("mouse function") << "button 3 mouse:l"
-                                        << "mouse:left";
-        QTest::newRow("function kinds") << "button 3 d"
-                                        << "dpi: disable";
-        QTest::newRow("rate") << "rate 1"
-                              << "125 1000";
-        QTest::newRow("rate options") << "rate --"
-                                      << "--json --dry-run --help --version --profile";
-        QTest::newRow("after the last word") << "rate 500 "
-                                             << "";
-        QTest::newRow("unknown command") << "frob "
-                                         << "";
+        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show |m1", "macro |list show",
+                 "export 2 |files", "export |1 2 3 4 5", "import a.pf |1 2 3 4 5", "light --colors |",
+                 "light static --speed 1|1", "--json light --profile 2 st|static",
+                 "button 3 mouse:l|mouse:left", "button 3 d|dpi: disable", "rate 1|125 1000", "rate 500 |",
+                 "frob |", "rate --|--json --dry-run --help --version --profile" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << parts.at(0) << parts.at(1);
+        }
     }
     void completionOffers()
     {
@@ -438,13 +394,12 @@ private slots:
         QCOMPARE(got.files ? QString("files") : got.words.join(' '), offers);
     }
 
-    // The manual's contract, line by line, each line with the test that holds it.
     void manualStatesWhatIsTested_data()
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("test");
-        for (const auto& [section, line, test] : contract())
-            QTest::newRow(line) << QString(section) << QString(test);
+        for (const QStringList& claim : contract())
+            QTest::newRow(qPrintable(claim.at(2))) << claim.at(0) << claim.at(1);
     }
     void manualStatesWhatIsTested()
     {
@@ -453,17 +408,17 @@ private slots:
         QVERIFY(metaObject()->indexOfSlot(qPrintable(test + "()")) >= 0);
         QFile manual(Z4_MANUAL);
         QVERIFY(manual.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QString body
-            = QString::fromUtf8(manual.readAll()).section(".SH " + section + '\n', 1).section("\n.SH ", 0, 0);
+        const QString text = QString::fromUtf8(manual.readAll());
         QStringList lines; // the section's text, macro lines left out
-        for (const QString& l : body.split('\n')) {
+        for (const QString& l :
+            text.section(".SH " + section + '\n', 1).section("\n.SH ", 0, 0).split('\n')) {
             if (!l.startsWith('.'))
                 lines << l;
         }
         QStringList claims;
-        for (const auto& [in, line, by] : contract()) {
-            if (section == in)
-                claims << line;
+        for (const QStringList& claim : contract()) {
+            if (claim.at(0) == section)
+                claims << claim.at(2);
         }
         QCOMPARE(lines, claims);
     }
