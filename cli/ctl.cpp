@@ -8,6 +8,7 @@
 #include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
 #include "store/profilefiles.h"
+#include "store/profilelimits.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,12 +60,6 @@ struct Call {
     }
     QString path(const QString& given) const { return QDir(caller).absoluteFilePath(given); }
 };
-
-// A mouse that is there but cannot be opened was told by the session; nothing is written.
-bool denied(Session& s)
-{
-    return s.denied();
-}
 
 // Profiles as the window numbers them, P01..P05; -1 otherwise.
 int profileNumber(const QString& text)
@@ -153,7 +148,7 @@ int cmdProfile(Call& c)
         return kUsage;
     Session s(c.dryRun, c.err);
     const bool connected = s.connect();
-    if (denied(s))
+    if (s.denied())
         return kNoMouse;
     if (!connected && wanted > 0) {
         c.err << "z4ctl: no mouse connected: the current profile can only be chosen on the mouse\n";
@@ -180,10 +175,11 @@ int cmdShow(Call& c)
     if (wanted < 0)
         return kUsage;
     Session s(c.dryRun, c.err);
-    if (!s.connect() && !denied(s))
-        c.err << "z4ctl: no mouse connected: answered from the profile file\n";
-    if (denied(s))
+    const bool connected = s.connect();
+    if (s.denied())
         return kNoMouse;
+    if (!connected)
+        c.err << "z4ctl: no mouse connected: answered from the profile file\n";
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
         return s.finish(kFailed, false, c.out);
@@ -197,10 +193,11 @@ int cmdShow(Call& c)
 
 // Runs a setter on a profile (0: the current one), validated beforehand: the profile is read
 // from the mouse first, so the block that goes back holds the mouse's other settings.
+// A mouse that cannot be opened (the session told why) ends the command before anything changes.
 template <typename Apply> int edit(Call& c, Session& s, int wanted, Apply apply)
 {
     s.connect();
-    if (denied(s))
+    if (s.denied())
         return kNoMouse;
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
@@ -237,7 +234,7 @@ int cmdDpi(Call& c)
     if (active) {
         bool ok = false;
         stage = active->toInt(&ok);
-        if (!ok || stage < 1 || stage > kStages)
+        if (!ok || !profilelimits::isStage(uint(stage)))
             return c.refuse(QStringLiteral("active stage '%1' is not 1..8").arg(*active));
     } else {
         const QStringList values = c.words.takeFirst().split(QLatin1Char(','));
@@ -345,6 +342,13 @@ int cmdButton(Call& c)
             status = c.refuse(QStringLiteral("repeat count '%1' is not 0..65535").arg(f.macroCount));
         else if (refusal != MouseSettings::MacroRefusal::None)
             status = c.refuse(QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro));
+        else if (library.index(f.macro) < 0 || library.repeat(f.macro) != f.macroCount) {
+            // The mouse has the macro, but the file does not know its place: a failed save.
+            c.err << "z4ctl: cannot save "
+                  << QDir::toNativeSeparators(QFileInfo(library.filePath(f.macro)).absoluteFilePath())
+                  << '\n';
+            status = kFailed;
+        }
     });
     return status == kOk ? result : status;
 }
@@ -456,7 +460,7 @@ int cmdFiles(Call& c)
         return kUsage;
     Session s(c.dryRun, c.err);
     s.connect();
-    if (denied(s))
+    if (s.denied())
         return kNoMouse;
     ProfileFiles files(s.profiles(), kDefaultProfiles);
     if (exporting)
