@@ -11,8 +11,22 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <cstdlib>
+
+namespace {
+// z4ctl speaks for itself, one line per problem; the libraries' own lines are not for scripts.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        QTextStream(stderr) << text << '\n';
+        abort();
+    }
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(quiet);
     // The window's names, so both work in the same data folder.
     QCoreApplication::setApplicationName(QStringLiteral("z4config"));
     QCoreApplication::setOrganizationName(QStringLiteral("z4config"));
@@ -27,8 +41,10 @@ int main(int argc, char* argv[])
         err << "z4ctl: cannot prepare the data folder: " << failure << '\n';
         return ctl::kFailed;
     }
+    // Paths on the line mean the caller's folder, not the data folder the commands work in.
+    const QString caller = QDir::currentPath();
     QDir::setCurrent(folder);
     ExchangeLock::setPath(mouselink::exchangeLockPath());
     HidLibrary hid;
-    return ctl::run(app.arguments().mid(1), out, err);
+    return ctl::run(app.arguments().mid(1), caller, out, err);
 }

@@ -2,12 +2,16 @@
 
 #include "cli/ctlsession.h"
 #include "cli/ctlshow.h"
+#include "cli/ctltable.h"
 #include "core/keyfunctions.h"
 #include "core/mousevalues.h"
 #include "device/devinfo.h"
+#include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
 #include "store/profilefiles.h"
+#include "store/profilelimits.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,6 +30,7 @@ namespace {
 using namespace ctl;
 constexpr int kStages = 8;
 const QString kDefaultProfiles = QStringLiteral("./modules/setting/pD_Z4.bin");
+const QString kSettingsFolder = QStringLiteral("./modules/setting");
 
 // One command line: the words left after the global options, and where the answers go.
 struct Call {
@@ -35,6 +40,8 @@ struct Call {
     QStringList words;
     QTextStream& out;
     QTextStream& err;
+    QString caller; // the folder relative paths mean
+    qsizetype optionEnd = 0; // words from here on came after "--"
 
     int refuse(const QString& text) const
     {
@@ -46,12 +53,15 @@ struct Call {
     std::optional<QString> option(const QString& name)
     {
         const qsizetype at = words.indexOf(name);
-        if (at < 0)
+        if (at < 0 || at >= optionEnd)
             return std::nullopt;
-        const QString value = at + 1 < words.size() ? words.at(at + 1) : QString();
-        words.remove(at, at + 1 < words.size() ? 2 : 1);
+        const qsizetype taken = at + 1 < optionEnd ? 2 : 1;
+        const QString value = taken == 2 ? words.at(at + 1) : QString();
+        words.remove(at, taken);
+        optionEnd -= taken;
         return value;
     }
+    QString path(const QString& given) const { return QDir(caller).absoluteFilePath(given); }
 };
 
 // Profiles as the window numbers them, P01..P05; -1 otherwise.
@@ -140,7 +150,10 @@ int cmdProfile(Call& c)
     if (wanted < 0)
         return kUsage;
     Session s(c.dryRun, c.err);
-    if (!s.connect() && wanted > 0) {
+    const bool connected = s.connect();
+    if (s.denied())
+        return kNoMouse;
+    if (!connected && wanted > 0) {
         c.err << "z4ctl: no mouse connected: the current profile can only be chosen on the mouse\n";
         return kNoMouse;
     }
@@ -165,7 +178,10 @@ int cmdShow(Call& c)
     if (wanted < 0)
         return kUsage;
     Session s(c.dryRun, c.err);
-    if (!s.connect())
+    const bool connected = s.connect();
+    if (s.denied())
+        return kNoMouse;
+    if (!connected)
         c.err << "z4ctl: no mouse connected: answered from the profile file\n";
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
@@ -180,9 +196,12 @@ int cmdShow(Call& c)
 
 // Runs a setter on a profile (0: the current one), validated beforehand: the profile is read
 // from the mouse first, so the block that goes back holds the mouse's other settings.
+// A mouse that cannot be opened (the session told why) ends the command before anything changes.
 template <typename Apply> int edit(Call& c, Session& s, int wanted, Apply apply)
 {
     s.connect();
+    if (s.denied())
+        return kNoMouse;
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
         return s.finish(kFailed, false, c.out);
@@ -218,7 +237,7 @@ int cmdDpi(Call& c)
     if (active) {
         bool ok = false;
         stage = active->toInt(&ok);
-        if (!ok || stage < 1 || stage > kStages)
+        if (!ok || !profilelimits::isStage(uint(stage)))
             return c.refuse(QStringLiteral("active stage '%1' is not 1..8").arg(*active));
     } else {
         const QStringList values = c.words.takeFirst().split(QLatin1Char(','));
@@ -307,8 +326,11 @@ int cmdButton(Call& c)
     QString problem;
     if (!keyfunctions::parse(c.words.at(1), &f, &problem))
         return c.refuse(problem);
-    if (!f.macro.isEmpty() && !MacroLibrary(MacroLibrary::folderForModel(1)).exists(f.macro))
+    const MacroLibrary live(MacroLibrary::folderForModel(1));
+    if (!f.macro.isEmpty() && !live.exists(f.macro))
         return c.refuse(QStringLiteral("no macro named '%1' (see: z4ctl macro list)").arg(f.macro));
+    if (!f.macro.isEmpty() && MacroEncoder::encode(live.lines(f.macro)).size() > MacroEncoder::kBlockSize)
+        return c.refuse(QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro));
     c.words.clear();
     Session s(c.dryRun, c.err);
     int status = kOk;
@@ -321,10 +343,20 @@ int cmdButton(Call& c)
         const auto refusal = s.settings().assignMacro(p, slot, f.macro, f.macroMode, f.macroCount);
         if (refusal == MouseSettings::MacroRefusal::NoPlace)
             status = c.refuse(QStringLiteral("all 100 macro places of the mouse are in use"));
+        else if (refusal == MouseSettings::MacroRefusal::BadRepeat)
+            status = c.refuse(QStringLiteral("repeat count '%1' is not 0..65535").arg(f.macroCount));
         else if (refusal == MouseSettings::MacroRefusal::NotSent)
             s.noteFailure(QStringLiteral("0FH"));
         else if (refusal != MouseSettings::MacroRefusal::None)
             status = c.refuse(QStringLiteral("macro '%1' does not fit the mouse's macro block").arg(f.macro));
+        else if (const MacroLibrary saved(s.macroFolder());
+                 saved.index(f.macro) < 0 || saved.repeat(f.macro) != f.macroCount) {
+            // The mouse has the macro, but the file does not know its place: a failed save.
+            c.err << "z4ctl: cannot save "
+                  << QDir::toNativeSeparators(QFileInfo(saved.filePath(f.macro)).absoluteFilePath())
+                  << '\n';
+            status = kFailed;
+        }
     });
     return status == kOk ? result : status;
 }
@@ -363,6 +395,45 @@ int cmdMacro(Call& c)
     return kOk;
 }
 
+bool inFolder(const QString& path, const QString& folder)
+{
+    const QString dir = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    return !dir.isEmpty() && dir == QFileInfo(folder).canonicalFilePath();
+}
+
+// Everything an import or export can be refused for, checked before the first exchange.
+int checkFile(const Call& c, bool exporting, const QString& path)
+{
+    if (exporting) {
+        if (inFolder(path, kSettingsFolder))
+            return c.refuse(QStringLiteral("'%1' is in the program's settings folder").arg(path));
+        return kOk;
+    }
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
+        return c.refuse(QStringLiteral("cannot read '%1'").arg(path));
+    int source = 0;
+    const QString problem = ProfileFiles::importProblem(QSettings(path, QSettings::IniFormat), &source);
+    return problem.isEmpty() ? kOk : c.refuse(path + QStringLiteral(": ") + problem);
+}
+
+int exportFile(Call& c, Session& s, ProfileFiles& files, int profile, const QString& path)
+{
+    if (!s.readFromMouse(profile))
+        return s.finish(kFailed, false, c.out);
+    const QFileInfo target(path);
+    QString problem;
+    if (c.dryRun) {
+        if (target.isDir() || !QFileInfo(target.absolutePath()).isDir())
+            problem = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+    } else {
+        s.profiles().file()->sync();
+        problem = files.exportTo(profile, path);
+    }
+    if (!problem.isEmpty())
+        c.err << "z4ctl: " << problem << '\n';
+    return s.finish(problem.isEmpty() ? kOk : kFailed, false, c.out);
+}
+
 int cmdFiles(Call& c)
 {
     const QString& command = c.command;
@@ -373,22 +444,19 @@ int cmdFiles(Call& c)
                                     .arg(command, command == QLatin1String("export") ? "N FILE" : "FILE N"));
     const bool exporting = command == QLatin1String("export");
     const QString numberText = exporting || reset ? c.words.at(0) : c.words.at(1);
-    const QString path = reset ? QString() : exporting ? c.words.at(1) : c.words.at(0);
+    const QString path = reset ? QString() : c.path(exporting ? c.words.at(1) : c.words.at(0));
     const int profile = profileNumber(numberText);
     if (profile < 0)
         return badProfile(c, numberText);
-    if (command == QLatin1String("import") && !QFileInfo(path).isReadable())
-        return c.refuse(QStringLiteral("cannot read '%1'").arg(path));
+    if (!reset && checkFile(c, exporting, path) != kOk)
+        return kUsage;
     Session s(c.dryRun, c.err);
     s.connect();
+    if (s.denied())
+        return kNoMouse;
     ProfileFiles files(s.profiles(), kDefaultProfiles);
-    if (exporting) {
-        if (!s.readFromMouse(profile))
-            return s.finish(kFailed, false, c.out);
-        s.profiles().file()->sync();
-        const QString problem = c.dryRun ? QString() : files.exportTo(profile, path);
-        return problem.isEmpty() ? s.finish(kOk, false, c.out) : c.refuse(problem);
-    }
+    if (exporting)
+        return exportFile(c, s, files, profile, path);
     if (reset) {
         s.settings().resetProfile(files, profile);
         s.settings().sendWholeProfile(profile);
@@ -436,42 +504,97 @@ QString usage()
         "  switch list [--json] | add MATCH PROFILE [--title REGEX] [--exe NAME] | remove N\n"
         "         | base N|none | pause | resume | on | off | status [--json]\n"
         "                                     profile by the application in front (z4switch)\n"
-        "Exit status: 0 done, 1 an exchange with the mouse failed, 2 usage error, 3 no mouse.\n");
+        "Options may stand anywhere on the line; \"--\" ends them. FILE is relative to the current folder.\n"
+        "Exit status: 0 done, 1 an exchange or a save failed, 2 usage error (nothing sent or written),\n"
+        "3 no mouse, or no permission to open it.\n");
 }
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err)
+namespace {
+using Handler = int (*)(Call&);
+Handler handler(const QString& name)
 {
-    Call c { false, false, {}, args, out, err };
-    while (!c.words.isEmpty() && c.words.first().startsWith(QLatin1String("--"))) {
-        const QString flag = c.words.takeFirst();
-        if (flag == QLatin1String("--json"))
+    static const std::pair<const char*, Handler> handlers[]
+        = { { "list", cmdList }, { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate },
+              { "dpi", cmdDpi }, { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro },
+              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles }, { "switch", cmdSwitch } };
+    for (const auto& [known, h] : handlers) {
+        if (name == QLatin1String(known))
+            return h;
+    }
+    return nullptr;
+}
+
+// Options of the command that the table does not list are refused before anything else.
+int unknownOption(Call& c, const Command& command)
+{
+    for (qsizetype i = 0; i < c.optionEnd; ++i) {
+        const QString& word = c.words.at(i);
+        if (!word.startsWith(QLatin1String("--")))
+            continue;
+        const Option* known = option(&command, word);
+        if (!known) {
+            QStringList names;
+            for (const Option& o : command.options)
+                names << o.name;
+            return c.refuse(
+                QStringLiteral("unknown option '%1' for %2 (%3)")
+                    .arg(word, command.name, names.isEmpty() ? QStringLiteral("none") : names.join(", ")));
+        }
+        if (known->value != Value::None)
+            ++i;
+    }
+    return kOk;
+}
+
+int printCompletion(const QStringList& args, QTextStream& out)
+{
+    const Offers offers = complete(args.mid(1), args.value(0).toInt());
+    if (offers.files)
+        out << ":files\n";
+    for (const QString& word : offers.words)
+        out << word << '\n';
+    return kOk;
+}
+} // namespace
+
+int run(const QStringList& args, const QString& caller, QTextStream& out, QTextStream& err)
+{
+    if (args.value(0) == QLatin1String("--complete"))
+        return printCompletion(args.mid(1), out);
+    Call c { false, false, {}, {}, out, err, caller, 0 };
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
+    const QStringList before = end < 0 ? args : args.mid(0, end);
+    for (const QString& word : before) {
+        if (word == QLatin1String("--json"))
             c.json = true;
-        else if (flag == QLatin1String("--dry-run"))
+        else if (word == QLatin1String("--dry-run"))
             c.dryRun = true;
-        else if (flag == QLatin1String("--help"))
+        else if (word == QLatin1String("--help"))
             return out << usage(), kOk;
-        else if (flag == QLatin1String("--version"))
+        else if (word == QLatin1String("--version"))
             return out << "z4ctl " << QStringLiteral(Z4_VERSION) << '\n', kOk;
         else
-            return c.refuse(
-                QStringLiteral("unknown option '%1' (--json, --dry-run, --help, --version)").arg(flag));
+            c.words << word;
     }
+    c.optionEnd = c.words.size();
+    if (end >= 0)
+        c.words += args.mid(end + 1);
+    if (c.optionEnd > 0 && c.words.first().startsWith(QLatin1String("--")))
+        return c.refuse(QStringLiteral("unknown option '%1' (--json, --dry-run, --help, --version)")
+                            .arg(c.words.first()));
     c.command = c.words.isEmpty() ? QString() : c.words.takeFirst();
-    const QString& command = c.command;
-    using Handler = int (*)(Call&);
-    static const std::pair<const char*, Handler> commands[] = { { "list", cmdList },
-        { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate }, { "dpi", cmdDpi },
-        { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro }, { "export", cmdFiles },
-        { "import", cmdFiles }, { "reset", cmdFiles }, { "switch", cmdSwitch } };
-    QStringList names;
-    for (const auto& [name, handler] : commands) {
-        if (command == QLatin1String(name))
-            return handler(c);
-        names << QLatin1String(name);
-    }
-    if (command.isEmpty())
+    c.optionEnd = std::max<qsizetype>(0, c.optionEnd - 1);
+    const Command* known = command(c.command);
+    if (known && unknownOption(c, *known) == kOk)
+        return handler(c.command)(c);
+    if (known)
+        return kUsage;
+    if (c.command.isEmpty())
         return c.refuse(QStringLiteral("no command given (try --help)"));
-    return c.refuse(QStringLiteral("unknown command '%1' (%2)").arg(command, names.join(", ")));
+    QStringList names;
+    for (const Command& each : commands())
+        names << each.name;
+    return c.refuse(QStringLiteral("unknown command '%1' (%2)").arg(c.command, names.join(", ")));
 }
 
 } // namespace ctl

@@ -3,8 +3,11 @@
 #include "cli/ctl.h"
 #include "core/mouselink.h"
 #include "device/master.h"
+#include "macro/macrolibrary.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -54,9 +57,29 @@ void Session::noteFailure(const QString& step)
 
 bool Session::connect()
 {
-    const bool usable = dry || mouselink::detect(dev).usable();
-    store->setConnected(usable);
-    return usable;
+    const mouselink::Detection found = dry ? mouselink::Detection { true, {} } : mouselink::detect(dev);
+    refused = found.found && !found.failure.isEmpty();
+    if (refused) {
+        err << "z4ctl: no permission to open the mouse at " << dev.currentTask().device.commandPath << " ("
+            << found.failure << ")\n"
+            << "z4ctl: allow it once with: " << mouselink::permissionFix() << '\n';
+    }
+    store->setConnected(found.usable());
+    return found.usable();
+}
+
+QString Session::macroFolder()
+{
+    const QString live = MacroLibrary::folderForModel(1);
+    if (!dry)
+        return live;
+    if (macros.isEmpty()) {
+        macros = scratch.filePath(QStringLiteral("macro/"));
+        QDir().mkpath(macros);
+        for (const QString& name : QDir(live).entryList(QDir::Files | QDir::Hidden))
+            QFile::copy(live + name, macros + name);
+    }
+    return macros;
 }
 
 bool Session::readFromMouse(int n)
@@ -100,8 +123,13 @@ int Session::finish(int status, bool changed, QTextStream& out)
         return status;
     }
     file->sync();
-    if (status == kFailed)
+    if (status == kFailed && !failed.isEmpty())
         err << "z4ctl: the exchange with the mouse failed at " << failed << '\n';
+    if (changed && status != kUsage && file->status() == QSettings::AccessError) {
+        err << "z4ctl: cannot save "
+            << QDir::toNativeSeparators(QFileInfo(file->fileName()).absoluteFilePath()) << '\n';
+        return kFailed;
+    }
     if (changed && status != kUsage) {
         if (!connected())
             err << "z4ctl: no mouse connected: the change is kept in the profile file and goes to the mouse "

@@ -20,8 +20,12 @@ public:
     Session(bool dryRun, QTextStream& err);
     ~Session();
 
-    // Detection (not in a dry run); true when a usable mouse answered.
+    // Detection (not in a dry run); true when a usable mouse answered. A mouse that is there
+    // but cannot be opened is told on `err` with the fix, and denied() is set.
     bool connect();
+    bool denied() const { return refused; }
+    // The macro library's folder; a dry run works on a copy of it.
+    QString macroFolder();
     bool connected() const { return store->isConnected(); }
     bool dryRun() const { return dry; }
     // Reads profile n from the mouse, and profile 0's image, which carries the shared colours.
@@ -35,6 +39,7 @@ public:
     QString failedStep() const { return failed; }
     void noteFailure(const QString& step);
     // What the run did, told at the end: dry-run lines, the window's notice, the absent mouse.
+    // A change that could not be saved turns the status into kFailed, naming the file.
     int finish(int status, bool changed, QTextStream& out);
 
 private:
@@ -46,6 +51,8 @@ private:
     std::unique_ptr<ProfileStore> store;
     std::unique_ptr<MouseSettings> mouse;
     QString failed;
+    QString macros;
+    bool refused = false;
 };
 
 } // namespace ctl

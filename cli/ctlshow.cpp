@@ -81,6 +81,11 @@ int rateHz(uint rateByte)
     return mousevalues::rateHz(rateByte);
 }
 
+QList<int> rateChoices()
+{
+    return { 125, 250, 500, 1000 };
+}
+
 int rateByte(int hz)
 {
     return int(mousevalues::rateByteOfHz(hz));

@@ -15,6 +15,7 @@ void printShow(const QJsonObject& show, QTextStream& out);
 int dpiBase();
 QList<int> dpiChoices();
 int rateHz(uint rateByte);
+QList<int> rateChoices(); // in Hz
 int rateByte(int hz); // 0 for a rate not offered
 QString colorText(uint r, uint g, uint b);
 } // namespace ctl

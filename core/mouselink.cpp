@@ -79,6 +79,12 @@ bool tellWindow()
 }
 #endif
 
+QString permissionFix()
+{
+    return QStringLiteral(
+        "sudo cp build/packaging/70-z4config.rules /etc/udev/rules.d/ && sudo udevadm control --reload");
+}
+
 Detection detect(MS_HT66FB560& device)
 {
     const QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);

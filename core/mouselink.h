@@ -20,6 +20,8 @@ struct Detection {
     QString failure; // why it could not be opened (no permission); empty when it could
     bool usable() const { return found && failure.isEmpty(); }
 };
+// The one line that lets a normal user open the mouse (installs the udev rule).
+QString permissionFix();
 // Detection as the window runs it: the compiled-in catalogue with the product names of the
 // configuration file; sends the set-up command to a mouse it finds.
 Detection detect(MS_HT66FB560& device);

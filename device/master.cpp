@@ -16,14 +16,15 @@ bool isReadingCommand(uchar code)
     return code & 0x80;
 }
 
-bool fitsBuffers(const UsbTask& task)
+// A dry run sends nothing, so it needs no report length (none is known without a mouse).
+bool fitsBuffers(const UsbTask& task, bool dryRun)
 {
     if (task.featureLength < 1 || task.featureLength > kPacketLength)
         return false;
     if (task.dataLength < 0 || task.dataLength > kMaxDataLength)
         return false;
     const int reportLength = task.device.reportLength;
-    return task.dataLength == 0 || (reportLength >= 1 && reportLength <= kMaxReportLength);
+    return task.dataLength == 0 || dryRun || (reportLength >= 1 && reportLength <= kMaxReportLength);
 }
 
 bool sendCommand(hid_device* handle, UsbTask& task, uchar code)
@@ -82,7 +83,7 @@ bool Master::transfer(UsbTask& task)
         qDebug() << "true";
         return false;
     }
-    if (!fitsBuffers(task))
+    if (!fitsBuffers(task, dryRun))
         return false;
     const uchar code = task.command[1];
     if (dryRun) {

@@ -4,6 +4,7 @@
 #include "store/atomiccopy.h"
 #include "store/dialogfolder.h"
 #include "store/inilist.h"
+#include "store/profilelimits.h"
 #include "store/profilestore.h"
 
 #include <QCoreApplication>
@@ -115,6 +116,9 @@ QString ProfileFiles::importProblem(const QSettings& chosen, int* source)
             if (!ok && !pointer)
                 return tr("The file holds a damaged value (%1).").arg(group);
         }
+        const QString limit = profilelimits::problem(group, values);
+        if (!limit.isEmpty())
+            return limit;
     }
     return {};
 }

@@ -1,8 +1,10 @@
 // z4ctl's commands on the simulated mouse, in a private copy of the program folder.
 #include "cli/ctl.h"
+#include "cli/ctltable.h"
 #include "simmouse.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -16,17 +18,45 @@ class TestCtl : public QObject {
     Q_OBJECT
 
     QTemporaryDir work;
+    QTemporaryDir elsewhere; // the caller's folder
     QString pristine;
     QString out;
     QString err;
 
-    int ctl(const QString& line)
+    int ctl(const QString& line, const QString& caller = QString())
     {
         out.clear();
         err.clear();
         QTextStream o(&out);
         QTextStream e(&err);
-        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), o, e);
+        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            caller.isEmpty() ? QDir::currentPath() : caller, o, e);
+    }
+
+    // A copy of the live file marked as profile 2, with one entry of `key` changed.
+    void writeProfile(const QString& name, const QString& key, int at, int value)
+    {
+        QFile::remove(name);
+        QVERIFY(QFile::copy(pristine, name));
+        QSettings file(name, QSettings::IniFormat);
+        QVariantList values = file.value(key).toList();
+        values[at] = value;
+        file.setValue(key, values);
+        file.setValue("common/importProfile", 2);
+    }
+
+    // Every file below the program folder and the caller's, with its contents.
+    QMap<QString, QByteArray> files()
+    {
+        QMap<QString, QByteArray> all;
+        for (const QString& root : { work.path(), elsewhere.path() }) {
+            for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+                 it.hasNext();) {
+                QFile f(it.next());
+                all.insert(f.fileName(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
+            }
+        }
+        return all;
     }
 
     // The command packets that reached the mouse, as hex of bytes 1..4.
@@ -55,6 +85,47 @@ class TestCtl : public QObject {
     }
     // The key code a macro slot of the simulated mouse presses first.
     static int macroKey(int index) { return sim::macro(index + 1).at(3); }
+    // The manual's sections of the contract, line by line, each with the test that holds it.
+    static QList<QStringList> contract()
+    {
+        const QString paths = "PATHS AND DRY RUNS";
+        const QString exits = "EXIT STATUS";
+        return {
+            { paths, "pathsMeanTheCallersFolder",
+                "A relative FILE means the folder z4ctl was started in, never its data folder." },
+            { paths, "badInputExitsTwoSilently",
+                "Export refuses a FILE in the program's settings folder, the live profile file among them." },
+            { paths, "dryRunTouchesNothing",
+                "Nothing is sent and no file is written anywhere: not the profile file, not a macro, not "
+                "FILE." },
+            { paths, "dryRunTouchesNothing",
+                "Every packet the command would send is printed in hex, one exchange a line, also without a "
+                "mouse." },
+            { paths, "dryRunTouchesNothing",
+                "The exit status is the one the command would have had: 0 when it would have succeeded." },
+            { paths, "optionsAnywhere",
+                "Options may stand anywhere on the line; \\-\\- ends them, so a FILE may begin with "
+                "\\-\\-." },
+            { exits, "setterOnWireAndReadBack", "The command did what it was asked." },
+            { exits, "failuresExitOne",
+                "An exchange with the mouse failed midway (the step is named), or a file could not be "
+                "written" },
+            { exits, "failuresExitOne",
+                "(the file is named): the profile file, or a FILE that is a folder." },
+            { exits, "badInputExitsTwoSilently",
+                "A usage error: one line on standard error names the bad value and what is accepted;" },
+            { exits, "badInputExitsTwoSilently", "nothing was sent to the mouse and nothing written." },
+            { exits, "badInputExitsTwoSilently",
+                "An import is refused so when the file holds a report rate, an active DPI stage or a" },
+            { exits, "badInputExitsTwoSilently",
+                "value the mouse cannot take, as rate and dpi refuse them." },
+            { exits, "noMouse",
+                "No mouse is connected and the command needs one, or the mouse is there but cannot be" },
+            { exits, "noPermissionExitsThree",
+                "opened: \"no permission\", the device path and the command that allows it; nothing is "
+                "written." },
+        };
+    }
 
 private slots:
     void initTestCase()
@@ -67,10 +138,17 @@ private slots:
         QFile macro("modules/macro/1/m1.bin");
         QVERIFY(macro.open(QIODevice::WriteOnly));
         macro.write("[config]\nindex=-1\ntotal=1\nrepeat=1\n[macro]\n0=Z    [Down]\n1=Z      [Up]\n");
+        macro.close();
+        writeProfile("rate300.pf", "other_fw/2", 1, 300);
+        writeProfile("stage99.pf", "other_fw/2", 0, 99);
+        writeProfile("big.pf", "profile_fw/2", 84, 70000);
+        QFile foreign("foreign.pf");
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("[x]\ny=1\n") > 0);
     }
 
     void init()
     {
+        QDir("modules/setting").rmdir("p_Z4.bin"); // left by a failed failuresExitOne
         QFile::remove("modules/setting/p_Z4.bin");
         QVERIFY(QFile::copy(pristine, "modules/setting/p_Z4.bin"));
         QFile::setPermissions("modules/setting/p_Z4.bin", QFile::ReadOwner | QFile::WriteOwner);
@@ -160,6 +238,12 @@ private slots:
                               << "/nonexistent/x.pf";
         QTest::newRow("option") << "--verbose show"
                                 << "--verbose";
+        for (const char* row : { "show --profile 2|--profile", "import foreign.pf 2|foreign.pf",
+                 "export 2 modules/setting/p_Z4.bin|p_Z4.bin", "import rate300.pf 2|(300;",
+                 "import stage99.pf 2|(99;", "import big.pf 2|70000" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << parts.at(0) << parts.at(1);
+        }
     }
     void badInputExitsTwoSilently()
     {
@@ -312,6 +396,135 @@ private slots:
         four.remove("profile");
         QCOMPARE(four, two);
         QCOMPARE(sim::reportRate(4), 4);
+    }
+
+    void pathsMeanTheCallersFolder()
+    {
+        const QString caller = elsewhere.path();
+        QVERIFY(QDir(caller).mkpath("sub"));
+        QCOMPARE(ctl("export 2 mine.pf", caller), int(ctl::kOk));
+        QVERIFY(QFile::exists(caller + "/mine.pf") && !QFile::exists("mine.pf"));
+        QCOMPARE(ctl("export 2 sub/p2.pf", caller), int(ctl::kOk));
+        QCOMPARE(ctl("import sub/p2.pf 4", caller), int(ctl::kOk));
+        QCOMPARE(ctl("export 2 -- --json", caller), int(ctl::kOk));
+        QVERIFY(QFile::exists(caller + "/--json"));
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl("export 1 modules/setting/apConfig.bin", caller), int(ctl::kFailed));
+        QCOMPARE(files().value(work.filePath("modules/setting/apConfig.bin")),
+            before.value(work.filePath("modules/setting/apConfig.bin")));
+    }
+
+    void optionsAnywhere()
+    {
+        QCOMPARE(ctl("show --json 2"), int(ctl::kOk));
+        QVERIFY(out.startsWith("{\"buttons\""));
+        QCOMPARE(ctl("rate 250 --dry-run --profile 2"), int(ctl::kOk));
+        QCOMPARE(out.trimmed(), QString("00 03 02 04 00 00 00 00 f6"));
+        sim::clearWire();
+        QCOMPARE(ctl("rate -- --profile 2"), int(ctl::kUsage));
+        QVERIFY(sim::wire().empty());
+    }
+
+    // Not a byte written anywhere; the packets printed; 0 as the real command would give.
+    void dryRunTouchesNothing_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("codes"); // the packets' command bytes
+        for (const char* row : { "dpi 400,800|0c", "light static|0c", "button 4 key:b|0d",
+                 "button 4 macro:m1:always-repeat:77|0f 0d", "export 2 dry.pf|" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << "--dry-run " + parts.at(0) << parts.at(1);
+        }
+        QTest::newRow("import") << "--dry-run import " + pristine + " 3"
+                                << "0c 0d 04 03";
+    }
+    void dryRunTouchesNothing()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, codes);
+        sim::unplug();
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl(line, elsewhere.path()), int(ctl::kOk));
+        QStringList sent;
+        for (const QString& packet : out.split('\n', Qt::SkipEmptyParts))
+            sent << packet.section(' ', 1, 1);
+        QCOMPARE(sent.join(' '), codes);
+        QVERIFY(sim::wire().empty());
+        QCOMPARE(files(), before);
+    }
+
+    void noPermissionExitsThree()
+    {
+        sim::failCall(sim::Op::Open, 1);
+        const QMap<QString, QByteArray> before = files();
+        QCOMPARE(ctl("rate --profile 2 500"), int(ctl::kNoMouse));
+        QVERIFY2(err.contains("no permission") && err.contains("sim/hidraw0") && err.contains("udevadm"),
+            qPrintable(err));
+        QCOMPARE(files(), before);
+    }
+
+    // Exit 1 names what failed: a save of the profile file, or FILE.
+    void failuresExitOne()
+    {
+        sim::unplug();
+        QFile::remove("modules/setting/p_Z4.bin");
+        QVERIFY(QDir().mkpath("modules/setting/p_Z4.bin")); // no one, root included, writes there
+        QCOMPARE(ctl("rate --profile 2 500"), int(ctl::kFailed));
+        QVERIFY2(err.contains("cannot save") && err.contains("p_Z4.bin"), qPrintable(err));
+        init();
+        QCOMPARE(ctl("export 2 " + elsewhere.path()), int(ctl::kFailed));
+        QVERIFY2(err.contains(elsewhere.path()), qPrintable(err));
+    }
+
+    void completionOffers_data()
+    {
+        QTest::addColumn<QString>("line"); // the word completed is the last one
+        QTest::addColumn<QString>("offers"); // "files" when the shell offers file names
+        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show |m1", "macro |list show",
+                 "export 2 |files", "export |1 2 3 4 5", "import a.pf |1 2 3 4 5", "light --colors |",
+                 "light static --speed 1|1", "--json light --profile 2 st|static",
+                 "button 3 mouse:l|mouse:left", "button 3 d|dpi: disable", "rate 1|125 1000", "rate 500 |",
+                 "frob |", "rate --|--json --dry-run --help --version --profile" }) {
+            const QStringList parts = QString(row).split('|');
+            QTest::newRow(row) << parts.at(0) << parts.at(1);
+        }
+    }
+    void completionOffers()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, offers);
+        const QStringList words = line.split(' ');
+        const ctl::Offers got = ctl::complete(words, int(words.size()) - 1);
+        QCOMPARE(got.files ? QString("files") : got.words.join(' '), offers);
+    }
+
+    void manualStatesWhatIsTested_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("test");
+        for (const QStringList& claim : contract())
+            QTest::newRow(qPrintable(claim.at(2))) << claim.at(0) << claim.at(1);
+    }
+    void manualStatesWhatIsTested()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, test);
+        QVERIFY(metaObject()->indexOfSlot(qPrintable(test + "()")) >= 0);
+        QFile manual(Z4_MANUAL);
+        QVERIFY(manual.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(manual.readAll());
+        QStringList lines; // the section's text, macro lines left out
+        for (const QString& l :
+            text.section(".SH " + section + '\n', 1).section("\n.SH ", 0, 0).split('\n')) {
+            if (!l.startsWith('.'))
+                lines << l;
+        }
+        QStringList claims;
+        for (const QStringList& claim : contract()) {
+            if (claim.at(0) == section)
+                claims << claim.at(2);
+        }
+        QCOMPARE(lines, claims);
     }
 };
 

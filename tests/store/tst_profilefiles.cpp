@@ -19,21 +19,31 @@ class tst_ProfileFiles : public QObject {
     QStringList captions;
 
     QString path(const char* name) const { return dir->filePath(QLatin1String(name)); }
-    // Every group of profile n holds the values tag*1000 + n + i, so files tell their origin.
+    // Entry 2 of every group of profile n holds tag*10 + n, so files tell their origin; the rest
+    // are values the mouse takes (stage 1, rate code 1).
+    static constexpr int kTagEntry = 2;
     static void fill(QSettings& s, int tag)
     {
         for (int n = 0; n < 6; ++n) {
             for (const QString& g : ProfileFiles::groups()) {
                 QVariantList v;
                 for (int i = 0; i < (g == QLatin1String("profile_sw") ? 4 : 128); ++i)
-                    v.append(tag * 1000 + n + i);
+                    v.append(i == kTagEntry ? tag * 10 + n : i < kTagEntry ? 1 : i);
                 s.setValue(g + QLatin1Char('/') + QString::number(n), v);
             }
         }
     }
+    // A complete file of profile 0: report-rate code, active stage, first image entry.
+    static QByteArray profile(int rate, int stage, int entry)
+    {
+        const QByteArray zeros = QByteArray(",0").repeated(126);
+        return "[profile_sw]\n0=1,2,3,4\n[profile_fw]\n0=" + QByteArray::number(entry) + ",0" + zeros
+            + "\n[matrix_fw]\n0=0,0" + zeros + "\n[other_fw]\n0=" + QByteArray::number(stage) + ','
+            + QByteArray::number(rate) + zeros + '\n';
+    }
     static uint first(const QSettings& s, const QString& group, int n)
     {
-        return s.value(group + QLatin1Char('/') + QString::number(n)).toList().value(0).toUInt();
+        return s.value(group + QLatin1Char('/') + QString::number(n)).toList().value(kTagEntry).toUInt();
     }
     ProfileFiles::Chooser answer()
     {
@@ -83,9 +93,9 @@ private slots:
         files->importProfile(5);
         QCOMPARE(captions.value(3), QStringLiteral("Open File"));
         for (const QString& g : ProfileFiles::groups())
-            QCOMPARE(first(*liveFile, g, 5), 1002u);
-        QCOMPARE(first(*liveFile, "profile_fw", 4), 3004u);
-        QCOMPARE(store->value(FwGroup::Matrix, 5, 0), 1002u);
+            QCOMPARE(first(*liveFile, g, 5), 12u);
+        QCOMPARE(first(*liveFile, "profile_fw", 4), 34u);
+        QCOMPARE(store->value(FwGroup::Matrix, 5, kTagEntry), 12u);
     }
 
     void importReplacesOrReloadsTheProfile_data()
@@ -95,8 +105,8 @@ private slots:
         QTest::addColumn<int>("firstValue"); // of profile 3 afterwards
         QTest::addColumn<QString>("problem"); // the refusal's reason, empty when imported
         // Files from before the marker existed hold the profile under 0.
-        QTest::newRow("no marker takes profile 0") << "old.pf" << QByteArray() << 7000 << "";
-        QTest::newRow("cancelled dialog still reloads") << QString() << QByteArray() << 1003 << "";
+        QTest::newRow("no marker takes profile 0") << "old.pf" << QByteArray() << 70 << "";
+        QTest::newRow("cancelled dialog still reloads") << QString() << QByteArray() << 13 << "";
         // Refused files leave the profile as it was, unsaved edit included.
         QTest::newRow("missing file") << "missing.pf" << QByteArray() << 55 << "The file cannot be read.";
         QTest::newRow("marker past the six profiles") << "bad.pf" << QByteArray("[common]\nimportProfile=6\n")
@@ -113,6 +123,16 @@ private slots:
         shortMatrix.replace("0=0,", "0=x,");
         QTest::newRow("damaged entry")
             << "bad.pf" << shortMatrix << 55 << "The file holds a damaged value (profile_fw).";
+        // What the mouse cannot take is refused as the command line refuses it.
+        QTest::newRow("rate 300")
+            << "bad.pf" << profile(300, 1, 0) << 55
+            << "The file holds a report rate the mouse cannot take (300; it takes 1, 2, 4 or 8).";
+        QTest::newRow("stage 99")
+            << "bad.pf" << profile(1, 99, 0) << 55
+            << "The file holds an active DPI stage the mouse cannot take (99; it takes 1 to 8).";
+        QTest::newRow("entry 70000")
+            << "bad.pf" << profile(1, 1, 70000) << 55
+            << "The file holds a value the mouse cannot take (profile_fw entry 0: 70000).";
     }
     void importReplacesOrReloadsTheProfile()
     {
@@ -129,14 +149,14 @@ private slots:
                 dir->filePath(chosen), content, testsupport::readFile(path("old.pf")), 1 << 20));
         else if (!content.isEmpty())
             QVERIFY(dir->write(chosen, content));
-        store->setEntries(FwGroup::Profile, 3, 0, { 55 }, 1); // unsaved, so a reload shows
+        store->setEntries(FwGroup::Profile, 3, kTagEntry, { 55 }, 1); // unsaved, so a reload shows
         this->chosen = chosen.isEmpty() ? chosen : dir->filePath(chosen);
         const QString refused = files->importProfile(3);
         QCOMPARE(refused.section(QLatin1Char('\n'), 1), problem);
         if (!problem.isEmpty())
             QVERIFY(refused.startsWith(QDir::toNativeSeparators(this->chosen)));
-        QCOMPARE(store->value(FwGroup::Profile, 3, 0), uint(firstValue));
-        QCOMPARE(store->value(FwGroup::Profile, 2, 0), 1002u);
+        QCOMPARE(store->value(FwGroup::Profile, 3, kTagEntry), uint(firstValue));
+        QCOMPARE(store->value(FwGroup::Profile, 2, kTagEntry), 12u);
     }
 
     void resetAlsoRestoresProfileZero()
@@ -144,11 +164,11 @@ private slots:
         const int profile = 4;
         files->resetProfile(profile);
         for (const QString& g : ProfileFiles::groups()) {
-            QCOMPARE(first(*liveFile, g, 0), 9000u);
-            QCOMPARE(first(*liveFile, g, profile), 9000u + profile);
+            QCOMPARE(first(*liveFile, g, 0), 90u);
+            QCOMPARE(first(*liveFile, g, profile), 90u + profile);
         }
-        QCOMPARE(first(*liveFile, "matrix_fw", 3), 1003u);
-        QCOMPARE(store->value(FwGroup::Profile, profile, 0), 9000u + profile);
+        QCOMPARE(first(*liveFile, "matrix_fw", 3), 13u);
+        QCOMPARE(store->value(FwGroup::Profile, profile, kTagEntry), 90u + profile);
     }
 
     void exportRefusesLiveFile()
@@ -156,7 +176,7 @@ private slots:
         chosen = path("p_Z4.bin");
         QVERIFY(!files->exportProfile(3));
         QVERIFY(!liveFile->contains("common/importProfile"));
-        QCOMPARE(first(QSettings(chosen, QSettings::IniFormat), "profile_fw", 3), 1003u);
+        QCOMPARE(first(QSettings(chosen, QSettings::IniFormat), "profile_fw", 3), 13u);
         chosen = path("no/such/folder/x.pf");
         QVERIFY(!files->exportProfile(0));
     }
