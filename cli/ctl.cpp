@@ -3,6 +3,7 @@
 #include "cli/ctlsession.h"
 #include "cli/ctlshow.h"
 #include "core/keyfunctions.h"
+#include "core/transaction.h"
 #include "device/devinfo.h"
 #include "macro/macrolibrary.h"
 #include "store/profilefiles.h"
@@ -137,13 +138,20 @@ int cmdProfile(Call& c)
     if (wanted < 0)
         return kUsage;
     Session s(c.dryRun, c.err);
+    std::optional<Transaction> change;
+    if (wanted > 0 && !change.emplace(s.profiles()).held())
+        return s.busy();
     if (!s.connect() && wanted > 0) {
         c.err << "z4ctl: no mouse connected: the current profile can only be chosen on the mouse\n";
         return kNoMouse;
     }
     if (wanted > 0) {
-        if (!s.settings().selectProfile(wanted))
+        if (const int refused = s.refuseWhileFlagged())
+            return refused;
+        const auto result = transaction::selectProfile(s.profiles(), &s.device(), wanted);
+        if (result == transaction::Result::Failed)
             s.noteFailure(QStringLiteral("02H P0%1").arg(wanted));
+        change->finish(true);
         return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
     }
     const int current = s.currentProfile();
@@ -175,16 +183,48 @@ int cmdShow(Call& c)
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, false, c.out);
 }
 
-// Runs a setter on a profile (0: the current one), validated beforehand: the profile is read
-// from the mouse first, so the block that goes back holds the mouse's other settings.
+// Runs a setter on a profile (0: the current one), validated beforehand, as one transaction:
+// the profile is read from the mouse under the lock first, so the block that goes back holds
+// the mouse's other settings and nobody else's change comes in between.
 template <typename Apply> int edit(Call& c, Session& s, int wanted, Apply apply)
 {
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
     s.connect();
+    if (const int refused = s.refuseWhileFlagged())
+        return refused;
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
         return s.finish(kFailed, false, c.out);
     apply(profile);
+    change.finish(true);
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
+}
+
+// Settles the edits made without the mouse: --write sends them, --keep takes the mouse's.
+int cmdSync(Call& c)
+{
+    const bool write = c.words == QStringList { QStringLiteral("--write") };
+    if (!write && c.words != QStringList { QStringLiteral("--keep") })
+        return c.refuse(QStringLiteral("sync takes --write or --keep"));
+    Session s(c.dryRun, c.err);
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
+    if (!s.connect()) {
+        c.err << "z4ctl: no mouse connected: the changes wait in the profile file\n";
+        return kNoMouse;
+    }
+    if (!s.profiles().hasDirty()) {
+        c.out << "nothing waits for the mouse\n";
+        return s.finish(kOk, false, c.out);
+    }
+    const bool settled = s.profiles().settleDirty(s.device(), write);
+    if (!settled)
+        s.noteFailure(QStringLiteral("sync"));
+    change.finish(true);
+    return s.finish(settled ? kOk : kFailed, true, c.out);
 }
 
 int cmdRate(Call& c)
@@ -389,7 +429,12 @@ int cmdFiles(Call& c)
     if (command == QLatin1String("import") && !QFileInfo(path).isReadable())
         return c.refuse(QStringLiteral("cannot read '%1'").arg(path));
     Session s(c.dryRun, c.err);
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
     s.connect();
+    if (const int refused = exporting ? 0 : s.refuseWhileFlagged())
+        return refused;
     ProfileFiles files(s.profiles(), kDefaultProfiles);
     if (exporting) {
         if (!s.readFromMouse(profile))
@@ -408,6 +453,7 @@ int cmdFiles(Call& c)
             return c.refuse(QString(problem).replace(QLatin1Char('\n'), QLatin1String(": ")));
         sendWhole(s, profile);
     }
+    change.finish(true);
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
 }
 
@@ -432,6 +478,8 @@ QString usage()
         "  light [--profile N] EFFECT [--speed S] [--brightness L] [--colors #RRGGBB,...]\n"
         "  macro list | macro show NAME\n"
         "  export N FILE | import FILE N | reset N\n"
+        "  sync --write | sync --keep         settle changes made without the mouse: send them, or keep\n"
+        "                                     the mouse's settings\n"
         "Exit status: 0 done, 1 an exchange with the mouse failed, 2 usage error, 3 no mouse.\n");
 }
 
@@ -458,7 +506,7 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     static const std::pair<const char*, Handler> commands[]
         = { { "list", cmdList }, { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate },
               { "dpi", cmdDpi }, { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro },
-              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles } };
+              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles }, { "sync", cmdSync } };
     QStringList names;
     for (const auto& [name, handler] : commands) {
         if (command == QLatin1String(name))

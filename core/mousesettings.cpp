@@ -28,7 +28,7 @@ bool MouseSettings::selectProfile(int profile)
     if (!ProfileStore::isProfile(profile) || !store.setCurProfile(quint8(profile)))
         return false;
     // Not reported to the observer: switching profiles says nothing in the window.
-    return !device || device->hid_02H_SetCurrentProfile(uchar(profile));
+    return !live() || live()->hid_02H_SetCurrentProfile(uchar(profile));
 }
 
 // A write that did not reach a present mouse keeps its group flagged, so the change is offered
@@ -49,9 +49,10 @@ bool MouseSettings::editSingle(int profile, int entry, uchar value)
     store.setEntry(FwGroup::Other, profile, entry, int(value));
     store.markDirty(FwGroup::Other, profile);
     const bool rate = entry == kRateEntry;
-    const bool sent = device
-        && (rate ? device->hid_03H_SetReportRate(value, uchar(profile))
-                 : device->hid_04H_SetDPIStage(value, uchar(profile)));
+    MS_HT66FB560* mouse = live();
+    const bool sent = mouse
+        && (rate ? mouse->hid_03H_SetReportRate(value, uchar(profile))
+                 : mouse->hid_04H_SetDPIStage(value, uchar(profile)));
     return noteWrite(sent, FwGroup::Other, profile, step(rate ? "03H" : "04H", profile));
 }
 
@@ -78,9 +79,10 @@ bool MouseSettings::sendImage(FwGroup group, int profile)
 {
     ProfileStore::Block bytes = store.block(group, profile);
     const bool matrix = group == FwGroup::Matrix;
-    const bool sent = device
-        && (matrix ? device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
-                   : device->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
+    MS_HT66FB560* mouse = live();
+    const bool sent = mouse
+        && (matrix ? mouse->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
+                   : mouse->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
     return noteWrite(sent, group, profile, step(matrix ? "0DH" : "0CH", profile));
 }
 
@@ -127,7 +129,7 @@ MouseSettings::MacroRefusal MouseSettings::sendMacro(
     if (stream.size() > MacroEncoder::kBlockSize)
         return MacroRefusal::TooLong;
     MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
-    const bool ok = noteWrite(device && device->hid_0FH_SetMacroKey(uchar(id), block.data()), FwGroup::Other,
+    const bool ok = noteWrite(live() && live()->hid_0FH_SetMacroKey(uchar(id), block.data()), FwGroup::Other,
         -1, QStringLiteral("0FH %1").arg(id, 2, 10, QLatin1Char('0')));
     if (sent)
         *sent = ok;

@@ -74,6 +74,9 @@ public:
     QVariantList keySlot(int profile, int slot) const;
 
 private:
+    // The mouse while the store counts it as connected: while edits made without it wait for
+    // the person's answer, nothing reaches it around that question.
+    MS_HT66FB560* live() const { return store.isConnected() ? device : nullptr; }
     bool editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
     bool sendImage(FwGroup group, int profile);
     bool editSingle(int profile, int entry, uchar value);

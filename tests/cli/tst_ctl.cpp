@@ -1,11 +1,14 @@
 // z4ctl's commands on the simulated mouse, in a private copy of the program folder.
 #include "cli/ctl.h"
+#include "device/exchangelock.h"
 #include "simmouse.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -206,6 +209,56 @@ private slots:
         four.remove("profile");
         QCOMPARE(four, two);
         QCOMPARE(sim::reportRate(4), 4);
+    }
+
+    // Another program keeps the mouse (a z4ctl stopped with Ctrl+Z): z4ctl gives up after the
+    // lock's deadline with the line a person understands, and nothing reaches the mouse.
+    void busyMouseFailsAfterTheDeadline()
+    {
+        const QString lock = work.filePath("exchange.lock");
+        ExchangeLock::setPath(lock);
+        QProcess holder;
+        holder.start("flock", { "-o", lock, "sleep", "20" });
+        QTRY_VERIFY(QProcess::execute("flock", { "-n", lock, "true" }) != 0);
+        QElapsedTimer waited;
+        waited.start();
+        const int status = ctl("rate --profile 2 250");
+        const qint64 ms = waited.elapsed();
+        holder.kill();
+        holder.waitForFinished();
+        ExchangeLock::setPath({});
+        QCOMPARE(status, int(ctl::kFailed));
+        QVERIFY2(ms < 2 * ExchangeLock::kWaitMs, qPrintable(QString::number(ms)));
+        QVERIFY2(
+            err.contains("The mouse is busy with another program: nothing lost, try again"), qPrintable(err));
+        QVERIFY(commands().filter(QRegularExpression("^0[34c]")).isEmpty());
+    }
+
+    // The factory state names profile 0, which nobody can choose: a change without --profile
+    // goes to the profile the file and the window show, never to profile 0.
+    void unshownCurrentProfileIsNeverWritten()
+    {
+        sim::setCurrentProfile(0);
+        QCOMPARE(ctl("rate 250"), int(ctl::kOk));
+        const QStringList rates = commands().filter(QRegularExpression("^03"));
+        QCOMPARE(rates.size(), 1);
+        QVERIFY2(rates.first() != "03000400", qPrintable(rates.first()));
+    }
+
+    // Edits made without the mouse wait for the person's choice: until it is made, z4ctl says
+    // which groups wait and how to settle them, and changes nothing.
+    void flaggedGroupsStopChangesUntilSynced()
+    {
+        sim::unplug();
+        QCOMPARE(ctl("rate --profile 2 125"), int(ctl::kOk));
+        sim::plug();
+        QCOMPARE(ctl("dpi --profile 3 400,800"), int(ctl::kFailed));
+        QVERIFY2(err.contains("P02") && err.contains("z4ctl sync --write") && err.contains("--keep"),
+            qPrintable(err));
+        QVERIFY(commands().filter(QRegularExpression("^0[34c]")).isEmpty());
+        QCOMPARE(ctl("sync --write"), int(ctl::kOk));
+        QVERIFY(commands().contains("03020800"));
+        QCOMPARE(ctl("dpi --profile 3 400,800"), int(ctl::kOk));
     }
 };
 
