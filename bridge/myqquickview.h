@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/mousesettings.h"
+#include "core/shownvalues.h"
+#include "core/transaction.h"
 #include "store/appconfig.h"
 #include "store/profilefiles.h"
 #include "store/profilestore.h"
@@ -12,6 +14,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class MS_HT66FB560;
@@ -81,9 +84,13 @@ public slots:
     uint getVerticalScrollLines();
     uint getDoubleClickSpeed();
     QVariantList z4_getDefaultProfile(QString key, uchar profileId);
-    void z4_loadProfile(int profile);
+    // True when a file was taken: its values are then the pages' unapplied edits of `profile`.
+    bool z4_loadProfile(int profile);
     void z4_saveProfile(int profile);
     void z4_resetProfile(int profile);
+    // "edits of P01" when a page (its objectName) shows another profile than the current one,
+    // else an empty text.
+    QString z4_editsOf(QString page);
     QStringList z4_getProductLayoutStrings(QString langCode);
     void z4_SetDirty_Profile(uchar profileId);
     void z4_SetDirty_Matrix(uchar profileId);
@@ -137,6 +144,18 @@ public slots:
     void z4_copyText(QString text);
 
 private:
+    // Every write of one turn of the event loop (one APPLY, one ALL SAVE) is one transaction,
+    // finished when the turn ends. False when the mouse stayed busy: nothing may change.
+    bool beginChange(ShownValues::Region region);
+    void finishChange();
+    // Sends what the page changed of `region` to the profile the page shows, merged with the
+    // current values; `write` gets the profile and the values.
+    void applyRegion(ShownValues::Region region, const QVariantList& edited,
+        const std::function<void(int, const QVariantList&)>& write, int unit = 1);
+    QVariantList currentValues(ShownValues::Region region, int profile) const;
+    QVariantList noteShown(ShownValues::Region region, const QVariantList& values);
+    // LOAD and RESET: the store's memory holds the new values of `profile` for the pages to show.
+    void showStaged(int profile);
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
     void openStore();
     // Uploads the edited or imported macro again while a button of some profile plays it.
@@ -154,7 +173,11 @@ private:
         kMsgAskLoad,
         kMsgAskAllReset,
         kMsgAskDeleteMacro,
-        kMsgAskUnapplied
+        kMsgAskUnapplied,
+        kMsgBusy,
+        kMsgEditsOf,
+        kMsgChangedElsewhere,
+        kMsgShownUnapplied
     };
     void noteWrite(bool sent, const QString& step);
     void reportWrites();
@@ -179,6 +202,11 @@ private:
     std::unique_ptr<ProfileStore> store; // works on profileFile
     std::unique_ptr<ProfileFiles> files;
     std::unique_ptr<MouseSettings> settings; // works on store
+    ShownValues shown;
+    std::unique_ptr<Transaction> change; // of this turn
+    bool changeBusy = false;
+    bool changedElsewhere = false;
+    QStringList pagesOfTurn;
     int writesPending = 0;
     QString failedStep;
 };

@@ -40,8 +40,9 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     for (int n = 0; n < kProfiles; ++n) {
         const ExchangeLock turn;
         if (!turn.held()) {
-            qWarning() << "refresh: the mouse is busy with another program; profile" << n << "is kept";
-            continue;
+            qWarning() << "refresh: the mouse is busy with another program; profiles from" << n
+                       << "keep the file's values";
+            return;
         }
         profileFile->sync();
         loadProfiles();

@@ -35,6 +35,15 @@ Item {
             apply(entry)
     }
 
+    function showProfile(entry) {
+        if (entry === currentProfile)
+            return true
+        if (!mainIten.settleUnapplied(main_Z4.pages))
+            return false
+        apply(entry)
+        return true
+    }
+
     function apply(entry) {
         currentProfile = entry
         ui_View.z4_02H_SetCurrentProfile(entry)
@@ -42,20 +51,16 @@ Item {
     }
 
     function runAction(action, entry) {
+        // LOAD and RESET become edits of their profile, shown on its pages: another profile is
+        // chosen first, asking about edits not applied yet.
         if (action === "load") {
-            if (!mainIten.askFirst(84, "LOAD", 1, label(entry)))
-                return
-            ui_View.z4_loadProfile(entry)
-            if (entry === currentProfile)
-                apply(entry)
+            if (mainIten.askFirst(84, "LOAD", 1, label(entry)) && showProfile(entry))
+                ui_View.z4_loadProfile(entry)
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
         } else if (action === "reset") {
-            if (!mainIten.askFirst(77, "RESET", 0, label(entry)))
-                return
-            ui_View.z4_resetProfile(entry)
-            if (entry === currentProfile)
-                apply(entry)
+            if (mainIten.askFirst(77, "RESET", 0, label(entry)) && showProfile(entry))
+                ui_View.z4_resetProfile(entry)
         }
     }
 
