@@ -18,6 +18,17 @@ QString pageOf(ShownValues::Region region)
     }
 }
 
+bool sameValues(const QVariantList& a, const QVariantList& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a.at(i).toUInt() != b.at(i).toUInt())
+            return false;
+    }
+    return true;
+}
+
 bool shared(ShownValues::Region region)
 {
     return region == ShownValues::DpiIo || region == ShownValues::LedColors;
@@ -54,9 +65,10 @@ void myQQuickView::finishChange()
                 profileLabel(store->curProfile())),
             true);
     }
-    // The pages show what went to the mouse, other programs' changes included.
-    if (!changeBusy)
+    // The pages show what went to the mouse where other programs' changes came in.
+    if (!changeBusy && rereadAfter)
         invokeRoot("rereadStore", Qt::QueuedConnection);
+    rereadAfter = false;
     changeBusy = false;
     changedElsewhere = false;
     pagesOfTurn.clear();
@@ -102,6 +114,7 @@ void myQQuickView::applyRegion(ShownValues::Region region, const QVariantList& e
     const int profile = shown.profile(region, store->curProfile());
     const ShownValues::Merge merged = shown.merge(region, edited, currentValues(region, profile), unit);
     changedElsewhere = changedElsewhere || !merged.conflicts.isEmpty();
+    rereadAfter = rereadAfter || !sameValues(merged.values, edited);
     write(shared(region) ? 0 : profile, merged.values);
     shown.note(region, profile, merged.values);
 }

@@ -206,6 +206,7 @@ private:
     std::unique_ptr<Transaction> change; // of this turn
     bool changeBusy = false;
     bool changedElsewhere = false;
+    bool rereadAfter = false;
     QStringList pagesOfTurn;
     int writesPending = 0;
     QString failedStep;

@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<int>("deviceProfile");
         QTest::addColumn<int>("lit");
         QTest::newRow("profile 1") << 1 << 1;
-        QTest::newRow("past the last profile") << 9 << -1;
+        QTest::newRow("past the last profile, mapped to P01") << 9 << 1;
     }
     // No page shown, the device's profile lit, nothing sent.
     void start()
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
         QTEST(shownRateIndex(), "rateIndex");
         // LOAD and RESET give edits of their profile, written only by APPLY or ALL SAVE.
-        QCOMPARE(fx->item("sensor_apply_mark")->isVisible(), shownRateIndex() != 0);
+        QCOMPARE(fx->item("page_Sensor")->property("unapplied").toBool(), shownRateIndex() != 0);
         QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
         if (action == "save")
             QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
