@@ -14,9 +14,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QList>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 
 #ifndef Q_OS_WIN
 #include "app/unixsignals.h"
@@ -24,10 +26,14 @@
 
 #ifndef Q_OS_WIN
 namespace {
+bool stopping = false;
+
 // Ends the program as the close button does. A modal box runs an event loop of its own that
-// would outlive the window, so open boxes are dismissed first.
+// would outlive the window, so open boxes are dismissed first, and a wait for the mouse gives up.
 void endProgram(Widget& w)
 {
+    stopping = true;
+    ExchangeLock::cancelWaits();
     for (int i = 0; i < 16 && QApplication::activeModalWidget(); ++i)
         QApplication::activeModalWidget()->close();
     w.controller()->onMinimize();
@@ -82,6 +88,13 @@ int main(int argc, char* argv[])
 
     // Exchanges with the mouse take turns with z4ctl's.
     ExchangeLock::setPath(mouselink::exchangeLockPath());
+    // While another program holds the mouse, the window keeps painting and hears SIGTERM;
+    // the person's clicks wait.
+    ExchangeLock::setWaiter([](int ms) {
+        QEventLoop wait;
+        QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    });
     qRegisterMetaType<QList<uchar>>("QList<uchar>");
     LocalUrlOpener urlOpener;
 
@@ -111,6 +124,10 @@ int main(int argc, char* argv[])
         qDebug("a second start cannot reach this window");
 
     w.checkDevice();
+#ifndef Q_OS_WIN
+    if (stopping)
+        return 0;
+#endif
     StartupTrace::mark("detection");
     w.showNormal();
     w.startScene();

@@ -5,10 +5,13 @@
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
 #include "core/mouselink.h"
+#include "device/exchangelock.h"
 #include "system/copydatamessage.h"
 #include "system/inputhook.h"
 
 #include <QCoreApplication>
+
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -70,6 +73,13 @@ void Widget::copyDataReport(const CopyData* data, void* host)
 
 void Widget::checkDevice()
 {
+    // Another program keeps the mouse: the window shows the file meanwhile and looks again.
+    std::optional<ExchangeLock> turn(std::in_place);
+    if (!turn->held()) {
+        controler->view->loadProfiles();
+        deviceTimer.start();
+        return;
+    }
     // A mouse that is there but cannot be opened (no udev rule) is not connected, but the
     // person must be told why, and how to mend it.
     const mouselink::Detection found = mouselink::detect(device);
@@ -82,6 +92,8 @@ void Widget::checkDevice()
     QString version;
     if (usable && device.hid_80H_GetFWVersion(version))
         status.insert(QStringLiteral("version"), version);
+    // Each profile is read as a change of its own.
+    turn.reset();
     controler->view->setConnected(usable);
     controler->view->setDeviceStatus(status);
     controler->view->refresh();

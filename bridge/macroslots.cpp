@@ -26,6 +26,9 @@ MacroLibrary libraryOf(int modelId)
 bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
 {
     const qlonglong id = macroId.toLongLong();
+    // A macro upload is a change like any other: it waits its turn, or sends nothing.
+    if (!beginChange(ShownValues::Matrix))
+        return false;
     const auto refusal = settings->sendMacro(
         id >= 1 && id <= ProfileStore::kMacroSlots ? int(id) : 0, name.toString(), libraryOf(modelId));
     if (refusal == MouseSettings::MacroRefusal::BadId)
@@ -118,8 +121,11 @@ QVariantList myQQuickView::getKeydefine(QVariant matrixId)
     const qlonglong slot = matrixId.toLongLong();
     // Any slot of the 128-entry matrix; a number past int's range must not wrap onto one.
     constexpr qlonglong kMatrixSlots = ProfileStore::kImageSize / ProfileStore::kSlotBytes;
-    return slot < 0 || slot >= kMatrixSlots ? QVariantList()
-                                            : settings->keySlot(store->curProfile(), int(slot));
+    if (slot < 0 || slot >= kMatrixSlots)
+        return {};
+    const QVariantList four = settings->keySlot(store->curProfile(), int(slot));
+    shown.note(ShownValues::Matrix, store->curProfile(), four, int(slot) * ProfileStore::kSlotBytes);
+    return four;
 }
 
 QVariantList myQQuickView::z4_getUsedMacroIndices()

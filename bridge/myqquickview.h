@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/mousesettings.h"
+#include "core/shownvalues.h"
+#include "core/transaction.h"
 #include "store/appconfig.h"
 #include "store/profilefiles.h"
 #include "store/profilestore.h"
@@ -12,6 +14,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class MS_HT66FB560;
@@ -79,9 +82,13 @@ public slots:
     uint getVerticalScrollLines();
     uint getDoubleClickSpeed();
     QVariantList z4_getDefaultProfile(QString key, uchar profileId);
-    void z4_loadProfile(int profile);
+    // True when a file was taken: its values are then the pages' unapplied edits of `profile`.
+    bool z4_loadProfile(int profile);
     void z4_saveProfile(int profile);
     void z4_resetProfile(int profile);
+    // "edits of P01" when a page (its objectName) shows another profile than the current one,
+    // else an empty text.
+    QString z4_editsOf(QString page);
     QStringList z4_getProductLayoutStrings(QString langCode);
     void z4_SetDirty_Profile(uchar profileId);
     void z4_SetDirty_Matrix(uchar profileId);
@@ -176,6 +183,18 @@ public slots:
     QVariantList z4_lightingValues(int effect, int speedIndex, int brightnessIndex);
 
 private:
+    // Every write of one turn of the event loop (one APPLY, one ALL SAVE) is one transaction,
+    // finished when the turn ends. False when the mouse stayed busy: nothing may change.
+    bool beginChange(ShownValues::Region region);
+    void finishChange();
+    // Sends what the page changed of `region` to the profile the page shows, merged with the
+    // current values; `write` gets the profile and the values.
+    void applyRegion(ShownValues::Region region, const QVariantList& edited,
+        const std::function<void(int, const QVariantList&)>& write, int unit = 1);
+    QVariantList currentValues(ShownValues::Region region, int profile) const;
+    QVariantList noteShown(ShownValues::Region region, const QVariantList& values);
+    // LOAD and RESET: the store's memory holds the new values of `profile` for the pages to show.
+    void showStaged(int profile);
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
     void openStore();
     int dpiBase() const;
@@ -195,7 +214,11 @@ private:
         kMsgAskUnapplied,
         kMsgPointerRefused,
         kMsgNoOpener,
-        kMsgMacroSent
+        kMsgMacroSent,
+        kMsgBusy,
+        kMsgEditsOf,
+        kMsgChangedElsewhere,
+        kMsgShownUnapplied
     };
     void noteWrite(bool sent, const QString& step);
     // A pointer setting the desktop did not take, named as the sensor page names it.
@@ -223,6 +246,12 @@ private:
     std::unique_ptr<ProfileStore> store; // works on profileFile
     std::unique_ptr<ProfileFiles> files;
     std::unique_ptr<MouseSettings> settings; // works on store
+    ShownValues shown;
+    std::unique_ptr<Transaction> change; // of this turn
+    bool changeBusy = false;
+    bool changedElsewhere = false;
+    bool rereadAfter = false;
+    QStringList pagesOfTurn;
     int writesPending = 0;
     bool reportScheduled = false;
     QStringList refusedSettings;

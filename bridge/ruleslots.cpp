@@ -38,6 +38,7 @@ QVariantList myQQuickView::z4_keyMatrix()
         const auto bytes = keyslots::fromList(settings->keySlot(store->curProfile(), slot));
         keySlots << (bytes ? QVariant(keyslots::toList(*bytes)) : QVariant::fromValue(nullptr));
     }
+    noteShown(ShownValues::Matrix, currentValues(ShownValues::Matrix, store->curProfile()));
     return keySlots;
 }
 
@@ -51,7 +52,9 @@ QVariantList myQQuickView::z4_defaultKeySlots()
 
 void myQQuickView::z4_applyKeySlots(QVariantList keySlots)
 {
-    settings->setKeyMatrix(store->curProfile(), keyslots::flatten(keySlots));
+    applyRegion(
+        ShownValues::Matrix, keyslots::flatten(keySlots),
+        [this](int p, const QVariantList& v) { settings->setKeyMatrix(p, v); }, ProfileStore::kSlotBytes);
 }
 
 QVariantMap myQQuickView::z4_keySlotView(QVariantList slot)
@@ -74,6 +77,9 @@ bool myQQuickView::z4_needsLeftGuard(QVariantList keySlots, int slot, int reacha
 
 QVariantList myQQuickView::z4_assignMacro(QString name, int mode, int count, QVariantList keySlots)
 {
+    // The upload is a change like any other: it waits its turn, or places nothing.
+    if (!beginChange(ShownValues::Matrix))
+        return {};
     QVariantList bytes;
     using Refusal = MouseSettings::MacroRefusal;
     const Refusal refusal = settings->placeMacro(name, mode, count, keyslots::flatten(keySlots), -1, &bytes);
@@ -95,32 +101,40 @@ QVariantList myQQuickView::z4_assignMacro(QString name, int mode, int count, QVa
 
 void myQQuickView::z4_releaseMacros(QVariantList keySlots)
 {
+    if (!beginChange(ShownValues::Matrix))
+        return;
     settings->releaseMacros(keyslots::flatten(keySlots));
 }
 
 int myQQuickView::z4_reportRateIndex()
 {
-    return mousevalues::rateIndex(settings->reportRate(store->curProfile()));
+    const int profile = store->curProfile();
+    return mousevalues::rateIndex(
+        uchar(noteShown(ShownValues::Rate, currentValues(ShownValues::Rate, profile)).value(0).toUInt()));
 }
 
 void myQQuickView::z4_setReportRateIndex(int index)
 {
-    settings->setReportRate(store->curProfile(), uchar(mousevalues::rateByteOfIndex(index)));
+    applyRegion(ShownValues::Rate, { mousevalues::rateByteOfIndex(index) },
+        [this](int p, const QVariantList& v) { settings->setReportRate(p, uchar(v.value(0).toUInt())); });
 }
 
 QVariantList myQQuickView::z4_dpiStageValues()
 {
+    noteShown(ShownValues::Stages, currentValues(ShownValues::Stages, store->curProfile()));
     return settings->dpiStageValues(store->curProfile(), dpiBase());
 }
 
 void myQQuickView::z4_setDpiStageValues(QVariantList dpis)
 {
-    settings->setDpiStageValues(store->curProfile(), dpis, dpiBase());
+    applyRegion(ShownValues::Stages, mousevalues::stageCodes(dpis, dpiBase()),
+        [this](int p, const QVariantList& v) { settings->setDpiStages(p, v); });
 }
 
 void myQQuickView::z4_setActiveDpiStage(int stage)
 {
-    settings->setActiveStage(store->curProfile(), stage);
+    applyRegion(ShownValues::Stage, { stage },
+        [this](int p, const QVariantList& v) { settings->setActiveStage(p, v.value(0).toInt()); });
 }
 
 QVariantList myQQuickView::z4_eightColors()
@@ -169,6 +183,7 @@ QVariantList myQQuickView::z4_colorList(QVariantList cells)
 
 QVariantList myQQuickView::z4_lighting()
 {
+    noteShown(ShownValues::Effect, currentValues(ShownValues::Effect, store->curProfile()));
     return settings->lighting(store->curProfile());
 }
 
@@ -187,9 +202,17 @@ QVariantMap myQQuickView::z4_lightingDefaults()
 
 void myQQuickView::z4_setLighting(int effect, int speedIndex, int brightnessIndex)
 {
-    // A value the effect does not use keeps what is stored.
-    settings->setLighting(store->curProfile(), effect, mousevalues::effectUsesSpeed(effect) ? speedIndex : -1,
-        mousevalues::effectUsesBrightness(effect) ? brightnessIndex : -1);
+    // A value the effect does not use keeps what the page was shown.
+    const int profile = shown.profile(ShownValues::Effect, store->curProfile());
+    const QVariantList bytes
+        = settings->lightingBytes(profile, effect, mousevalues::effectUsesSpeed(effect) ? speedIndex : -1,
+            mousevalues::effectUsesBrightness(effect) ? brightnessIndex : -1);
+    if (bytes.isEmpty())
+        return;
+    applyRegion(ShownValues::Effect, bytes, [this](int p, const QVariantList& v) {
+        settings->setLedEffect(
+            p, uchar(v.value(0).toUInt()), uchar(v.value(1).toUInt()), uchar(v.value(2).toUInt()));
+    });
 }
 
 QVariantMap myQQuickView::z4_effectUses(int effect)

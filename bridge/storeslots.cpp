@@ -52,6 +52,12 @@ void myQQuickView::z4_settleDirty(bool write)
 {
     if (!settleAsked)
         return;
+    Transaction settle(*store);
+    if (!settle.held()) {
+        tellScene(message(kMsgBusy, "The mouse is busy with another program: nothing lost, try again"), true);
+        invokeRoot("askSettle", Qt::QueuedConnection);
+        return;
+    }
     settleAsked = false;
     setConnected(true);
     // A macro a button is to play goes before the key matrix that plays it.
@@ -60,6 +66,7 @@ void myQQuickView::z4_settleDirty(bool write)
     // Gone in the meantime: the edits stay marked, and the next detection asks again.
     if (!store->settleDirty(*device, write))
         setConnected(false);
+    settle.finish(true);
 }
 
 void myQQuickView::setDeviceStatus(const QVariantMap& status)
@@ -157,15 +164,32 @@ QVariantList myQQuickView::z4_getDefaultProfile(QString key, uchar profileId)
     return files->defaultGroup(key, profileId);
 }
 
-void myQQuickView::z4_loadProfile(int profile)
+bool myQQuickView::z4_loadProfile(int profile)
 {
-    bool imported = false;
-    const QString refused = files->importProfile(profile, &imported);
+    QString chosen;
+    const QString refused = files->stageFile(profile, &chosen);
     if (!refused.isEmpty())
         QMessageBox::warning(
             nullptr, tr("Open File"), refused + QLatin1Char('\n') + tr("The profile was not changed."));
-    else if (imported)
-        tellScene(message(kMsgImported, "Imported into %1", profileLabel(profile)), false);
+    if (chosen.isEmpty() || !refused.isEmpty())
+        return false;
+    showStaged(profile);
+    return true;
+}
+
+// The pages read the staged values; the store goes back to the file's, and what the pages were
+// shown counts as the file's, so APPLY sends the staged values as the person's edits.
+void myQQuickView::showStaged(int profile)
+{
+    invokeRoot("showStaged", Qt::DirectConnection);
+    store->loadProfiles();
+    for (int r = 0; r < ShownValues::kRegions; ++r) {
+        const auto region = ShownValues::Region(r);
+        shown.note(region, profile, currentValues(region, profile));
+    }
+    tellScene(message(kMsgShownUnapplied, "%1 is shown: APPLY or ALL SAVE writes it to the mouse",
+                  profileLabel(profile)),
+        false);
 }
 
 void myQQuickView::z4_saveProfile(int profile)
@@ -177,9 +201,10 @@ void myQQuickView::z4_saveProfile(int profile)
 
 void myQQuickView::z4_resetProfile(int profile)
 {
-    settings->resetProfile(*files, profile);
-    if (ProfileStore::isProfile(profile))
-        tellScene(message(kMsgReset, "%1 back to its defaults", profileLabel(profile)), false);
+    if (!ProfileStore::isProfile(profile))
+        return;
+    files->stageDefaults(profile);
+    showStaged(profile);
 }
 
 void myQQuickView::z4_SetDirty_Profile(uchar profileId)
@@ -204,47 +229,62 @@ uint myQQuickView::z4_GetMaxDpiStage()
 
 void myQQuickView::z4_02H_SetCurrentProfile(uchar profileId)
 {
-    settings->selectProfile(profileId);
+    const auto result = transaction::selectProfile(*store, device, profileId);
+    if (result == transaction::Result::Busy) {
+        tellScene(message(kMsgBusy, "The mouse is busy with another program: nothing lost, try again"), true);
+        invokeRoot("rereadStore", Qt::QueuedConnection);
+    }
 }
 
 void myQQuickView::z4_03H_SetReportRate(uchar rate)
 {
-    settings->setReportRate(store->curProfile(), rate);
+    applyRegion(ShownValues::Rate, { int(rate) },
+        [this](int p, const QVariantList& v) { settings->setReportRate(p, uchar(v.value(0).toUInt())); });
 }
 
 void myQQuickView::z4_04H_SetDPIStage(uchar stage)
 {
-    settings->setDpiStage(store->curProfile(), stage);
+    applyRegion(ShownValues::Stage, { int(stage) },
+        [this](int p, const QVariantList& v) { settings->setDpiStage(p, uchar(v.value(0).toUInt())); });
 }
 
 void myQQuickView::z4_0CH_SetRGBLedEffect(uchar effect, uchar light, uchar speed)
 {
-    settings->setLedEffect(store->curProfile(), effect, light, speed);
+    applyRegion(
+        ShownValues::Effect, { int(effect), int(light), int(speed) }, [this](int p, const QVariantList& v) {
+            settings->setLedEffect(
+                p, uchar(v.value(0).toUInt()), uchar(v.value(1).toUInt()), uchar(v.value(2).toUInt()));
+        });
 }
 
 void myQQuickView::z4_0CH_SetDpi8Color(QVariantList src24)
 {
-    settings->setDpiColors(store->curProfile(), src24);
+    applyRegion(ShownValues::DpiColors, src24,
+        [this](int p, const QVariantList& v) { settings->setDpiColors(p, v); });
 }
 
 void myQQuickView::z4_0CH_SetDpi8Io(QVariantList src8)
 {
-    settings->setDpiIo(src8);
+    applyRegion(ShownValues::DpiIo, src8, [this](int, const QVariantList& v) { settings->setDpiIo(v); });
 }
 
 void myQQuickView::z4_0CH_SetDpi8Stage(QVariantList src16)
 {
-    settings->setDpiStages(store->curProfile(), src16);
+    applyRegion(
+        ShownValues::Stages, src16, [this](int p, const QVariantList& v) { settings->setDpiStages(p, v); });
 }
 
 void myQQuickView::z4_0DH_SetKeyMatrix(QVariantList src64)
 {
-    settings->setKeyMatrix(store->curProfile(), src64);
+    applyRegion(
+        ShownValues::Matrix, src64, [this](int p, const QVariantList& v) { settings->setKeyMatrix(p, v); },
+        ProfileStore::kSlotBytes);
 }
 
 void myQQuickView::z4_SetLED8StageColor(QVariantList src24)
 {
-    settings->setLedColors(src24);
+    applyRegion(
+        ShownValues::LedColors, src24, [this](int, const QVariantList& v) { settings->setLedColors(v); });
 }
 
 uchar myQQuickView::z4_82H_GetCurrentProfile()
@@ -254,12 +294,14 @@ uchar myQQuickView::z4_82H_GetCurrentProfile()
 
 uchar myQQuickView::z4_83H_GetReportRate()
 {
-    return settings->reportRate(store->curProfile());
+    return uchar(
+        noteShown(ShownValues::Rate, { int(settings->reportRate(store->curProfile())) }).value(0).toUInt());
 }
 
 uchar myQQuickView::z4_84H_GetDPIStage()
 {
-    return settings->dpiStage(store->curProfile());
+    return uchar(
+        noteShown(ShownValues::Stage, { int(settings->dpiStage(store->curProfile())) }).value(0).toUInt());
 }
 
 uchar myQQuickView::z4_89H_GetRGBLedTwinkle()
@@ -269,27 +311,28 @@ uchar myQQuickView::z4_89H_GetRGBLedTwinkle()
 
 QVariantList myQQuickView::z4_8CH_GetRGBLedEffect()
 {
-    return settings->ledEffect(store->curProfile());
+    return noteShown(ShownValues::Effect, settings->ledEffect(store->curProfile()));
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Color()
 {
-    return settings->dpiColors(store->curProfile());
+    return noteShown(ShownValues::DpiColors, settings->dpiColors(store->curProfile()));
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Io()
 {
-    return settings->dpiIo();
+    return noteShown(ShownValues::DpiIo, settings->dpiIo());
 }
 
 QVariantList myQQuickView::z4_8CH_GetDpi8Stage()
 {
+    noteShown(ShownValues::Stages, currentValues(ShownValues::Stages, store->curProfile()));
     return settings->dpiStages(store->curProfile());
 }
 
 QVariantList myQQuickView::z4_GetLED8StageColor()
 {
-    return settings->ledColors();
+    return noteShown(ShownValues::LedColors, settings->ledColors());
 }
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)

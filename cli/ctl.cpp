@@ -5,6 +5,7 @@
 #include "cli/ctltable.h"
 #include "core/keyfunctions.h"
 #include "core/mousevalues.h"
+#include "core/transaction.h"
 #include "device/devinfo.h"
 #include "macro/macroencoder.h"
 #include "macro/macrolibrary.h"
@@ -60,6 +61,16 @@ struct Call {
         words.remove(at, taken);
         optionEnd -= taken;
         return value;
+    }
+    // Removes the flag "--name"; true when it was given.
+    bool flag(const QString& name)
+    {
+        const qsizetype at = words.indexOf(name);
+        if (at < 0 || at >= optionEnd)
+            return false;
+        words.remove(at);
+        --optionEnd;
+        return true;
     }
     QString path(const QString& given) const { return QDir(caller).absoluteFilePath(given); }
 };
@@ -150,6 +161,9 @@ int cmdProfile(Call& c)
     if (wanted < 0)
         return kUsage;
     Session s(c.dryRun, c.err);
+    std::optional<Transaction> change;
+    if (wanted > 0 && !change.emplace(s.profiles()).held())
+        return s.busy();
     const bool connected = s.connect();
     if (s.denied())
         return kNoMouse;
@@ -158,8 +172,12 @@ int cmdProfile(Call& c)
         return kNoMouse;
     }
     if (wanted > 0) {
-        if (!s.settings().selectProfile(wanted))
+        if (const int refused = s.refuseWhileFlagged())
+            return refused;
+        const auto result = transaction::selectProfile(s.profiles(), &s.device(), wanted);
+        if (result == transaction::Result::Failed)
             s.noteFailure(QStringLiteral("02H P0%1").arg(wanted));
+        change->finish(true);
         return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
     }
     const int current = s.currentProfile();
@@ -194,19 +212,58 @@ int cmdShow(Call& c)
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, false, c.out);
 }
 
-// Runs a setter on a profile (0: the current one), validated beforehand: the profile is read
-// from the mouse first, so the block that goes back holds the mouse's other settings.
-// A mouse that cannot be opened (the session told why) ends the command before anything changes.
+// Runs a setter on a profile (0: the current one), validated beforehand, as one transaction:
+// the profile is read from the mouse under the lock first, so the block that goes back holds
+// the mouse's other settings and nobody else's change comes in between. A mouse that cannot be
+// opened (the session told why) ends the command before anything changes.
 template <typename Apply> int edit(Call& c, Session& s, int wanted, Apply apply)
 {
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
     s.connect();
     if (s.denied())
         return kNoMouse;
+    if (const int refused = s.refuseWhileFlagged())
+        return refused;
     const int profile = wanted > 0 ? wanted : s.currentProfile();
     if (!s.readFromMouse(profile))
         return s.finish(kFailed, false, c.out);
     apply(profile);
+    change.finish(true);
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
+}
+
+// Settles the edits made without the mouse: --write sends them, --keep takes the mouse's.
+int cmdSync(Call& c)
+{
+    const bool write = c.flag(QStringLiteral("--write"));
+    const bool keep = c.flag(QStringLiteral("--keep"));
+    if (write == keep || !c.words.isEmpty())
+        return c.refuse(QStringLiteral("sync takes --write or --keep"));
+    Session s(c.dryRun, c.err);
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
+    const bool connected = s.connect();
+    if (s.denied())
+        return kNoMouse;
+    if (!connected) {
+        c.err << "z4ctl: no mouse connected: the changes wait in the profile file\n";
+        return kNoMouse;
+    }
+    if (!s.profiles().hasDirty()) {
+        c.out << "nothing waits for the mouse\n";
+        return s.finish(kOk, false, c.out);
+    }
+    // A macro a button is to play goes before the key matrix that plays it.
+    if (write)
+        s.settings().sendUnsentMacros();
+    const bool settled = s.profiles().settleDirty(s.device(), write);
+    if (!settled)
+        s.noteFailure(QStringLiteral("sync"));
+    change.finish(true);
+    return s.finish(settled ? kOk : kFailed, true, c.out);
 }
 
 int cmdRate(Call& c)
@@ -353,8 +410,7 @@ int cmdButton(Call& c)
                  saved.index(f.macro) < 0 || saved.repeat(f.macro) != f.macroCount) {
             // The mouse has the macro, but the file does not know its place: a failed save.
             c.err << "z4ctl: cannot save "
-                  << QDir::toNativeSeparators(QFileInfo(saved.filePath(f.macro)).absoluteFilePath())
-                  << '\n';
+                  << QDir::toNativeSeparators(QFileInfo(saved.filePath(f.macro)).absoluteFilePath()) << '\n';
             status = kFailed;
         }
     });
@@ -451,9 +507,14 @@ int cmdFiles(Call& c)
     if (!reset && checkFile(c, exporting, path) != kOk)
         return kUsage;
     Session s(c.dryRun, c.err);
+    Transaction change(s.profiles());
+    if (!change.held())
+        return s.busy();
     s.connect();
     if (s.denied())
         return kNoMouse;
+    if (const int refused = exporting ? 0 : s.refuseWhileFlagged())
+        return refused;
     ProfileFiles files(s.profiles(), kDefaultProfiles);
     if (exporting)
         return exportFile(c, s, files, profile, path);
@@ -467,6 +528,7 @@ int cmdFiles(Call& c)
             return c.refuse(QString(problem).replace(QLatin1Char('\n'), QLatin1String(": ")));
         s.settings().sendWholeProfile(profile);
     }
+    change.finish(true);
     return s.finish(s.failedStep().isEmpty() ? kOk : kFailed, true, c.out);
 }
 
@@ -504,19 +566,21 @@ QString usage()
         "  switch list [--json] | add MATCH PROFILE [--title REGEX] [--exe NAME] | remove N\n"
         "         | base N|none | pause | resume | on | off | status [--json]\n"
         "                                     profile by the application in front (z4switch)\n"
+        "  sync --write | sync --keep         settle changes made without the mouse: send them, or keep\n"
+        "                                     the mouse's settings\n"
         "Options may stand anywhere on the line; \"--\" ends them. FILE is relative to the current folder.\n"
-        "Exit status: 0 done, 1 an exchange or a save failed, 2 usage error (nothing sent or written),\n"
-        "3 no mouse, or no permission to open it.\n");
+        "Exit status: 0 done, 1 an exchange or a save failed, or the mouse was busy with another program,\n"
+        "2 usage error (nothing sent or written), 3 no mouse, or no permission to open it.\n");
 }
 
 namespace {
 using Handler = int (*)(Call&);
 Handler handler(const QString& name)
 {
-    static const std::pair<const char*, Handler> handlers[]
-        = { { "list", cmdList }, { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate },
-              { "dpi", cmdDpi }, { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro },
-              { "export", cmdFiles }, { "import", cmdFiles }, { "reset", cmdFiles }, { "switch", cmdSwitch } };
+    static const std::pair<const char*, Handler> handlers[] = { { "list", cmdList },
+        { "profile", cmdProfile }, { "show", cmdShow }, { "rate", cmdRate }, { "dpi", cmdDpi },
+        { "button", cmdButton }, { "light", cmdLight }, { "macro", cmdMacro }, { "export", cmdFiles },
+        { "import", cmdFiles }, { "reset", cmdFiles }, { "switch", cmdSwitch }, { "sync", cmdSync } };
     for (const auto& [known, h] : handlers) {
         if (name == QLatin1String(known))
             return h;

@@ -2,6 +2,7 @@
 
 #include "cli/ctl.h"
 #include "core/mouselink.h"
+#include "core/transaction.h"
 #include "device/master.h"
 #include "macro/macrolibrary.h"
 
@@ -36,7 +37,7 @@ Session::Session(bool dryRun, QTextStream& errors)
     store = std::make_unique<ProfileStore>(file);
     store->loadProfiles();
     mouse = std::make_unique<MouseSettings>(*store, &dev);
-    mouse->setMacroLibrary(MacroLibrary::folderForModel(1));
+    mouse->setMacroLibrary(macroFolder());
     mouse->setWriteObserver([this](bool sent, const QString& step) {
         if (!sent && connected())
             noteFailure(step);
@@ -109,10 +110,38 @@ int Session::currentProfile()
     if (!dry && connected()) {
         if (!dev.hid_82H_GetCurrentProfile(current))
             noteFailure(QStringLiteral("82H"));
-        else
+        // A profile nobody can choose (the factory state names 0) is never written to unseen.
+        else if (ProfileStore::isShownProfile(current))
             store->setCurProfile(current);
     }
-    return store->curProfile();
+    const int profile = store->curProfile();
+    return ProfileStore::isShownProfile(profile) ? profile : ProfileStore::kFirstShownProfile;
+}
+
+int Session::refuseWhileFlagged()
+{
+    if (dry || !connected() || !store->hasDirty())
+        return kOk;
+    QStringList waiting;
+    for (int n = 0; n < ProfileStore::kProfiles; ++n) {
+        QStringList groups;
+        for (FwGroup group : ProfileStore::kAllGroups) {
+            if (store->dirtyList(group).value(n).toBool())
+                groups << ProfileStore::groupName(group);
+        }
+        if (!groups.isEmpty())
+            waiting << QStringLiteral("P%1 (%2)").arg(n, 2, 10, QLatin1Char('0')).arg(groups.join(", "));
+    }
+    err << "z4ctl: changes made without the mouse wait for it: " << waiting.join(", ")
+        << "\nz4ctl: settle them first: 'z4ctl sync --write' sends them, 'z4ctl sync --keep' keeps the "
+           "mouse's settings\n";
+    return kFailed;
+}
+
+int Session::busy()
+{
+    err << "z4ctl: " << Transaction::busyText() << '\n';
+    return kFailed;
 }
 
 int Session::finish(int status, bool changed, QTextStream& out)
@@ -123,7 +152,9 @@ int Session::finish(int status, bool changed, QTextStream& out)
         return status;
     }
     file->sync();
-    if (status == kFailed && !failed.isEmpty())
+    if (status == kFailed && dev.master()->busy)
+        busy();
+    else if (status == kFailed && !failed.isEmpty())
         err << "z4ctl: the exchange with the mouse failed at " << failed << '\n';
     if (changed && status != kUsage && file->status() == QSettings::AccessError) {
         err << "z4ctl: cannot save "

@@ -38,6 +38,12 @@ public:
     MS_HT66FB560& device() { return dev; }
     QString failedStep() const { return failed; }
     void noteFailure(const QString& step);
+    // While edits made without the mouse wait to be settled, a change would overwrite them or
+    // be overwritten unasked: names the waiting groups and how to settle them. 0 when none wait
+    // (or no mouse is connected), else the exit status.
+    int refuseWhileFlagged();
+    // The lock stayed with another program: the line a person reads, and the exit status.
+    int busy();
     // What the run did, told at the end: dry-run lines, the window's notice, the absent mouse.
     // A change that could not be saved turns the status into kFailed, naming the file.
     int finish(int status, bool changed, QTextStream& out);

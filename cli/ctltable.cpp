@@ -117,6 +117,8 @@ const QList<Command>& commands()
         { QStringLiteral("reset"), { Value::Profile }, {} },
         { QStringLiteral("switch"), { Value::SwitchWord },
             { { QStringLiteral("--title"), Value::Text }, { QStringLiteral("--exe"), Value::Text } } },
+        { QStringLiteral("sync"), {},
+            { { QStringLiteral("--write"), Value::None }, { QStringLiteral("--keep"), Value::None } } },
     };
     return table;
 }

@@ -30,7 +30,7 @@ bool MouseSettings::selectProfile(int profile)
     if (!ProfileStore::isProfile(profile) || !store.setCurProfile(quint8(profile)))
         return false;
     // Not reported to the observer: switching profiles says nothing in the window.
-    return !device || device->hid_02H_SetCurrentProfile(uchar(profile));
+    return !live() || live()->hid_02H_SetCurrentProfile(uchar(profile));
 }
 
 // A write that did not reach a present mouse keeps its group flagged, so the change is offered
@@ -51,9 +51,10 @@ bool MouseSettings::editSingle(int profile, int entry, uchar value)
     store.setEntry(FwGroup::Other, profile, entry, int(value));
     store.markDirty(FwGroup::Other, profile);
     const bool rate = entry == kRateEntry;
-    const bool sent = device
-        && (rate ? device->hid_03H_SetReportRate(value, uchar(profile))
-                 : device->hid_04H_SetDPIStage(value, uchar(profile)));
+    MS_HT66FB560* mouse = live();
+    const bool sent = mouse
+        && (rate ? mouse->hid_03H_SetReportRate(value, uchar(profile))
+                 : mouse->hid_04H_SetDPIStage(value, uchar(profile)));
     return noteWrite(sent, FwGroup::Other, profile, step(rate ? "03H" : "04H", profile));
 }
 
@@ -83,9 +84,10 @@ bool MouseSettings::sendImage(FwGroup group, int profile)
     // A macro a button is to play reaches the mouse before the matrix that plays it.
     if (matrix)
         sendUnsentMacros();
-    const bool sent = device
-        && (matrix ? device->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
-                   : device->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
+    MS_HT66FB560* mouse = live();
+    const bool sent = mouse
+        && (matrix ? mouse->hid_0DH_SetKeyMatrix(uchar(profile), bytes.data())
+                   : mouse->hid_0CH_SetFwProfile(uchar(profile), bytes.data()));
     return noteWrite(sent, group, profile, step(matrix ? "0DH" : "0CH", profile));
 }
 
@@ -134,7 +136,7 @@ MouseSettings::MacroRefusal MouseSettings::sendMacro(
     if (stream.size() > MacroEncoder::kBlockSize)
         return MacroRefusal::TooLong;
     MacroEncoder::Block block = MacroEncoder::deviceBlock(stream, repeat);
-    const bool ok = noteWrite(device && device->hid_0FH_SetMacroKey(uchar(id), block.data()), FwGroup::Other,
+    const bool ok = noteWrite(live() && live()->hid_0FH_SetMacroKey(uchar(id), block.data()), FwGroup::Other,
         -1, QStringLiteral("0FH %1").arg(id, 2, 10, QLatin1Char('0')));
     if (sent)
         *sent = ok;
@@ -270,16 +272,24 @@ QVariantList MouseSettings::dpiStageValues(int profile, int base) const
 
 bool MouseSettings::setLighting(int profile, int effect, int speedIndex, int brightnessIndex)
 {
+    const QVariantList bytes = lightingBytes(profile, effect, speedIndex, brightnessIndex);
+    return !bytes.isEmpty()
+        && setLedEffect(
+            profile, uchar(bytes.at(0).toUInt()), uchar(bytes.at(1).toUInt()), uchar(bytes.at(2).toUInt()));
+}
+
+QVariantList MouseSettings::lightingBytes(int profile, int effect, int speedIndex, int brightnessIndex) const
+{
     if (effect < 0 || effect >= keyfunctions::effectNames().size()
         || (speedIndex >= 0 && !mousevalues::effectUsesSpeed(effect))
         || (brightnessIndex >= 0 && !mousevalues::effectUsesBrightness(effect)))
-        return false;
+        return {};
     const QVariantList now = lighting(profile);
     const int speed = speedIndex >= 0 ? speedIndex : now.at(1).toInt();
     const uchar light = brightnessIndex >= 0
         ? keyfunctions::brightnessValue(brightnessIndex)
         : uchar(store.value(FwGroup::Profile, profile, kEffectFirst + 1));
-    return setLedEffect(profile, uchar(effect), light, keyfunctions::speedValue(effect, speed));
+    return { effect, int(light), int(keyfunctions::speedValue(effect, speed)) };
 }
 
 QVariantList MouseSettings::lighting(int profile) const

@@ -89,6 +89,8 @@ public:
     // Effect id and slider positions 0..7; -1 keeps the stored value. False for an unknown
     // effect, or a speed or brightness the effect does not use.
     bool setLighting(int profile, int effect, int speedIndex, int brightnessIndex);
+    // The [effect, brightness, speed] bytes setLighting would store; empty where it refuses.
+    QVariantList lightingBytes(int profile, int effect, int speedIndex, int brightnessIndex) const;
     // [effect id, speed position, brightness position].
     QVariantList lighting(int profile) const;
     // The indicator's eight colours as the mouse shows them (24 numbers).
@@ -112,6 +114,9 @@ public:
     QVariantList keySlot(int profile, int slot) const;
 
 private:
+    // The mouse while the store counts it as connected: while edits made without it wait for
+    // the person's answer, nothing reaches it around that question.
+    MS_HT66FB560* live() const { return store.isConnected() ? device : nullptr; }
     bool editImage(FwGroup group, int profile, int first, const QVariantList& values, int count);
     bool sendImage(FwGroup group, int profile);
     bool editSingle(int profile, int entry, uchar value);

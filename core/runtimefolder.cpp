@@ -33,9 +33,13 @@ namespace runtimefolder {
 
 QString path()
 {
-    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (isPrivate(xdg, false))
-        return xdg;
+    // A sandbox (the tests) names its own; nothing a login sets up does.
+    const QString sandbox = qEnvironmentVariable("Z4_RUNTIME_FOLDER");
+    if (!sandbox.isEmpty())
+        return isPrivate(sandbox, false) ? sandbox : QString();
+    const QString own = QStringLiteral("/run/user/%1").arg(::geteuid());
+    if (isPrivate(own, false))
+        return own;
     const QString name = QStringLiteral("/z4config-runtime-%1").arg(::geteuid());
     for (const QString& parent :
         { QDir::tempPath(), QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) }) {

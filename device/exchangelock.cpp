@@ -1,6 +1,10 @@
 #include "device/exchangelock.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
+
+#include <atomic>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -17,6 +21,61 @@ QString& lockPath()
     static QString path;
     return path;
 }
+
+std::function<void(int)>& waiter()
+{
+    static std::function<void(int)> wait;
+    return wait;
+}
+
+std::atomic<bool> cancelled { false };
+// How often this process holds the lock now, and the handle that holds it. A take that waits
+// keeps a handle of its own, so a change run by the waiter meanwhile uses another.
+int depth = 0;
+#ifdef Q_OS_WIN
+using Handle = HANDLE;
+const Handle kNone = INVALID_HANDLE_VALUE;
+
+Handle openLock()
+{
+    return CreateFileW(reinterpret_cast<LPCWSTR>(lockPath().utf16()), GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool tryLock(Handle file)
+{
+    OVERLAPPED whole {};
+    return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole);
+}
+
+void closeLock(Handle file)
+{
+    CloseHandle(file);
+}
+#else
+using Handle = int;
+const Handle kNone = -1;
+
+Handle openLock()
+{
+    return ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+}
+
+bool tryLock(Handle file)
+{
+    int result = 0;
+    do
+        result = ::flock(file, LOCK_EX | LOCK_NB);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+void closeLock(Handle file)
+{
+    ::close(file);
+}
+#endif
+Handle holder = kNone;
 } // namespace
 
 void ExchangeLock::setPath(const QString& path)
@@ -29,45 +88,51 @@ QString ExchangeLock::path()
     return lockPath();
 }
 
-#ifdef Q_OS_WIN
-ExchangeLock::ExchangeLock()
+void ExchangeLock::setWaiter(std::function<void(int ms)> wait)
 {
-    if (lockPath().isEmpty())
-        return;
-    HANDLE file = CreateFileW(reinterpret_cast<LPCWSTR>(lockPath().utf16()), GENERIC_READ | GENERIC_WRITE,
-        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    OVERLAPPED whole {};
-    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &whole)) {
-        CloseHandle(file);
-        return;
-    }
-    handle = file;
+    waiter() = std::move(wait);
 }
 
-ExchangeLock::~ExchangeLock()
+void ExchangeLock::cancelWaits()
 {
-    if (handle)
-        CloseHandle(static_cast<HANDLE>(handle));
+    cancelled = true;
 }
-#else
-ExchangeLock::ExchangeLock()
+
+ExchangeLock::ExchangeLock(int waitMs)
 {
-    if (lockPath().isEmpty())
+    if (depth > 0 || lockPath().isEmpty()) {
+        holding = true;
+        counted = depth > 0;
+        depth += counted ? 1 : 0;
         return;
-    fd = ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    while (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            ::close(fd);
-            fd = -1;
+    }
+    const Handle file = openLock();
+    if (file == kNone) {
+        holding = true;
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (!tryLock(file)) {
+        if (cancelled || waited.elapsed() >= waitMs) {
+            closeLock(file);
+            return;
         }
+        if (waiter())
+            waiter()(kPollMs);
+        else
+            QThread::msleep(kPollMs);
     }
+    holder = file;
+    holding = true;
+    counted = true;
+    ++depth;
 }
 
 ExchangeLock::~ExchangeLock()
 {
-    if (fd >= 0)
-        ::close(fd);
+    if (counted && --depth == 0) {
+        closeLock(holder);
+        holder = kNone;
+    }
 }
-#endif

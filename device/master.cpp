@@ -95,6 +95,9 @@ bool Master::transfer(UsbTask& task)
     }
     // Held from the open to the close, so another process's reports never come in between.
     const ExchangeLock held;
+    busy = !held.held();
+    if (busy)
+        return false;
     QString reason;
     hid_device* handle = openHidPath(task.device.commandPath, true, &reason);
     openFailure = task.device.commandPath.isEmpty() ? QString() : reason;

@@ -25,6 +25,9 @@ public:
     // Why the last exchange could not open the command interface ("Permission denied" without
     // the udev rule); empty when it opened or had no path to open.
     QString openFailure;
+    // Whether the last exchange found the mouse kept by another process past the lock's
+    // deadline (nothing was sent).
+    bool busy = false;
 
 signals:
     // Declared for completeness of the interface; nothing emits or connects them.

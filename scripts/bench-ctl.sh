@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$1" "$work/prog"
 preload=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR=$work/run
+export XDG_RUNTIME_DIR=$work/run Z4_RUNTIME_FOLDER=$work/run
 
 # time_ms <command...>: wall time of one run in ms (fractional), output discarded.
 time_ms() {

@@ -31,7 +31,7 @@ if command -v openbox >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/de
     sleep 1
 fi
 
-HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
+HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp Z4_RUNTIME_FOLDER=$sandbox/tmp \
     LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
 pid=$!
 

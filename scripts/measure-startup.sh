@@ -45,7 +45,7 @@ one_run() {
     prog=$sandbox/prog
     log=$sandbox/log
     start=$(now_us)
-    HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
+    HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp Z4_RUNTIME_FOLDER=$sandbox/tmp \
         QT_LOGGING_RULES="z4.startup.info=true" LD_PRELOAD=$preload \
         "$prog/z4config" 2>"$log" &
     pid=$!

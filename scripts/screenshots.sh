@@ -54,7 +54,7 @@ mkdir -p "$sandbox/prog/modules/macro/1"
 # launch [VAR=value ...]: starts the program on the simulated mouse with that extra
 # environment, sets pid and window, and puts the window at the screen's top left.
 launch() {
-    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp "$@" \
+    env HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp Z4_RUNTIME_FOLDER=$sandbox/tmp "$@" \
         QT_QUICK_BACKEND=${QT_QUICK_BACKEND:-software} \
         LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" &
     pid=$!

@@ -146,6 +146,7 @@ class Sandbox:
         return {
             "PATH": self.path("bin") + ":/usr/bin:/bin", "LANG": "C.UTF-8",
             "HOME": self.path("home"), "TMPDIR": self.path("tmp"), "XDG_RUNTIME_DIR": self.path("tmp"),
+            "Z4_RUNTIME_FOLDER": self.path("tmp"),
             "DISPLAY": display, "XAUTHORITY": xauth, "QT_QPA_PLATFORM": "xcb",
             "QT_QUICK_BACKEND": "software", "LD_PRELOAD": self.preload, "GSETTINGS_BACKEND": "memory",
             "Z4SIM_STATE": self.state, "Z4SIM_WIRELOG": self.wire, "Z4SIM_CONTROL": self.control,

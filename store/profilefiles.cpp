@@ -178,3 +178,48 @@ QVariantList ProfileFiles::defaultGroup(const QString& group, uchar profileId) c
     const QSettings defaults(defaultsFile, QSettings::IniFormat);
     return iniList(defaults.value(key(group, profileId)));
 }
+
+namespace {
+void stageGroups(ProfileStore& store, const QSettings& source, int from, int into, bool imageOnly)
+{
+    static const std::pair<const char*, FwGroup> images[] = { { "profile_fw", FwGroup::Profile },
+        { "matrix_fw", FwGroup::Matrix }, { "other_fw", FwGroup::Other } };
+    for (const auto& [name, group] : images) {
+        if (imageOnly && group != FwGroup::Profile)
+            continue;
+        const QVariantList values = iniList(source.value(key(QLatin1String(name), from)));
+        if (!values.isEmpty())
+            store.setEntries(group, into, 0, values, ProfileStore::kImageSize);
+    }
+}
+} // namespace
+
+QString ProfileFiles::stageFile(int profile, QString* chosenPath)
+{
+    const QString path = openChooser
+        ? openChooser(dialogParent, tr("Open File"), dialogfolder::start(), tr("Profile(*.pf)"))
+        : QString();
+    dialogfolder::remember(path);
+    if (chosenPath)
+        *chosenPath = path;
+    if (path.isEmpty() || !ProfileStore::isProfile(profile))
+        return {};
+    store.file()->sync();
+    if (!readablefile::fits(path))
+        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + tr("The file cannot be read.");
+    int source = 0;
+    const QSettings chosen(path, QSettings::IniFormat);
+    const QString problem = importProblem(chosen, &source);
+    if (!problem.isEmpty())
+        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
+    stageGroups(store, chosen, source, profile, false);
+    return {};
+}
+
+void ProfileFiles::stageDefaults(int profile)
+{
+    const QSettings defaults(defaultsFile, QSettings::IniFormat);
+    stageGroups(store, defaults, 0, 0, true);
+    if (ProfileStore::isProfile(profile))
+        stageGroups(store, defaults, profile, profile, false);
+}

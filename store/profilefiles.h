@@ -44,6 +44,12 @@ public:
     // A refused import changes nothing.
     QString exportTo(int profile, const QString& path);
     QString importFrom(int profile, const QString& path);
+    // The window's LOAD and RESET: the chosen file's profile, or the defaults of `profile` and of
+    // profile 0's shared image, go into the store's memory only (neither the file nor the mouse),
+    // to be shown as unapplied edits. A cancelled dialog (`chosenPath` empty) or a refused file
+    // (the answer names the file and the problem) changes nothing.
+    QString stageFile(int profile, QString* chosenPath);
+    void stageDefaults(int profile);
     // Restores `profile` and profile 0 from the defaults, then reloads the store.
     void resetProfile(int profile);
     // The list under `key`/`profileId` of the default file, read afresh; empty when absent.

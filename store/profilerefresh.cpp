@@ -1,6 +1,7 @@
 // Reading all six profiles from the mouse.
 #include "store/profilestore.h"
 
+#include "device/exchangelock.h"
 #include "device/ms_ht66fb560.h"
 
 #include <QDebug>
@@ -34,18 +35,40 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     // A failed read falls back on what the store holds; before the first load that is the file.
     if (!loaded)
         loadProfiles();
-    uchar profile = current;
-    device->hid_82H_GetCurrentProfile(profile);
-    if (profile != current && !setCurProfile(profile))
-        qWarning() << "refresh: the mouse names profile" << profile << "; the current one is kept";
-    // Each read reaches the disk at once: z4ctl may change the mouse and the file between two
-    // of these reads, and a value read before that must not land over its change later.
-    profileFile->sync();
+    // Each profile is read as one change of its own: z4ctl may change the mouse and the file
+    // between two profiles, never within one, and the file is read again before each.
     for (int n = 0; n < kProfiles; ++n) {
+        const ExchangeLock turn;
+        if (!turn.held()) {
+            qWarning() << "refresh: the mouse is busy with another program; profiles from" << n
+                       << "keep the file's values";
+            return;
+        }
+        profileFile->sync();
+        loadProfiles();
+        if (n == 0)
+            readMouseCurrent(*device);
         readProfile(*device, n);
         saveProfile(n);
         profileFile->sync();
     }
+}
+
+// A current profile the window cannot show (the factory state names 0) would take every write
+// unseen: the mouse is switched to the one the window shows instead.
+void ProfileStore::readMouseCurrent(MS_HT66FB560& device)
+{
+    uchar profile = current;
+    if (!device.hid_82H_GetCurrentProfile(profile))
+        return;
+    if (isShownProfile(profile)) {
+        setCurProfile(profile);
+        return;
+    }
+    const quint8 shown = isShownProfile(current) ? current : kFirstShownProfile;
+    qWarning() << "refresh: the mouse names profile" << profile << "; it is switched to" << shown;
+    setCurProfile(shown);
+    device.hid_02H_SetCurrentProfile(shown);
 }
 
 bool ProfileStore::hasDirty() const

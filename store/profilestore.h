@@ -99,12 +99,16 @@ public:
 
     static QString groupName(FwGroup group);
     static bool isProfile(int profile) { return profile >= 0 && profile < kProfiles; }
+    // The profiles a person chooses among (P01..P05); profile 0 holds what they all share.
+    static constexpr quint8 kFirstShownProfile = 1;
+    static bool isShownProfile(int profile) { return profile >= kFirstShownProfile && profile < kProfiles; }
 
 private:
     std::array<QVariantList, kProfiles>& images(FwGroup group);
     const std::array<QVariantList, kProfiles>& images(FwGroup group) const;
     QVariantList& dirty(FwGroup group);
     void readCurProfile();
+    void readMouseCurrent(MS_HT66FB560& device); // 82H
     void loadDirtyList(FwGroup group);
     // The first read that failed ("8CH P02"), empty when all arrived.
     QString readProfile(MS_HT66FB560& device, int profile, const QList<FwGroup>& groups = kAllGroups);

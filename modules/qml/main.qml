@@ -3,7 +3,7 @@ import "basic"
 import "Z4"
 
 // Root of the scene. The host calls initUI(), run(), detectKeyboard(), detectMouse(),
-// setProtectUI(), showDeviceStatus(), askSettle() and rereadStore() by name, so their names and argument lists are a contract with C++.
+// setProtectUI(), showDeviceStatus(), askSettle(), rereadStore(), keepUnapplied() and showStaged() by name, so their names and argument lists are a contract with C++.
 // The picture addresses come from SkinPictures.
 SkinPictures {
     id: mainIten
@@ -89,6 +89,22 @@ SkinPictures {
     // The command line changed the settings: the menus and pages show them again.
     function rereadStore() {
         main_Z4.rereadAll()
+    }
+
+    // A write that could not start (the mouse busy with another program): the pages named keep
+    // their edits marked as not applied.
+    function keepUnapplied(names) {
+        for (const page of main_Z4.pages) {
+            if (names.indexOf(page.objectName) >= 0 && page.appliedState !== undefined)
+                page.appliedState = "[\"not sent\"]"
+        }
+    }
+
+    // After LOAD or RESET: the pages show the new values of the current profile as edits not
+    // applied yet, as if made by hand.
+    function showStaged() {
+        main_Z4.rereadProfilePages()
+        keepUnapplied(main_Z4.pages.map(function (page) { return page.objectName }))
     }
 
     function setSkin() {

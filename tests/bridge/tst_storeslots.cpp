@@ -270,6 +270,46 @@ private slots:
         QCOMPARE(view->z4_questionText(-1, QStringLiteral("P03")), QString());
     }
 
+    // Another program changed P04's first stage and chose P02 after the page read P04: APPLY
+    // sends the page's edit to P04 and leaves the other change in place (nothing to P02).
+    void applySendsOnlyTheEditsToTheShownProfile()
+    {
+        armFirmware();
+        start();
+        const QVariantList read = view->z4_8CH_GetDpi8Stage();
+        {
+            QSettings file(kLive, QSettings::IniFormat);
+            ProfileStore other(&file);
+            other.loadProfiles();
+            other.setConnected(true);
+            MouseSettings elsewhere(other, device.get());
+            QVariantList theirs = read;
+            theirs[0] = 20;
+            elsewhere.setDpiStages(4, theirs);
+            elsewhere.selectProfile(2);
+        }
+        view->rereadStore();
+        QVariantList mine = read;
+        mine[1] = 30;
+        sim::clearWire();
+        view->z4_0CH_SetDpi8Stage(mine);
+        QCOMPARE(int(sim::profileImage(4).at(84)), 20);
+        QCOMPARE(int(sim::profileImage(4).at(85)), 30);
+        QCOMPARE(sim::profileImage(2), pattern(2));
+    }
+
+    // RESET shows the defaults as edits: neither the mouse nor the file changes until APPLY.
+    void resetWritesNothingUntilApplied()
+    {
+        armFirmware();
+        start();
+        const QVariant before = onDisk("profile_fw/4");
+        sim::clearWire();
+        view->z4_resetProfile(4);
+        QVERIFY(sim::wire().empty());
+        QCOMPARE(onDisk("profile_fw/4"), before);
+    }
+
     void gettersConvertAndReadProfileZero()
     {
         unplug();
@@ -277,6 +317,7 @@ private slots:
         ProfileStore& store = view->profileStore();
         store.setEntries(FwGroup::Profile, 0, 16, { 1, 8, 3, QStringLiteral("8"), 0, 0, 0, 0 }, 8);
         store.setEntries(FwGroup::Profile, 3, 84, { 207, QStringLiteral("207"), 160, 159 }, 4);
+        store.saveProfiles();
         view->z4_02H_SetCurrentProfile(3);
         sim::plug();
         plugged = true;

@@ -1,10 +1,12 @@
 // z4ctl's commands on the simulated mouse, in a private copy of the program folder.
 #include "cli/ctl.h"
 #include "cli/ctltable.h"
+#include "device/exchangelock.h"
 #include "simmouse.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -112,6 +114,14 @@ class TestCtl : public QObject {
                 "written" },
             { exits, "failuresExitOne",
                 "(the file is named): the profile file, or a FILE that is a folder." },
+            { exits, "busyMouseFailsAfterTheDeadline",
+                "The mouse stayed busy with another program past a few seconds: \"The mouse is busy with "
+                "another" },
+            { exits, "busyMouseFailsAfterTheDeadline",
+                "program: nothing lost, try again\"; nothing was sent." },
+            { exits, "flaggedGroupsStopChangesUntilSynced",
+                "Changes made without the mouse wait to be settled by z4ctl sync \\-\\-write or "
+                "\\-\\-keep: they are named." },
             { exits, "badInputExitsTwoSilently",
                 "A usage error: one line on standard error names the bad value and what is accepted;" },
             { exits, "badInputExitsTwoSilently", "nothing was sent to the mouse and nothing written." },
@@ -318,7 +328,7 @@ private slots:
         QCOMPARE(ctl("button --profile 1 4 macro:New"), int(ctl::kOk));
         sim::plug();
         sim::clearWire();
-        QCOMPARE(ctl("button --profile 1 5 led"), int(ctl::kOk));
+        QCOMPARE(ctl("sync --write"), int(ctl::kOk));
         const QStringList sent = commands();
         const qsizetype macro = sent.indexOf(QRegularExpression("^0f.*"));
         QVERIFY2(macro >= 0 && macro < sent.indexOf(QRegularExpression("^0d.*")), qPrintable(sent.join(' ')));
@@ -480,9 +490,9 @@ private slots:
     {
         QTest::addColumn<QString>("line"); // the word completed is the last one
         QTest::addColumn<QString>("offers"); // "files" when the shell offers file names
-        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show |m1", "macro |list show",
-                 "export 2 |files", "export |1 2 3 4 5", "import a.pf |1 2 3 4 5", "light --colors |",
-                 "light static --speed 1|1", "--json light --profile 2 st|static",
+        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show m|m1", "macro |list show",
+                 "sync --k|--keep", "export 2 |files", "export |1 2 3 4 5", "import a.pf |1 2 3 4 5",
+                 "light --colors |", "light static --speed 1|1", "--json light --profile 2 st|static",
                  "button 3 mouse:l|mouse:left", "button 3 d|dpi: disable", "rate 1|125 1000", "rate 500 |",
                  "frob |", "rate --|--json --dry-run --help --version --profile" }) {
             const QStringList parts = QString(row).split('|');
@@ -525,6 +535,56 @@ private slots:
                 claims << claim.at(2);
         }
         QCOMPARE(lines, claims);
+    }
+
+    // Another program keeps the mouse (a z4ctl stopped with Ctrl+Z): z4ctl gives up after the
+    // lock's deadline with the line a person understands, and nothing reaches the mouse.
+    void busyMouseFailsAfterTheDeadline()
+    {
+        const QString lock = work.filePath("exchange.lock");
+        ExchangeLock::setPath(lock);
+        QProcess holder;
+        holder.start("flock", { "-o", lock, "sleep", "20" });
+        QTRY_VERIFY(QProcess::execute("flock", { "-n", lock, "true" }) != 0);
+        QElapsedTimer waited;
+        waited.start();
+        const int status = ctl("rate --profile 2 250");
+        const qint64 ms = waited.elapsed();
+        holder.kill();
+        holder.waitForFinished();
+        ExchangeLock::setPath({});
+        QCOMPARE(status, int(ctl::kFailed));
+        QVERIFY2(ms < 2 * ExchangeLock::kWaitMs, qPrintable(QString::number(ms)));
+        QVERIFY2(
+            err.contains("The mouse is busy with another program: nothing lost, try again"), qPrintable(err));
+        QVERIFY(commands().filter(QRegularExpression("^0[34c]")).isEmpty());
+    }
+
+    // The factory state names profile 0, which nobody can choose: a change without --profile
+    // goes to the profile the file and the window show, never to profile 0.
+    void unshownCurrentProfileIsNeverWritten()
+    {
+        sim::setCurrentProfile(0);
+        QCOMPARE(ctl("rate 250"), int(ctl::kOk));
+        const QStringList rates = commands().filter(QRegularExpression("^03"));
+        QCOMPARE(rates.size(), 1);
+        QVERIFY2(rates.first() != "03000400", qPrintable(rates.first()));
+    }
+
+    // Edits made without the mouse wait for the person's choice: until it is made, z4ctl says
+    // which groups wait and how to settle them, and changes nothing.
+    void flaggedGroupsStopChangesUntilSynced()
+    {
+        sim::unplug();
+        QCOMPARE(ctl("rate --profile 2 125"), int(ctl::kOk));
+        sim::plug();
+        QCOMPARE(ctl("dpi --profile 3 400,800"), int(ctl::kFailed));
+        QVERIFY2(err.contains("P02") && err.contains("z4ctl sync --write") && err.contains("--keep"),
+            qPrintable(err));
+        QVERIFY(commands().filter(QRegularExpression("^0[34c]")).isEmpty());
+        QCOMPARE(ctl("sync --write"), int(ctl::kOk));
+        QVERIFY(commands().contains("03020800"));
+        QCOMPARE(ctl("dpi --profile 3 400,800"), int(ctl::kOk));
     }
 };
 

@@ -44,7 +44,7 @@ class TestMouseRules : public QObject {
     {
         QString out, err;
         QTextStream o(&out), e(&err);
-        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), o, e);
+        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), QDir::currentPath(), o, e);
     }
 
     // A fresh program folder, mouse and (for the window) bridge, as after a start.
@@ -134,7 +134,9 @@ class TestMouseRules : public QObject {
             view->profileStore().setCurProfile(1);
             windowButton(10, keyslots::toList(keyfunctions::ledControl()));
         } else if (w[0] == "plug") {
+            // As the window: what waited is settled first, then the next change is made.
             sim::plug();
+            QCOMPARE(ctl("sync --write"), 0);
             ctl("button --profile 1 10 led");
         }
     }
@@ -164,6 +166,23 @@ class TestMouseRules : public QObject {
                 QCOMPARE(sim::macro(index + 1), sim::Bytes(block.begin(), block.end()));
             }
         }
+    }
+
+    // RESET leaves the defaults on the pages as edits: each page's DEFAULT, then ALL SAVE.
+    void allPagesDefault(int profile)
+    {
+        view->z4_applyKeySlots(view->z4_defaultKeySlots());
+        const QVariantMap sensor = view->z4_sensorDefaults(profile);
+        view->z4_setDpiStageValues(sensor.value("stageValues").toList());
+        view->z4_setActiveDpiStage(sensor.value("activeStage").toInt());
+        view->z4_setReportRateIndex(sensor.value("rateIndex").toInt());
+        view->z4_0CH_SetDpi8Color(view->z4_colorList(sensor.value("colors").toList()));
+        view->z4_0CH_SetDpi8Io(sensor.value("indices").toList());
+        const QVariantMap light = view->z4_lightingDefaults();
+        const QVariantList lighting = light.value("lighting").toList();
+        view->z4_setLighting(lighting.value(0).toInt(), lighting.value(1).toInt(), lighting.value(2).toInt());
+        view->z4_SetLED8StageColor(view->z4_colorList(light.value("colors").toList()));
+        QCoreApplication::processEvents(); // the turn's transaction ends
     }
 
     // What profile 1's buttons play and what the files' slots hold, route-independent.
@@ -312,7 +331,8 @@ private slots:
     }
 
     // RESET from z4ctl and the window's reset followed by every page's DEFAULT and ALL SAVE
-    // leave the same profile and the same lighting type.
+    // leave the same buttons, rate and stage and the same lighting type (the pages send what
+    // they show; the image's copies the pages keep in profile 0 are z4ctl's alone).
     void resetBothRoutes()
     {
         QByteArray files[2];
@@ -321,14 +341,16 @@ private slots:
             sim::setLightingType(0);
             if (window) {
                 view->refresh();
+                view->profileStore().setCurProfile(3);
                 view->z4_resetProfile(3);
+                allPagesDefault(3);
             } else {
                 QCOMPARE(ctl("show 3"), 0);
                 QCOMPARE(ctl("reset 3"), 0);
             }
             const QSettings live(kLive, QSettings::IniFormat);
-            for (const char* group : { "profile_fw", "matrix_fw", "other_fw" })
-                for (const int profile : { 0, 3 })
+            for (const char* group : { "matrix_fw", "other_fw" })
+                for (const int profile : { 3 })
                     files[window] += live.value(QString(group) + "/" + QString::number(profile))
                                          .toStringList()
                                          .join(',')

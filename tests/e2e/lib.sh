@@ -16,7 +16,7 @@ make_sandbox() {
     elsewhere=$sandbox/elsewhere
     mkdir -p "$elsewhere" "$sandbox/tmp"
     mkdir -m 700 "$sandbox/run"
-    export TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/run
+    export TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/run Z4_RUNTIME_FOLDER=$sandbox/run
 }
 
 # config_value <ini file> <section> <key>

@@ -68,6 +68,7 @@ private slots:
         QVERIFY(device->detect(loadCatalogue(Z4_CATALOGUE, {})));
         view = std::make_unique<myQQuickView>();
         view->setDevice(device.get());
+        view->setConnected(true); // as once the window has found the mouse
     }
     void init()
     {
@@ -161,14 +162,12 @@ private slots:
     // as only slots of the stored matrices were sent again.
     void macroEditedBeforeApplyReachesTheMouse()
     {
-        view->setConnected(true);
         const QString name = newMacro(pressAndRelease("A"));
         const QVariantList bytes = view->z4_assignMacro(name, 0, 1, QVariantList(16));
         QCOMPARE(bytes.size(), 4);
         QVERIFY(view->saveMacroIni(name, pressAndRelease("B")).toBool());
         QCOMPARE(sim::macro(bytes.at(2).toInt()), block({ 0, 1, 0x01, 0x05, 0x81, 0x05, 0, 0 }));
         view->z4_releaseMacros({});
-        view->setConnected(false);
     }
     // A dialog is modal and answered inside the call, so a count is final when the call returns.
     void importAndExportThroughFileDialog()

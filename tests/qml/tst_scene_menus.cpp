@@ -14,7 +14,7 @@ private slots:
         QTest::addColumn<int>("deviceProfile");
         QTest::addColumn<int>("lit");
         QTest::newRow("profile 1") << 1 << 1;
-        QTest::newRow("past the last profile") << 9 << -1;
+        QTest::newRow("past the last profile, mapped to P01") << 9 << 1;
     }
     // No page shown, the device's profile lit, nothing sent.
     void start()
@@ -101,17 +101,17 @@ private slots:
         QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
         QTest::addColumn<bool>("refused"); // the question before LOAD or RESET answered Cancel
         QTest::newRow("LOAD into the selected profile") << 1 << "load"
-                                                        << "import.pf" << QByteArray("\x02") << 3 << false;
+                                                        << "import.pf" << QByteArray() << 3 << false;
         QTest::newRow("LOAD into another profile") << 4 << "load"
-                                                   << "import.pf" << QByteArray() << 0 << false;
+                                                   << "import.pf" << QByteArray("\x02") << 3 << false;
         QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
-                                                          << "" << QByteArray("\x02") << 0 << false;
+                                                          << "" << QByteArray() << 0 << false;
         QTest::newRow("LOAD refused") << 1 << "load"
                                       << "import.pf" << QByteArray() << 0 << true;
         QTest::newRow("SAVE the selected profile") << 1 << "save"
                                                    << "export.pf" << QByteArray() << 0 << false;
         QTest::newRow("RESET the selected profile") << 1 << "reset"
-                                                    << "" << QByteArray("\x02") << 2 << false;
+                                                    << "" << QByteArray() << 2 << false;
         QTest::newRow("RESET refused") << 1 << "reset"
                                        << "" << QByteArray() << 0 << true;
     }
@@ -146,6 +146,8 @@ private slots:
 
         QCOMPARE(fx->commandCodes().toHex(), codes.toHex());
         QTEST(shownRateIndex(), "rateIndex");
+        // LOAD and RESET give edits of their profile, written only by APPLY or ALL SAVE.
+        QCOMPARE(fx->item("page_Sensor")->property("unapplied").toBool(), shownRateIndex() != 0);
         QVERIFY(fx->waitFor([this] { return !fx->item("menuProf_context")->isVisible(); }));
         if (action == "save")
             QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
@@ -164,26 +166,30 @@ private slots:
         }
     }
 
-    // An applied edit of P02 survives an import into P05, and ALL SAVE then sends it, not the
-    // value the program started with.
-    void importKeepsEditsOfOtherProfiles()
+    // A LOAD cancelled in the file dialog changes nothing, edits included; one that takes a
+    // file shows it as edits of the profile, which ALL SAVE then writes there.
+    void loadGivesEditsOfItsProfile()
     {
         QVERIFY(startOn(1));
-        QVERIFY(fx->press("menuFunc_entry3"));
-        QVERIFY(fx->press("sensor_rate_cell1"));
-        QVERIFY(fx->press("sensor_apply"));
         fx->view()->profileStore().file()->sync();
         QVERIFY(QFile::copy("modules/setting/p_Z4.bin", "import.pf"));
-        QVERIFY(fx->click("menuProf_entry5", Qt::RightButton));
-        QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
-        auto answer = SceneFixture::answerFileDialog(fx->workDir().filePath("import.pf"));
-        QVERIFY(fx->press("menuProf_load"));
-        QCOMPARE(answer->answered, 1);
-        QCOMPARE(shownRateIndex(), 1);
-        QCOMPARE(shownMessage(), QStringLiteral("Imported into P05"));
-        sim::clearWire();
+        QSettings("import.pf", QSettings::IniFormat).setValue("common/importProfile", 3);
+        QVERIFY(fx->press("menuFunc_entry3"));
+        QVERIFY(fx->press("sensor_rate_cell2"));
+        for (const QString& file : { QString(), fx->workDir().filePath("import.pf") }) {
+            QVERIFY(fx->click("menuProf_entry1", Qt::RightButton));
+            QVERIFY(fx->waitFor([this] { return fx->item("menuProf_context")->opacity() == 1.0; }));
+            auto answer = SceneFixture::answerFileDialog(file);
+            sim::clearWire();
+            QVERIFY(fx->press("menuProf_load"));
+            QCOMPARE(answer->answered, 1);
+            QCOMPARE(shownRateIndex(), file.isEmpty() ? 2 : 3);
+            QVERIFY(fx->item("sensor_apply_mark")->isVisible());
+            QVERIFY(fx->commands().isEmpty());
+        }
+        QCOMPARE(shownMessage(), QStringLiteral("P01 is shown: APPLY or ALL SAVE writes it to the mouse"));
         QVERIFY(fx->press("menuDown_save"));
-        QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 4 }));
+        QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 1 }));
     }
 
     // APPLY says what became of its writes: stored, kept without the mouse, or where it failed
@@ -281,6 +287,27 @@ private slots:
         fx->settle(200);
         QCOMPARE(shownRateIndex(), 2);
         QVERIFY(fx->item("sensor_apply_mark")->isVisible());
+    }
+
+    // Another program chose P03 while the page held edits of P01: the page says whose edits
+    // they are, and APPLY sends them to P01, with nothing to P03.
+    void editsStayWithTheirProfile()
+    {
+        QVERIFY(startOn(1));
+        QVERIFY(fx->press("menuFunc_entry3"));
+        QVERIFY(fx->press("sensor_rate_cell2"));
+        sim::setCurrentProfile(3);
+        QSettings("modules/setting/p_Z4.bin", QSettings::IniFormat).setValue("common/curProfile", 3);
+        fx->view()->rereadStore();
+        fx->settle(200);
+        QVERIFY(selected("menuProf_entry3"));
+        QVERIFY(fx->item("editsOfLabel")->isVisible());
+        QCOMPARE(fx->item("editsOfLabel")->property("text").toString(), QStringLiteral("edits of P01"));
+        sim::clearWire();
+        QVERIFY(fx->press("sensor_apply"));
+        for (const QList<int>& command : fx->commands())
+            QVERIFY2(command.at(1) != 3, qPrintable(QString::number(command.at(0), 16)));
+        QVERIFY(fx->commands().contains(QList<int> { 0x03, 1, 2 }));
     }
 
     void unsavedSettingsAreMarkedAndSavedOnClose()

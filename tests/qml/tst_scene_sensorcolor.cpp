@@ -110,7 +110,6 @@ private slots:
         const QVariantList afterDefault = stageValues();
         QCOMPARE(afterDefault.at(2).toInt(), 1600);
         fx->view()->z4_resetProfile(kCurrent);
-        QMetaObject::invokeMethod(fx->item(QStringLiteral("page_Sensor")), "initUI");
         QCOMPARE(stageValues(), afterDefault);
         QVERIFY(fx->commands().isEmpty());
     }

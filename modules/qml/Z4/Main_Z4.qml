@@ -77,12 +77,24 @@ Item {
     // marked, rather than losing them without a word.
     function rereadAll() {
         menuProf.initUI()
+        noteEditsOf()
         if (!page_Keydefine.unapplied)
             callPage(page_Keydefine, "initUI")
         if (!page_Color.unapplied)
             callPage(page_Color, "refreshUI")
         if (!page_Sensor.unapplied)
             callPage(page_Sensor, "initUI")
+    }
+
+    // Edits kept while another program chose another profile belong to the profile they were
+    // made on, and APPLY sends them there: the page says so.
+    property string editsOf: ""
+    function noteEditsOf() {
+        editsOf = ""
+        for (const page of [page_Keydefine, page_Color, page_Sensor]) {
+            if (page.unapplied && typeof ui_View !== "undefined")
+                editsOf = ui_View.z4_editsOf(page.objectName) || editsOf
+        }
     }
 
     // A failing page must not keep the others from their turn; the error still shows in the log.
@@ -160,6 +172,18 @@ Item {
             objectName: "page_Sensor"
             visible: pageArea.curPageId === 3
         }
+    }
+
+    Text {
+        objectName: "editsOfLabel"
+        x: pageArea.x + 8
+        y: pageArea.y - height - 4
+        visible: pageArea.visible && main_Z4.editsOf !== ""
+                 && (page_Keydefine.unapplied || page_Color.unapplied || page_Sensor.unapplied)
+        text: main_Z4.editsOf
+        color: mainIten.globalSetting_color
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: 14
     }
 
     SequentialAnimation {

@@ -35,6 +35,16 @@ Item {
             mainIten.settleUnapplied(main_Z4.pages, function () { apply(entry) })
     }
 
+    // Shows `entry`'s pages, settling the current ones' unapplied edits first, then runs `then`.
+    function showProfile(entry, then) {
+        if (entry === currentProfile)
+            return then()
+        mainIten.settleUnapplied(main_Z4.pages, function () {
+            apply(entry)
+            then()
+        })
+    }
+
     function apply(entry) {
         currentProfile = entry
         ui_View.z4_02H_SetCurrentProfile(entry)
@@ -42,11 +52,11 @@ Item {
     }
 
     function runAction(action, entry) {
+        // LOAD and RESET become edits of their profile, shown on its pages: another profile is
+        // chosen first, asking about edits not applied yet.
         if (action === "load") {
             mainIten.askFirst(84, "LOAD", 1, label(entry), function () {
-                ui_View.z4_loadProfile(entry)
-                if (entry === currentProfile)
-                    apply(entry)
+                showProfile(entry, function () { ui_View.z4_loadProfile(entry) })
             })
         } else if (action === "save") {
             ui_View.z4_saveProfile(entry)
@@ -54,9 +64,7 @@ Item {
             switchPanel.open(entry)
         } else if (action === "reset") {
             mainIten.askFirst(77, "RESET", 0, label(entry), function () {
-                ui_View.z4_resetProfile(entry)
-                if (entry === currentProfile)
-                    apply(entry)
+                showProfile(entry, function () { ui_View.z4_resetProfile(entry) })
             })
         }
     }

@@ -14,7 +14,8 @@ ModalPanel {
         mainIten.settleAsked = false
         if (typeof ui_View !== "undefined")
             ui_View.z4_settleDirty(write)
-        main_Z4.rereadProfilePages()
+        // Pages with edits not applied yet keep them.
+        main_Z4.rereadAll()
     }
 
     PanelText {
