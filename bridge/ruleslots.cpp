@@ -99,10 +99,10 @@ QVariantList myQQuickView::z4_assignMacro(QString name, int mode, int count, QVa
     return bytes;
 }
 
+// Only the library's bookkeeping changes, nothing on the mouse: no turn of its own, which would
+// read the store again under the pages that are being shown staged values.
 void myQQuickView::z4_releaseMacros(QVariantList keySlots)
 {
-    if (!beginChange(ShownValues::Matrix))
-        return;
     settings->releaseMacros(keyslots::flatten(keySlots));
 }
 
