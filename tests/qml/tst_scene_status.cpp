@@ -50,8 +50,9 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QByteArray>("sent");
-        QTest::newRow("write") << "settle_write" << QByteArray("\x82\x0C\x04\x03\x82");
-        QTest::newRow("keep") << "settle_keep" << QByteArray("\x82\x82");
+        // The read then finds the factory profile 0 and switches the mouse to the one shown (02).
+        QTest::newRow("write") << "settle_write" << QByteArray("\x82\x0C\x04\x03\x82\x02");
+        QTest::newRow("keep") << "settle_keep" << QByteArray("\x82\x82\x02");
         QTest::newRow("unanswered") << QString() << QByteArray();
     }
     void editsMadeAwayAreSettled()
