@@ -5,6 +5,7 @@
 #include "device/ms_ht66fb560.h"
 
 #include <QDebug>
+#include <QThread>
 #include <QSettings>
 
 namespace {
@@ -38,6 +39,10 @@ void ProfileStore::refresh(MS_HT66FB560* device)
     // Each profile is read as one change of its own: z4ctl may change the mouse and the file
     // between two profiles, never within one, and the file is read again before each.
     for (int n = 0; n < kProfiles; ++n) {
+        // The lock is polled, not queued: a gap longer than one poll lets a waiting z4ctl in
+        // rather than starving it until the whole read is done.
+        if (n > 0)
+            QThread::msleep(ExchangeLock::kPollMs + 2);
         const ExchangeLock turn;
         if (!turn.held()) {
             qWarning() << "refresh: the mouse is busy with another program; profiles from" << n
