@@ -44,7 +44,7 @@ class TestMouseRules : public QObject {
     {
         QString out, err;
         QTextStream o(&out), e(&err);
-        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), o, e);
+        return ctl::run(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), QDir::currentPath(), o, e);
     }
 
     // A fresh program folder, mouse and (for the window) bridge, as after a start.
