@@ -36,7 +36,8 @@ Session::Session(bool dryRun, QTextStream& errors)
     store = std::make_unique<ProfileStore>(file);
     store->loadProfiles();
     mouse = std::make_unique<MouseSettings>(*store, &dev);
-    mouse->setMacroLibrary(MacroLibrary::folderForModel(1));
+    // A dry run plays with copies: the macro files keep their places untouched too.
+    mouse->setMacroLibrary(macroFolder());
     mouse->setWriteObserver([this](bool sent, const QString& step) {
         if (!sent && connected())
             noteFailure(step);

@@ -480,7 +480,7 @@ private slots:
     {
         QTest::addColumn<QString>("line"); // the word completed is the last one
         QTest::addColumn<QString>("offers"); // "files" when the shell offers file names
-        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show |m1", "macro |list show",
+        for (const char* row : { "r|rate reset", "--d|--dry-run", "macro show m|m1", "macro |list show",
                  "export 2 |files", "export |1 2 3 4 5", "import a.pf |1 2 3 4 5", "light --colors |",
                  "light static --speed 1|1", "--json light --profile 2 st|static",
                  "button 3 mouse:l|mouse:left", "button 3 d|dpi: disable", "rate 1|125 1000", "rate 500 |",

@@ -209,6 +209,7 @@ Item {
             visible: colorGroup.isCompat8Color
             width: 320
             wrapMode: Text.Wrap
+            textFormat: Text.PlainText
             text: page_Sensor.strings[140] || ""
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size - 1

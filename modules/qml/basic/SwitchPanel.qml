@@ -90,6 +90,7 @@ ModalPanel {
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.width - removeButton.width - 12
                 elide: Text.ElideRight
+                textFormat: Text.PlainText
                 text: (ruleRow.index + 1) + ".  " + ruleRow.modelData.replace(/ = (\d)/, "  →  P0$1")
                 font.family: mainIten.globalSetting_fontFamily
                 font.pixelSize: mainIten.globalSetting_size + 1
