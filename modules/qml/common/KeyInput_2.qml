@@ -139,10 +139,10 @@ Item {
                                                          : mainIten.globalSetting_color_enable
         Behavior on color { ColorAnimation { duration: 100 } }
 
-        // Waiting for a key: the text breathes until one arrives.
+        // Waiting for a key: the text breathes a few times, then waits still.
         SequentialAnimation on opacity {
             running: keyInput_2.isSelect
-            loops: Animation.Infinite
+            loops: 3
             alwaysRunToEnd: true
             NumberAnimation { to: 0.35; duration: 400 }
             NumberAnimation { to: 1.0; duration: 400 }
