@@ -23,7 +23,7 @@ class tst_SceneIdle : public QObject {
     // Waits (at most `ms`) for one second without a rendered frame; then the frames of the next two.
     int framesAtRest(SceneFixture& fx, int ms)
     {
-        QSignalSpy frames(fx.view(), &QQuickWindow::frameSwapped);
+        QSignalSpy frames(fx.view()->quickWindow(), &QQuickWindow::afterRendering);
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < ms) {
