@@ -58,7 +58,11 @@ Item {
     readonly property bool hovered: keyArea.hovered
     implicitWidth: 200
     implicitHeight: 28
-    opacity: Controls.disabledOpacity(keyInput_2)
+    // Dimmed only once the scene is built: while it is being built, reading an ancestor's
+    // enabled state could run its binding, which would come back here mid-evaluation.
+    property bool built: false
+    Component.onCompleted: built = true
+    opacity: built ? Controls.disabledOpacity(keyInput_2) : 1.0
     onEnabledChanged: if (!enabled) isSelect = false
     onIsSelectChanged: {
         pendingModifier = 0
