@@ -4,6 +4,7 @@
 #include "app/ui_controler.h"
 #include "app/userevent.h"
 #include "bridge/myqquickview.h"
+#include "core/accessrule.h"
 #include "core/mouselink.h"
 #include "device/exchangelock.h"
 #include "system/copydatamessage.h"
@@ -89,6 +90,11 @@ void Widget::checkDevice()
     const int state = usable ? 2 : found.found ? 1 : 0; // the scene's: connected, no permission, absent
     QVariantMap status { { "state", state }, { "product", mouse.productName }, { "path", mouse.commandPath },
         { "reason", failure } };
+    if (state == 1) {
+        status.insert(QStringLiteral("ruleInstalled"), accessrule::installed());
+        status.insert(QStringLiteral("command"),
+            accessrule::installCommand(accessrule::ruleLines(loadCatalogue(QStringLiteral(":/DevInfo.ini"), {}))));
+    }
     QString version;
     if (usable && device.hid_80H_GetFWVersion(version))
         status.insert(QStringLiteral("version"), version);

@@ -9,9 +9,9 @@ namespace {
 
 // The scene's 114 built-in texts, the key page's 115 to 118, the status's 119 to 129, key box,
 // delay and busy texts 130 to 132, NOT APPLIED and DISCARD 133 and 134, names of picture-only
-// buttons 135 to 138, the key box's hint 139, the sensor page's note 140 and the profile
-// switcher's rules view 141 to 149.
-constexpr int kPackTexts = 149;
+// buttons 135 to 138, the key box's hint 139, the sensor page's note 140, the profile
+// switcher's rules view 141 to 149 and the replug advice 150.
+constexpr int kPackTexts = 150;
 constexpr int kMouseButtons = 10;
 
 QStringList shippedCodes()

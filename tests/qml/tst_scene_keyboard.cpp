@@ -183,7 +183,8 @@ private slots:
     {
         QVERIFY(tabTo(QStringLiteral("menuFunc_entry2")));
         QQuickItem* opener = focused();
-        const QVariantMap noPermission { { "state", 1 }, { "path", "/dev/hidraw9" }, { "reason", "denied" } };
+        const QVariantMap noPermission { { "state", 1 }, { "path", "/dev/hidraw9" }, { "reason", "denied" },
+            { "command", "sudo udevadm trigger" } };
         QMetaObject::invokeMethod(fx->root(), "showDeviceStatus", Q_ARG(QVariant, noPermission));
         QQuickItem* panel = fx->item(QStringLiteral("permissionPanel"));
         QMetaObject::invokeMethod(panel, "open");

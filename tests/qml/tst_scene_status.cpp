@@ -1,5 +1,6 @@
 // The mouse's status in the top bar, its permission help, and the question about edits made
 // while the mouse was away.
+#include "core/accessrule.h"
 #include "scenefixture.h"
 
 #include <QSettings>
@@ -37,12 +38,42 @@ private slots:
         QCOMPARE(detail, arrange == 0 ? QStringLiteral("Z4 Gaming Mouse  v1.05") : QString());
         QVERIFY(fx.click("deviceStatus"));
         QTRY_COMPARE(fx.value("permissionPanel", "visible").toBool(), arrange == 2);
-        if (arrange == 2)
+        if (arrange == 2) {
             QCOMPARE(fx.value("permission_device", "text").toString(), "sim/hidraw0 — Permission denied");
+            // A command that needs no file of a build or a package, whatever the rule's state here.
+            const QString command
+                = accessrule::installCommand(accessrule::ruleLines(loadCatalogue(":/DevInfo.ini", {})));
+            QCOMPARE(fx.value("permission_command", "text").toString(),
+                accessrule::installed() ? QString() : command);
+        }
         arrange == 0 ? sim::unplug() : sim::plug();
         host(fx)->deviceChanged();
         QTRY_COMPARE_WITH_TIMEOUT(status(fx), after, 3000);
         QVERIFY(!fx.value("permissionPanel", "visible").toBool());
+    }
+
+    // With the package's rule in place a command would change nothing: replugging is the advice.
+    void installedRuleAsksForReplug_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("rule missing") << false;
+        QTest::newRow("rule installed") << true;
+    }
+    void installedRuleAsksForReplug()
+    {
+        QFETCH(bool, installed);
+        SceneFixture fx;
+        QVERIFY(fx.start());
+        fx.view()->setDeviceStatus({ { "state", 1 }, { "path", "sim/hidraw0" }, { "reason", "Permission denied" },
+            { "command", "printf x | sudo tee y" }, { "ruleInstalled", installed } });
+        QTRY_COMPARE(status(fx), "NO PERMISSION");
+        QVERIFY(fx.click("deviceStatus"));
+        QTRY_VERIFY(fx.value("permissionPanel", "visible").toBool());
+        QCOMPARE(fx.item("permission_command")->isVisible(), !installed);
+        QCOMPARE(fx.item("permission_copy")->isVisible(), !installed);
+        const QStringList strings = fx.root()->property("globalSetting_stringList").toStringList();
+        QCOMPARE(fx.value("permission_advice", "text").toString(), strings.value(installed ? 150 : 127));
+        QVERIFY(!strings.value(150).isEmpty());
     }
 
     // Edits without the mouse, then the mouse: asked before anything is read; the answer settles.

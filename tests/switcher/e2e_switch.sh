@@ -8,6 +8,8 @@ sim=$2
 testwindow=$3
 export XDG_CONFIG_HOME=$sandbox/config
 export Z4SIM_STATE=$sandbox/mouse.state Z4SIM_WIRELOG=$sandbox/wire.log Z4SIM_CONTROL=$sandbox/control
+# The sanitizer build runs with the simulated mouse preloaded ahead of its runtime.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 ctl() { LD_PRELOAD=$sim "$prog/z4ctl" "$@"; }
 
 openbox --sm-disable &

@@ -50,6 +50,8 @@ Item {
         height: 22
         Behavior on x { NumberAnimation { duration: mainIten.animation_speed / 4; easing.type: Easing.OutCubic } }
         Behavior on y { NumberAnimation { duration: mainIten.animation_speed / 4; easing.type: Easing.OutCubic } }
+        // A newly marked button draws the eye for a few pulses, then the halo rests.
+        onSpotChanged: if (visible) pulse.restart()
 
         Rectangle {
             id: halo
@@ -62,8 +64,9 @@ Item {
             border.color: mainIten.globalSetting_color
 
             SequentialAnimation on scale {
+                id: pulse
                 running: marker.visible
-                loops: Animation.Infinite
+                loops: 3
                 NumberAnimation { to: 1.25; duration: 700; easing.type: Easing.InOutSine }
                 NumberAnimation { to: 1.0; duration: 700; easing.type: Easing.InOutSine }
             }

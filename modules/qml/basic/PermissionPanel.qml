@@ -1,12 +1,13 @@
 import QtQuick
 
-// Why a mouse that is plugged in cannot be opened, and the one command that mends it.
+// Why a mouse that is plugged in cannot be opened, and the one command that mends it; with the
+// package's rule already installed, a replug (or a new login) is what is missing.
 ModalPanel {
     id: permissionPanel
     readonly property var strings: mainIten.globalSetting_stringList || []
     readonly property var info: mainIten.deviceInfo || {}
-    readonly property string command:
-        "sudo cp build/packaging/70-z4config.rules /etc/udev/rules.d/ && sudo udevadm control --reload"
+    readonly property bool ruleInstalled: info.ruleInstalled === true
+    readonly property string command: ruleInstalled ? "" : String(info.command || "")
     readonly property string guideSection: "file:modules/guide/index.html#permission"
     title: strings[121] || ""
     titleColor: "#FF7F00"
@@ -30,9 +31,11 @@ ModalPanel {
         color: mainIten.globalSetting_color
     }
     PanelText {
-        text: permissionPanel.strings[127] || ""
+        objectName: "permission_advice"
+        text: permissionPanel.strings[permissionPanel.ruleInstalled ? 150 : 127] || ""
     }
     Rectangle {
+        visible: permissionPanel.command !== ""
         width: parent.width
         height: commandText.contentHeight + 20
         radius: 4
@@ -66,6 +69,7 @@ ModalPanel {
         }
         TextButton {
             objectName: "permission_copy"
+            visible: permissionPanel.command !== ""
             label: permissionPanel.strings[83] || ""
             onClicked: {
                 if (typeof ui_View !== "undefined")

@@ -2,7 +2,7 @@ import QtQuick
 
 // The keyboard focus outline: a 2 px ring in the text colour with a soft glow around its
 // owner (our hover areas never take focus, so activeFocus means the keyboard put it there).
-// An armed key box turns it to the warning colour and lets it breathe.
+// An armed key box turns it to the warning colour and lets it breathe a few times.
 Rectangle {
     id: focusMark
     property Item owner: parent
@@ -32,7 +32,7 @@ Rectangle {
 
     SequentialAnimation on opacity {
         running: focusMark.armed && focusMark.visible
-        loops: Animation.Infinite
+        loops: 3
         alwaysRunToEnd: true
         NumberAnimation { to: 0.45; duration: 400 }
         NumberAnimation { to: 1.0; duration: 400 }

@@ -58,7 +58,11 @@ Item {
     readonly property bool hovered: keyArea.hovered
     implicitWidth: 200
     implicitHeight: 28
-    opacity: Controls.disabledOpacity(keyInput_2)
+    // Dimmed only once the scene is built: while it is being built, reading an ancestor's
+    // enabled state could run its binding, which would come back here mid-evaluation.
+    property bool built: false
+    Component.onCompleted: built = true
+    opacity: built ? Controls.disabledOpacity(keyInput_2) : 1.0
     onEnabledChanged: if (!enabled) isSelect = false
     onIsSelectChanged: {
         pendingModifier = 0
@@ -139,10 +143,10 @@ Item {
                                                          : mainIten.globalSetting_color_enable
         Behavior on color { ColorAnimation { duration: 100 } }
 
-        // Waiting for a key: the text breathes until one arrives.
+        // Waiting for a key: the text breathes a few times, then waits still.
         SequentialAnimation on opacity {
             running: keyInput_2.isSelect
-            loops: Animation.Infinite
+            loops: 3
             alwaysRunToEnd: true
             NumberAnimation { to: 0.35; duration: 400 }
             NumberAnimation { to: 1.0; duration: 400 }

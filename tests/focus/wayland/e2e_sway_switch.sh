@@ -8,6 +8,8 @@ make_sandbox "$1"
 sim=$2
 export XDG_CONFIG_HOME=$sandbox/config
 export Z4SIM_STATE=$sandbox/mouse.state Z4SIM_WIRELOG=$sandbox/wire.log
+# The sanitizer build runs with the simulated mouse preloaded ahead of its runtime.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 ctl() { LD_PRELOAD=$sim "$prog/z4ctl" "$@"; }
 
 swaymsg "exec foot -a z4alpha sleep 300; exec foot -a z4beta sleep 300; exec xlogo" >/dev/null

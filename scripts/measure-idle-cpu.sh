@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Processor time of the real program at rest on each page and under the settings panel, on the
+# simulated mouse (whose blank memory holds no moving lighting effect): each page is opened, left
+# alone for 6 s (attention animations end), then measured for the given seconds.
+#
+#   scripts/measure-idle-cpu.sh [program folder (build/bin)] [preload library] [seconds (5)]
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+bin=$(cd "${1:-$here/build/bin}" && pwd)
+preload=${2:-$here/build/lib/libz4sim_preload.so}
+seconds=${3:-5}
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$bin" "$preload" "$seconds"
+fi
+[ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
+
+sandbox=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+cp -r "$bin" "$sandbox/prog"
+mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
+HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
+    LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
+pid=$!
+
+. "$here/scripts/drive-window.sh"
+find_window
+sleep 6 # the start-up animation
+
+measure() {
+    xdotool mousemove --window "$window" 500 20 # no hover glow on any control
+    sleep 6
+    local c0 c1
+    c0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep "$seconds"
+    c1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    printf '%-28s %6d ms in %d s\n' "$1" $(( (c1 - c0) * 1000 / $(getconf CLK_TCK) )) "$seconds"
+}
+
+measure "start (key page)"
+click 78 264 0.5; measure "macro page"
+click 78 336 0.5; measure "colour page"
+click 78 408 0.5; measure "sensor page"
+click 78 192 0.5; measure "key page"
+click 928 22 0.5; measure "settings panel"
+kill -TERM "$pid"
+wait "$pid" || true
