@@ -1,7 +1,7 @@
 #include "switcher/selection.h"
 
 #include "core/mouselink.h"
-#include "core/mousesettings.h"
+#include "core/transaction.h"
 #include "device/ms_ht66fb560.h"
 #include "store/profilestore.h"
 
@@ -14,16 +14,20 @@ Reach selectProfileOnMouse(int profile)
     if (!mouselink::detect(device).usable())
         return Reach::NoMouse;
     QSettings file(QStringLiteral("./modules/setting/p_Z4.bin"), QSettings::IniFormat);
-    Reach reach = Reach::Failed;
-    {
-        ProfileStore store(&file);
-        store.loadProfiles();
-        store.setConnected(true);
-        MouseSettings settings(store, &device);
-        if (settings.selectProfile(profile))
-            reach = Reach::Done;
+    ProfileStore store(&file);
+    store.loadProfiles();
+    store.setConnected(true);
+    switch (transaction::selectProfile(store, &device, profile)) {
+    case transaction::Result::Done:
+        mouselink::tellWindow();
+        return Reach::Done;
+    case transaction::Result::Busy:
+        return Reach::Busy;
+    case transaction::Result::Failed:
+        mouselink::tellWindow(); // the file took it
+        return Reach::Failed;
+    case transaction::Result::Refused:
+        break;
     }
-    file.sync();
-    mouselink::tellWindow();
-    return reach;
+    return Reach::Failed;
 }

@@ -115,12 +115,16 @@ void SwitchService::select(int profile)
     const Reach reach = selectProfileOnMouse(profile);
     mousePresent = reach != Reach::NoMouse;
     // The file took the profile even when the mouse did not: that is no one else's choice.
-    if (reach != Reach::NoMouse)
+    if (reach == Reach::Done || reach == Reach::Failed)
         fileProfile = profile;
     say(reach == Reach::Done          ? QStringLiteral("P%1 selected").arg(profile, 2, 10, QLatin1Char('0'))
             : reach == Reach::NoMouse ? QStringLiteral("no mouse: waiting for it to come back")
+            : reach == Reach::Busy    ? QStringLiteral("the mouse is busy with another program: trying again")
                                       : QStringLiteral("the mouse did not take the profile"));
     switcher.selectionDone(profile, reach == Reach::Done);
+    // Another program's change is short; deciding again once it is done needs no focus change.
+    if (reach == Reach::Busy)
+        mouseSettle.start();
 }
 
 void SwitchService::reload()
