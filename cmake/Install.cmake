@@ -66,14 +66,17 @@ install(FILES ${pkg}/z4ctl.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/
 
 # Debian wants the changelog and the manual page compressed without a time stamp.
 find_program(Z4_GZIP gzip)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/debian/changelog ${pkg}/z4config.1 ${pkg}/z4ctl.1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pkg}/debian/changelog ${pkg}/z4config.1 ${pkg}/z4ctl.1
+    ${pkg}/z4switch.1)
 if(Z4_GZIP)
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/debian/changelog
         OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz)
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4config.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4config.1.gz)
     install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
     execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4ctl.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4ctl.1.gz)
-    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz ${CMAKE_BINARY_DIR}/z4ctl.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    execute_process(COMMAND ${Z4_GZIP} -9nc ${pkg}/z4switch.1 OUTPUT_FILE ${CMAKE_BINARY_DIR}/z4switch.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/z4config.1.gz ${CMAKE_BINARY_DIR}/z4ctl.1.gz ${CMAKE_BINARY_DIR}/z4switch.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # cpack -G DEB: a package for Debian 12 whose library dependencies come from the binary.

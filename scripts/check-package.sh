@@ -16,7 +16,7 @@ lintian --fail-on error "$deb"
 # One listing: grep -q stopping early would kill dpkg-deb with a broken pipe under pipefail.
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/z4ctl ./usr/share/man/man1/z4ctl.1.gz ./usr/share/bash-completion/completions/z4ctl \
-    ./usr/bin/z4switch ./usr/lib/systemd/user/z4switch.service; do
+    ./usr/bin/z4switch ./usr/share/man/man1/z4switch.1.gz ./usr/lib/systemd/user/z4switch.service; do
     grep -q " $f\$" <<<"$contents" || { echo "package lacks $f" >&2; exit 1; }
 done
 echo "package: $(basename "$deb") passes lintian"
