@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
+#include <QWindow>
 
-WindowSight::WindowSight(QWidget* window)
+WindowSight::WindowSight(QWindow* window)
     : QObject(window)
     , window(window)
 {
@@ -43,7 +43,7 @@ bool WindowSight::nativeEventFilter(const QByteArray& eventType, void* message, 
 
 void WindowSight::recheck()
 {
-    const bool now = window->isVisible() && !window->isMinimized() && !covered;
+    const bool now = window->isVisible() && !(window->windowStates() & Qt::WindowMinimized) && !covered;
     if (now != isSeen) {
         isSeen = now;
         emit seenChanged();

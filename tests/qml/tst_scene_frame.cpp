@@ -49,7 +49,7 @@ private slots:
     void closeButtonShrinksThenCloses()
     {
         QVERIFY(fx->start());
-        QWidget* host = fx->view()->window();
+        auto* host = fx->view()->window();
         QVERIFY(fx->click(QStringLiteral("menuUp_close")));
         QTRY_VERIFY(!host->isVisible());
         QCOMPARE(root()->height(), 0.0);
