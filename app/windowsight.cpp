@@ -9,6 +9,9 @@ WindowSight::WindowSight(QWindow* window)
     , window(window)
 {
     window->installEventFilter(this);
+    // A window's state changes without an event when the window system is asked for them.
+    connect(window, &QWindow::windowStateChanged, this, &WindowSight::recheck);
+    connect(window, &QWindow::visibleChanged, this, &WindowSight::recheck);
     QCoreApplication::instance()->installNativeEventFilter(this);
     recheck();
 }
