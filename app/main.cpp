@@ -47,7 +47,7 @@ void comeForward(Widget& w)
 {
     w.showNormal();
     w.raise();
-    w.activateWindow();
+    w.requestActivate();
 }
 } // namespace
 
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     StartupTrace::mark("application");
     Widget w;
     StartupTrace::mark("scene");
-    StartupTrace trace(&w, w.view());
+    StartupTrace trace(&w);
 
     // Without hooks the program still runs; the scene just never hears of keys or buttons.
     InputHook hook;

@@ -1,30 +1,23 @@
 #include "app/startuptrace.h"
 
 #include <QEvent>
-#include <QQuickWidget>
 #include <QQuickWindow>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
 
 #include <chrono>
 
 Q_LOGGING_CATEGORY(lcStartup, "z4.startup", QtWarningMsg)
 
-StartupTrace::StartupTrace(QWidget* hostWindow, QQuickWidget* quickView)
-    : host(hostWindow)
-    , view(quickView)
+StartupTrace::StartupTrace(QQuickWindow* quickWindow)
+    : window(quickWindow)
 {
     if (!lcStartup().isInfoEnabled())
         return;
-    // The widget's scene renders off screen; a paint of the widget after that render is the
-    // first frame that reaches the window.
-    connect(
-        view->quickWindow(), &QQuickWindow::afterRendering, this, [this] { rendered = true; },
-        Qt::DirectConnection);
-    view->installEventFilter(this);
-    host->winId();
-    host->windowHandle()->installEventFilter(this);
+    // Emitted once the rendered frame has been handed to the window system.
+    connect(window, &QQuickWindow::frameSwapped, this, [this] {
+        disconnect(window, &QQuickWindow::frameSwapped, this, nullptr);
+        mark("frame");
+    });
+    window->installEventFilter(this);
 }
 
 void StartupTrace::mark(const char* what)
@@ -41,15 +34,11 @@ void StartupTrace::markAfterQueuedCalls(const char* what)
             this, [what] { mark(what); }, Qt::QueuedConnection);
 }
 
-bool StartupTrace::eventFilter(QObject* watched, QEvent* event)
+bool StartupTrace::eventFilter(QObject*, QEvent* event)
 {
-    if (!exposed && event->type() == QEvent::Expose && host->windowHandle()->isExposed()) {
+    if (!exposed && event->type() == QEvent::Expose && window->isExposed()) {
         exposed = true;
         mark("exposed");
-    } else if (!framed && rendered && watched == view && event->type() == QEvent::Paint) {
-        framed = true;
-        // The backing store is flushed right after the paint events of this round.
-        QTimer::singleShot(0, this, [] { mark("frame"); });
     }
     return false;
 }

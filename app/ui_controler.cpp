@@ -8,40 +8,35 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QSettings>
-#include <QWidget>
+#include <QSurfaceFormat>
 
-void Ui_Controler::setupUi(QWidget* hostWindow)
+void Ui_Controler::setupUi(myQQuickView* window)
 {
-    if (hostWindow->objectName().isEmpty())
-        hostWindow->setObjectName(QStringLiteral("Widget"));
-    host = hostWindow;
-    host->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    host->setWindowOpacity(1.0);
-    host->setAttribute(Qt::WA_TranslucentBackground, true);
-    // Only the window and the scene are see-through; a plain "background" rule would reach the
-    // file dialogs and message boxes too and leave their text black on black.
-    host->setStyleSheet(QStringLiteral("#%1, #ui_View { background: transparent; }").arg(host->objectName()));
+    view = window;
+    view->setObjectName(QStringLiteral("ui_View"));
+    view->setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    // An alpha channel and a transparent clear colour keep the window see-through where the
+    // scene draws nothing.
+    QSurfaceFormat format = view->format();
+    format.setAlphaBufferSize(8);
+    view->setFormat(format);
+    view->setColor(Qt::transparent);
 
-    sight = new WindowSight(host);
+    sight = new WindowSight(view);
     connect(sight, &WindowSight::seenChanged, this, &Ui_Controler::windowSeenChanged);
     qmlRegisterType<LightZone>("z4.lighting", 1, 0, "LightZone");
 
-    view = new myQQuickView(host);
-    view->setObjectName(QStringLiteral("ui_View"));
-    // Without this the translucent window would be painted with the default opaque clear colour.
-    view->setClearColor(Qt::transparent);
-    view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    // Set before the scene loads, so its bindings are evaluated once, with them in place.
     view->rootContext()->setContextProperty(QStringLiteral("ui_View"), view);
     view->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), this);
-
-    host->resize(view->size());
-    retranslateUi(host);
+    view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    retranslateUi(view);
 }
 
-void Ui_Controler::retranslateUi(QWidget* hostWindow)
+void Ui_Controler::retranslateUi(myQQuickView* window)
 {
     QSettings config(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
-    hostWindow->setWindowTitle(config.value(QStringLiteral("common/name"), QString()).toString());
+    window->setTitle(config.value(QStringLiteral("common/name"), QString()).toString());
 }
 
 bool Ui_Controler::windowSeen() const
@@ -51,25 +46,25 @@ bool Ui_Controler::windowSeen() const
 
 void Ui_Controler::onMinimize()
 {
-    if (host)
-        host->close();
+    if (view)
+        view->close();
 }
 
 void Ui_Controler::onXChanged(int x)
 {
-    if (host)
-        host->move(host->x() + x, host->y());
+    if (view)
+        view->setPosition(view->x() + x, view->y());
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (host)
-        host->move(host->x(), host->y() + y);
+    if (view)
+        view->setPosition(view->x(), view->y() + y);
 }
 
 void Ui_Controler::setBusy(int busyTime)
 {
-    if (!host || !view || !view->rootObject())
+    if (!view || !view->rootObject())
         return;
     QMetaObject::invokeMethod(
         view->rootObject(), "setProtectUI", Qt::DirectConnection, Q_ARG(QVariant, QVariant(busyTime)));

@@ -2,21 +2,20 @@
 
 #include <QObject>
 
-class QWidget;
 class myQQuickView;
 class WindowSight;
 
-// Turns the bare host window into the frameless, see-through program window, creates the
-// bridge view and serves the scene as "ui_Ctl" (the window has no system buttons of its own).
+// Turns the bridge view into the frameless, see-through program window, loads the scene into it
+// and serves the scene as "ui_Ctl" (the window has no system buttons of its own).
 class Ui_Controler : public QObject {
     Q_OBJECT
     // False while the window is hidden, minimised or covered: the scene then animates nothing.
     Q_PROPERTY(bool windowSeen READ windowSeen NOTIFY windowSeenChanged)
 public:
-    void setupUi(QWidget* host);
-    void retranslateUi(QWidget* host);
+    void setupUi(myQQuickView* window);
+    void retranslateUi(myQQuickView* window);
 
-    QWidget* host = nullptr;
+    // The program's window, which is also the view of the scene; never owned here.
     myQQuickView* view = nullptr;
 
     bool windowSeen() const;

@@ -24,15 +24,14 @@ namespace {
 constexpr int kDeviceSettleMs = 2048;
 }
 
-Widget::Widget(QWidget* parent)
-    : QWidget(parent)
+Widget::Widget(QWindow* parent)
+    : myQQuickView(parent)
 {
-    device.owner = this;
     // Not destroyed with the window: the application object owns it until the process ends.
     controler = new Ui_Controler;
     controler->setParent(QCoreApplication::instance());
     controler->setupUi(this);
-    controler->view->setDevice(&device);
+    setDevice(&device);
     deviceTimer.setInterval(kDeviceSettleMs);
     deviceTimer.setSingleShot(true);
     connect(&deviceTimer, &QTimer::timeout, this, &Widget::checkDevice);
@@ -47,11 +46,6 @@ Widget::Widget(QWidget* parent)
 }
 
 Widget::~Widget() = default;
-
-myQQuickView* Widget::view() const
-{
-    return controler->view;
-}
 
 void Widget::keyReport(std::uint8_t usage, std::uint8_t isDown, void* host)
 {
@@ -69,7 +63,7 @@ void Widget::mouseReport(std::uint8_t button, std::uint8_t isDown, std::int32_t 
 void Widget::copyDataReport(const CopyData* data, void* host)
 {
     if (host && data)
-        showCopyDataWarning(*data, static_cast<Widget*>(host)->windowTitle());
+        showCopyDataWarning(*data, static_cast<Widget*>(host)->title());
 }
 
 void Widget::checkDevice()
@@ -77,7 +71,7 @@ void Widget::checkDevice()
     // Another program keeps the mouse: the window shows the file meanwhile and looks again.
     std::optional<ExchangeLock> turn(std::in_place);
     if (!turn->held()) {
-        controler->view->loadProfiles();
+        loadProfiles();
         deviceTimer.start();
         return;
     }
@@ -100,14 +94,14 @@ void Widget::checkDevice()
         status.insert(QStringLiteral("version"), version);
     // Each profile is read as a change of its own.
     turn.reset();
-    controler->view->setConnected(usable);
-    controler->view->setDeviceStatus(status);
-    controler->view->refresh();
+    setConnected(usable);
+    setDeviceStatus(status);
+    refresh();
 }
 
 void Widget::startScene()
 {
-    controler->view->initUI();
+    initUI();
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunScene));
 }
 
@@ -115,7 +109,7 @@ void Widget::customEvent(QEvent* event)
 {
     const auto* request = dynamic_cast<UserEvent*>(event);
     if (request && request->type() == UserEvent::kType && request->eventId == UserEvent::kRunScene)
-        controler->view->runUI();
+        runUI();
 }
 
 #ifdef Q_OS_WIN

@@ -1,23 +1,22 @@
 #pragma once
 
+#include "bridge/myqquickview.h"
 #include "device/ms_ht66fb560.h"
 
 #include <QTimer>
-#include <QWidget>
 #include <cstdint>
 
 class Ui_Controler;
-class myQQuickView;
 class DeviceWatcher;
 class ChangeNotices;
 struct CopyData;
 
-// The program's only top-level window. It owns the link to the mouse and re-runs detection
-// once a burst of device-change notifications has settled.
-class Widget : public QWidget {
+// The program's only top-level window, the bridge view itself. It owns the link to the mouse and
+// re-runs detection once a burst of device-change notifications has settled.
+class Widget : public myQQuickView {
     Q_OBJECT
 public:
-    explicit Widget(QWidget* parent = nullptr);
+    explicit Widget(QWindow* parent = nullptr);
     ~Widget() override;
 
     void startScene();
@@ -25,7 +24,7 @@ public:
     // Every notification restarts the single-shot timer, so a burst yields one detection.
     void deviceChanged() { deviceTimer.start(); }
 
-    myQQuickView* view() const;
+    myQQuickView* view() { return this; }
     Ui_Controler* controller() const { return controler; }
     const QTimer& deviceChangeTimer() const { return deviceTimer; }
 

@@ -2,13 +2,16 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
+#include <QWindow>
 
-WindowSight::WindowSight(QWidget* window)
+WindowSight::WindowSight(QWindow* window)
     : QObject(window)
     , window(window)
 {
     window->installEventFilter(this);
+    // A window's state changes without an event when the window system is asked for them.
+    connect(window, &QWindow::windowStateChanged, this, &WindowSight::recheck);
+    connect(window, &QWindow::visibleChanged, this, &WindowSight::recheck);
     QCoreApplication::instance()->installNativeEventFilter(this);
     recheck();
 }
@@ -43,7 +46,7 @@ bool WindowSight::nativeEventFilter(const QByteArray& eventType, void* message, 
 
 void WindowSight::recheck()
 {
-    const bool now = window->isVisible() && !window->isMinimized() && !covered;
+    const bool now = window->isVisible() && !(window->windowStates() & Qt::WindowMinimized) && !covered;
     if (now != isSeen) {
         isSeen = now;
         emit seenChanged();

@@ -3,7 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 
-class QWidget;
+class QWindow;
 
 // Whether a person can see the window at all: it is shown, not minimised and not wholly covered
 // by other windows (known on X11). The scene runs its animations
@@ -11,7 +11,7 @@ class QWidget;
 class WindowSight : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
-    explicit WindowSight(QWidget* window);
+    explicit WindowSight(QWindow* window);
     ~WindowSight() override;
 
     bool seen() const { return isSeen; }
@@ -26,7 +26,7 @@ protected:
 private:
     void recheck();
 
-    QWidget* window;
+    QWindow* window;
     bool covered = false;
     bool watchingCover = false;
     bool isSeen = false;
@@ -34,5 +34,5 @@ private:
 
 // Platform part: asks the window system to report when the window becomes covered, and reads
 // such a report (-1: not one, 0: at least partly visible, 1: wholly covered).
-bool watchCovering(QWidget* window);
-int coveringReport(const QByteArray& eventType, void* message, QWidget* window);
+bool watchCovering(QWindow* window);
+int coveringReport(const QByteArray& eventType, void* message, QWindow* window);

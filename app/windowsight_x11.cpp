@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 #include <QRegion>
-#include <QWidget>
+#include <QWindow>
 
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
@@ -66,7 +66,7 @@ bool whollyCovered(Display* d, Window ours)
 }
 } // namespace
 
-bool watchCovering(QWidget* window)
+bool watchCovering(QWindow* window)
 {
     Display* d = display();
     XWindowAttributes attributes;
@@ -78,7 +78,7 @@ bool watchCovering(QWidget* window)
     return true;
 }
 
-int coveringReport(const QByteArray& eventType, void* message, QWidget* window)
+int coveringReport(const QByteArray& eventType, void* message, QWindow* window)
 {
     if (eventType != "xcb_generic_event_t")
         return -1;

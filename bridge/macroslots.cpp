@@ -8,7 +8,6 @@
 #include "store/dialogfolder.h"
 
 #include <QDebug>
-#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -46,7 +45,7 @@ bool myQQuickView::z4_0FH_SetMacroKey(QVariant macroId, QVariant name)
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     const QString picked
-        = QFileDialog::getOpenFileName(this, tr("Open File"), dialogfolder::start(), tr("Macro(*.mc)"));
+        = chooseFile(false, tr("Open File"), dialogfolder::start(), tr("Macro(*.mc)"));
     dialogfolder::remember(picked);
     if (!picked.isEmpty() && libraryOf(modelId).importFrom(name.toString(), picked))
         settings->macroChanged(name.toString());
@@ -58,7 +57,7 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
     if (!library.exists(name.toString()))
         return;
     const QString target
-        = QFileDialog::getSaveFileName(this, tr("Save File"), dialogfolder::start(), tr("Macro(*.mc)"));
+        = chooseFile(true, tr("Save File"), dialogfolder::start(), tr("Macro(*.mc)"));
     dialogfolder::remember(target);
     if (!target.isEmpty())
         library.exportTo(name.toString(), target);

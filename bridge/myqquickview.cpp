@@ -15,8 +15,8 @@
 
 #include <iterator>
 
-myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent)
+myQQuickView::myQQuickView(QWindow* parent)
+    : QQuickView(parent)
 {
     initKeyNameMap();
     apConfig = new QSettings(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
@@ -31,6 +31,46 @@ myQQuickView::myQQuickView(QWidget* parent)
 // The store and the configuration flush their settings files as they go, so nothing written
 // in the last moments before the window closed is lost.
 myQQuickView::~myQQuickView() = default;
+
+bool myQQuickView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        if (!inputEnabled)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QQuickView::event(event);
+}
+
+void myQQuickView::adoptDialog(QWidget* dialog)
+{
+    dialog->winId();
+    if (QWindow* handle = dialog->windowHandle())
+        handle->setTransientParent(this);
+}
+
+QString myQQuickView::chooseFile(bool save, const QString& caption, const QString& dir, const QString& filter)
+{
+    QFileDialog dialog(nullptr, caption, dir, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    adoptDialog(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
 
 void myQQuickView::invokeRoot(const char* function, Qt::ConnectionType type, const QVariantList& args)
 {
@@ -117,8 +157,7 @@ QString myQQuickView::profileLabel(int profile)
 
 QString myQQuickView::getCustomFilePath()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open File"), dialogfolder::start(), tr("Image Files(*.png)"));
+    const QString path = chooseFile(false, tr("Open File"), dialogfolder::start(), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
     dialogfolder::remember(path);
@@ -131,6 +170,7 @@ QString myQQuickView::getCustomFilePath()
     QMessageBox box(QMessageBox::Warning, msgStrings.value(2),
         QStringLiteral("%1%2").arg(msgStrings.value(3), path), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    adoptDialog(&box);
     box.exec();
     return QString();
 }

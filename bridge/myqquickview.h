@@ -8,7 +8,7 @@
 #include "store/profilestore.h"
 
 #include <QList>
-#include <QQuickWidget>
+#include <QQuickView>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
@@ -20,16 +20,29 @@
 class MS_HT66FB560;
 class PointerSettings;
 class QSettings;
+class QWidget;
 
 // The scene's only way into the program (context property "ui_View"), and the owner of the
 // working state. The slot order is the scene's contract: new slots go where the table puts
 // them, never at the end by habit. Every slot runs on the GUI thread; slots that talk to the
-// mouse block for the whole exchange.
-class myQQuickView : public QQuickWidget {
+// mouse block for the whole exchange. It is also the program's window: the scene renders
+// straight into it, and dialogs it opens stay above it.
+class myQQuickView : public QQuickView {
     Q_OBJECT
 public:
-    explicit myQQuickView(QWidget* parent = nullptr);
+    explicit myQQuickView(QWindow* parent = nullptr);
     ~myQQuickView() override;
+
+    // While disabled (the scene's protect lock) no pointer, wheel or key input reaches the scene.
+    bool isEnabled() const { return inputEnabled; }
+    // The window that renders the scene and the top-level window holding it: both the view.
+    QQuickWindow* quickWindow() { return this; }
+    myQQuickView* window() { return this; }
+    QImage grabFramebuffer() { return grabWindow(); }
+    QPoint pos() const { return position(); }
+    // Makes a dialog without a parent widget belong to this window: it is centred over it and
+    // kept above it by the window manager.
+    void adoptDialog(QWidget* dialog);
 
     // Set by the host window right after the controller's set-up; never owned here.
     void setDevice(MS_HT66FB560* dev)
@@ -72,6 +85,7 @@ public slots:
     QString z4_questionText(int question, QString subject);
     // The guide (or another address) could not be opened: the window says where it is.
     void z4_tellOpenFailed(QString url);
+    void setEnabled(bool enabled) { inputEnabled = enabled; }
     QVariant z4_getApConfig(QString key);
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);
@@ -182,6 +196,9 @@ public slots:
     // [speed value, brightness value] the mouse would be told (for the preview).
     QVariantList z4_lightingValues(int effect, int speedIndex, int brightnessIndex);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // Every write of one turn of the event loop (one APPLY, one ALL SAVE) is one transaction,
     // finished when the turn ends. False when the mouse stayed busy: nothing may change.
@@ -195,6 +212,8 @@ private:
     QVariantList noteShown(ShownValues::Region region, const QVariantList& values);
     // LOAD and RESET: the store's memory holds the new values of `profile` for the pages to show.
     void showStaged(int profile);
+    // A file name chosen in a file dialog over this window; empty when cancelled.
+    QString chooseFile(bool save, const QString& caption, const QString& dir, const QString& filter);
     // Wraps the configuration and profile files in the store classes and loads the start-up state.
     void openStore();
     int dpiBase() const;
@@ -257,5 +276,6 @@ private:
     QStringList refusedSettings;
     QStringList uiStrings;
     bool macroAwaitsApply = false;
+    bool inputEnabled = true;
     QString failedStep;
 };

@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
@@ -23,15 +22,12 @@ void myQQuickView::openStore()
     appConfig = std::make_unique<AppConfig>(apConfig, kFactoryConfig);
     store = std::make_unique<ProfileStore>(profileFile);
     files = std::make_unique<ProfileFiles>(*store, kDefaultProfiles);
-    files->setDialogParent(this);
-    files->setSaveChooser(
-        [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, dir, filter);
-        });
-    files->setOpenChooser(
-        [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
-            return QFileDialog::getOpenFileName(parent, caption, dir, filter);
-        });
+    files->setSaveChooser([this](QWidget*, const QString& caption, const QString& dir, const QString& filter) {
+        return chooseFile(true, caption, dir, filter);
+    });
+    files->setOpenChooser([this](QWidget*, const QString& caption, const QString& dir, const QString& filter) {
+        return chooseFile(false, caption, dir, filter);
+    });
     settings = std::make_unique<MouseSettings>(*store, device);
     settings->setWriteObserver([this](bool sent, const QString& step) { noteWrite(sent, step); });
     settings->setMacroLibrary(MacroLibrary::folderForModel(modelId));

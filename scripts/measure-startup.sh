@@ -82,7 +82,7 @@ done
 printf '%-40s %9s %9s %9s %9s %12s\n' "program folder (median of $runs)" "exposed" "frame" "initUI" "RSS MB" "idle CPU ms"
 for n in "${!folders[@]}"; do
     r=$work/result$n
-    printf '%-40s %6s ms %6s ms %6s ms %9s %12s\n' "${folders[$n]: -40}" \
+    printf '%-40s %6s ms %6s ms %6s ms %9s %12s\n' "$(printf %s "${folders[$n]}" | tail -c 40)" \
         "$(cut -d' ' -f1 "$r" | median)" "$(cut -d' ' -f2 "$r" | median)" \
         "$(cut -d' ' -f3 "$r" | median)" "$(cut -d' ' -f4 "$r" | median)" \
         "$(cut -d' ' -f5 "$r" | median)"

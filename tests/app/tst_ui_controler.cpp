@@ -25,7 +25,7 @@ private slots:
     void init()
     {
         sim::reset();
-        host = new QWidget;
+        host = new myQQuickView;
         controller = new Ui_Controler;
         controller->setupUi(host);
     }
@@ -117,9 +117,12 @@ private slots:
     }
 
     // The window is see-through; the dialogs it opens must not be, or their text is black on black.
+    // They belong to it all the same.
     void dialogsOfTheViewAreOpaque()
     {
-        QDialog dialog(controller->view);
+        QDialog dialog;
+        controller->view->adoptDialog(&dialog);
+        QCOMPARE(dialog.windowHandle()->transientParent(), controller->view);
         dialog.resize(80, 40);
         const QColor background = dialog.grab().toImage().pixelColor(70, 30);
         QCOMPARE(background.alpha(), 255);
@@ -128,7 +131,7 @@ private slots:
 
 private:
     testsupport::WorkDir dir; // the view opens its settings files below the working folder
-    QWidget* host = nullptr;
+    myQQuickView* host = nullptr;
     Ui_Controler* controller = nullptr;
 };
 

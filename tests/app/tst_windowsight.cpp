@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 class tst_WindowSight : public QObject {
     Q_OBJECT
@@ -24,8 +25,10 @@ private slots:
     {
         QFETCH(QList<QRect>, covers);
         QFETCH(bool, seen);
-        QWidget window;
-        window.setAttribute(Qt::WA_TranslucentBackground); // as the program's window is
+        QWindow window;
+        QSurfaceFormat format;
+        format.setAlphaBufferSize(8); // as the program's window is see-through
+        window.setFormat(format);
         WindowSight sight(&window);
         window.setGeometry(100, 100, 200, 150);
         window.show();
@@ -51,7 +54,8 @@ private slots:
     void outOfSightWhenMinimisedOrHidden()
     {
         QFETCH(bool, minimise);
-        QWidget window;
+        QWindow window;
+        window.resize(200, 150);
         WindowSight sight(&window);
         window.show();
         QTRY_VERIFY(sight.seen());

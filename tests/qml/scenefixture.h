@@ -18,6 +18,15 @@
 #include <functional>
 #include <memory>
 
+// Qt 6.4 types a text only into widgets; the scene's window gets it one key at a time.
+namespace QTest {
+inline void keyClicks(QWindow* window, const QString& text, Qt::KeyboardModifiers modifier = Qt::NoModifier)
+{
+    for (const QChar c : text)
+        keyClick(window, c.toLatin1(), modifier);
+}
+} // namespace QTest
+
 class SceneFixture {
 public:
     // The window's questions before destructive actions are answered with `questionAnswer`

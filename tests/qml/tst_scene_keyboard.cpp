@@ -17,8 +17,7 @@ private slots:
     {
         fx = std::make_unique<SceneFixture>();
         QVERIFY(fx->start());
-        fx->view()->activateWindow();
-        fx->view()->setFocus();
+        fx->view()->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(fx->view()->window()));
     }
     void cleanup() { fx.reset(); }

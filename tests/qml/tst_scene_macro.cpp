@@ -162,9 +162,8 @@ private slots:
         QFETCH(bool, hookFirst);
         QFETCH(int, stopKey);
         clickAndSettle(QStringLiteral("macro_files_row0"));
-        fx->view()->activateWindow();
-        fx->view()->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(fx->view()->window()));
+        fx->view()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(fx->view()));
         fx->item(QStringLiteral("macro_record"))->forceActiveFocus();
         const auto press = [&](Qt::Key key, int usage) {
             if (hookFirst)
@@ -188,6 +187,43 @@ private slots:
         release(Qt::Key(stopKey), stopKey == Qt::Key_Space ? 0x2C : 0x29);
         keyReport(false, 0x05);
         QCOMPARE(library().lines(kFirst), (QStringList { "A    [Down]", "A      [Up]" }));
+    }
+    // A recording not stopped yet is an unsaved edit: marked, and asked about before leaving the
+    // page or closing the window.
+    void unsavedRecordingIsAskedAbout_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("left");
+        for (const char* leave : { "menuFunc_entry3", "menuUp_close" }) {
+            QTest::addRow("%s, save", leave) << leave << int(QMessageBox::Apply) << true << true;
+            QTest::addRow("%s, discard", leave) << leave << int(QMessageBox::Discard) << false << true;
+            QTest::addRow("%s, cancel", leave) << leave << int(QMessageBox::Cancel) << false << false;
+        }
+    }
+    void unsavedRecordingIsAskedAbout()
+    {
+        QFETCH(QString, leaveBy);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        QFETCH(bool, left);
+        clickAndSettle(QStringLiteral("macro_files_row0"));
+        QVERIFY(!fx->item(QStringLiteral("menuFunc_entry1_mark"))->isVisible());
+        clickAndSettle(QStringLiteral("macro_record"));
+        keyReport(true, 0x04);
+        keyReport(false, 0x04);
+        QTRY_VERIFY(fx->item(QStringLiteral("menuFunc_entry1_mark"))->isVisible());
+        fx->questionAnswer = QMessageBox::StandardButton(answer);
+        QVERIFY(fx->click(leaveBy));
+        fx->settle(300);
+        QCOMPARE(fx->questions.size(), 1);
+        QCOMPARE(library().lines(kFirst),
+            (saved ? QStringList { "A    [Down]", "A      [Up]" } : kLines));
+        QCOMPARE(page()->property("recording").toBool(), !left);
+        const bool closing = leaveBy == "menuUp_close";
+        QVERIFY(fx->waitFor([&] { return (closing ? fx->view()->isVisible() : page()->isVisible()) == !left; }));
+        QCOMPARE(fx->item(QStringLiteral("menuFunc_entry1_mark"))->isVisible(), !left);
     }
     void failedSaveEmptiesDisplay_data()
     {

@@ -125,6 +125,16 @@ Item {
         opacity: enabled ? 1 : main_Z4.disabledOpacity
         marked: main_Z4.pages.map(function (page) { return page.unapplied === true })
         onPageRequested: function (pageId) {
+            // The macro page's recording is lost to the page shown next unless it is settled.
+            if (pageArea.curPageId === main_Z4.macroPageId && pageId !== main_Z4.macroPageId
+                    && page_Macro.unapplied) {
+                menuFunc.currentIndex = main_Z4.macroPageId
+                mainIten.settleUnapplied([page_Macro], function () {
+                    menuFunc.currentIndex = pageId
+                    pageArea.show(pageId)
+                })
+                return
+            }
             pageArea.show(pageId)
         }
     }

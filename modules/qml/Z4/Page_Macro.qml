@@ -18,6 +18,10 @@ Item {
     property int actionIndex: -1
     property var clipboard: Actions.emptyClipboard()
     property bool recording: false
+    // A recording holds actions not saved yet; the menus mark it and leaving asks about it.
+    readonly property bool unapplied: recording
+    readonly property var strings: mainIten.globalSetting_stringList || []
+    readonly property string partName: (strings[75] || "MACRO") + " " + currentFile
 
     function initUI() {
         refillFiles("")
@@ -30,6 +34,13 @@ Item {
     function pageApply() {
     }
     function pageReset() {
+    }
+    function applyEdits() {
+        stopRecording()
+    }
+    function discardEdits() {
+        recording = false
+        loadActions()
     }
 
     // The list as the library folder holds it, keeping the given macro selected when it is
