@@ -93,6 +93,13 @@ QString ProfileFiles::exportTo(int profile, const QString& path)
     return {};
 }
 
+QString ProfileFiles::importRefusal(const QString& path, int* source)
+{
+    const QString why = readablefile::fits(path) ? importProblem(QSettings(path, QSettings::IniFormat), source)
+                                                 : tr("The file cannot be read.");
+    return why.isEmpty() ? why : QDir::toNativeSeparators(path) + QLatin1Char('\n') + why;
+}
+
 // An exported file holds 128 whole numbers per firmware group and at least the four pointer
 // settings; anything less would give the profile empty or cut groups, sent to the mouse later.
 QString ProfileFiles::importProblem(const QSettings& chosen, int* source)
@@ -146,13 +153,11 @@ QString ProfileFiles::importFrom(int profile, const QString& path)
     QSettings* live = store.file();
     // The chosen file may be the live one: its pending changes must be on disk first.
     live->sync();
-    if (!readablefile::fits(path))
-        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + tr("The file cannot be read.");
     int source = 0;
+    const QString refused = importRefusal(path, &source);
+    if (!refused.isEmpty())
+        return refused;
     const QSettings chosen(path, QSettings::IniFormat);
-    const QString problem = importProblem(chosen, &source);
-    if (!problem.isEmpty())
-        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
     for (const QString& group : groups())
         live->setValue(key(group, profile), chosen.value(key(group, source)));
     live->sync();
@@ -205,13 +210,11 @@ QString ProfileFiles::stageFile(int profile, QString* chosenPath)
     if (path.isEmpty() || !ProfileStore::isProfile(profile))
         return {};
     store.file()->sync();
-    if (!readablefile::fits(path))
-        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + tr("The file cannot be read.");
     int source = 0;
+    const QString refused = importRefusal(path, &source);
+    if (!refused.isEmpty())
+        return refused;
     const QSettings chosen(path, QSettings::IniFormat);
-    const QString problem = importProblem(chosen, &source);
-    if (!problem.isEmpty())
-        return QDir::toNativeSeparators(path) + QLatin1Char('\n') + problem;
     stageGroups(store, chosen, source, profile, false);
     return {};
 }

@@ -40,6 +40,9 @@ public:
     // What keeps the chosen file from being imported, empty when nothing does; `source` gets
     // the profile it holds.
     static QString importProblem(const QSettings& chosen, int* source);
+    // The same for the file at `path`, which must also be a regular file of a sane size, named
+    // with its path.
+    static QString importRefusal(const QString& path, int* source);
     // exportProfile and importProfile without a dialog: empty on success, else what went wrong.
     // A refused import changes nothing.
     QString exportTo(int profile, const QString& path);

@@ -10,31 +10,15 @@ state=$sandbox/mouse.state
 wirelog=$sandbox/wire.log
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 
-# The mouse starts with the page's default slots in profile 1, the current one.
-defaults=$(printf '%s' 0100f000 0100f100 0100f200 0100f400 0100f300 07000100 07000200 0af02203 \
-    05000300 03008a01 03002302 03009401 00000000 00000000 04000100 04000200)
-matrix=$defaults$(printf '%0128d' 0)
-printf 'current 1\nprofile 1 matrix %s\n' "$matrix" >"$state"
+start_with_default_keys "$state"
 # Animation off, so the clicks below never race a slide.
 sed -i 's/^3=.*/3=1/' "$prog/modules/setting/apConfig.bin"
-
-# Window coordinates: function menu entry "KEY", the category box and its first row
-# "KEYBOARD", the key input, APPLY (the page area starts at 160, 56).
-key_entry="78 192"
-category_box="590 168"
-keyboard_row="590 197"
-key_input="590 226"
-apply="820 508"
 
 LD_PRELOAD=$preload Z4SIM_STATE=$state Z4SIM_WIRELOG=$wirelog "$prog/z4config" &
 pid=$!
 win=$(window_of "$pid" 30) || fail "no window within 30 s"
 sleep 3
 
-click_at() {
-    xdotool mousemove --window "$win" $1 click 1
-    sleep 0.4
-}
 
 # Hex of the first data report after the last 0DH command: report ID, then block bytes 0 to 63.
 first_matrix_report() {
@@ -56,7 +40,7 @@ report=$(first_matrix_report)
 slot3=${report:26:8}
 [ "$slot3" = 00000500 ] || fail "slot 3 sent as '$slot3', expected 00000500 (report $report)"
 # Every other slot goes back as the mouse held it.
-[ "${report:2:24}${report:34:96}" = "${defaults:0:24}${defaults:32:96}" ] || fail "other slots changed: $report"
+[ "${report:2:24}${report:34:96}" = "${key_defaults:0:24}${key_defaults:32:96}" ] || fail "other slots changed: $report"
 
 kill -TERM "$pid"
 wait_exit "$pid" 5

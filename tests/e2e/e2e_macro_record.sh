@@ -41,10 +41,6 @@ else
     sleep 3 # without ImageMagick to watch the picture
 fi
 
-click_at() {
-    xdotool mousemove --window "$win" $1 click 1
-    sleep 0.4
-}
 
 line() {
     config_value "$macro" macro "$1" | sed 's/^"\(.*\)"$/\1/'

@@ -12,26 +12,13 @@ state=$sandbox/mouse.state
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 export LD_PRELOAD=$preload Z4SIM_STATE=$state
 
-defaults=$(printf '%s' 0100f000 0100f100 0100f200 0100f400 0100f300 07000100 07000200 0af02203 \
-    05000300 03008a01 03002302 03009401 00000000 00000000 04000100 04000200)
-printf 'current 1\nprofile 1 matrix %s%0128d\n' "$defaults" 0 >"$state"
+start_with_default_keys "$state"
 sed -i 's/^3=.*/3=1/' "$prog/modules/setting/apConfig.bin"
-
-# Window coordinates as in e2e_keydefine: KEY, the category box, KEYBOARD, the key input, APPLY.
-key_entry="78 192"
-category_box="590 168"
-keyboard_row="590 197"
-key_input="590 226"
-apply="820 508"
 
 Z4SIM_WIRELOG=$sandbox/window.log "$prog/z4config" 2>"$sandbox/window.err" &
 pid=$!
 win=$(window_of "$pid" 30) || fail "no window within 30 s"
 sleep 3
-click_at() {
-    xdotool mousemove --window "$win" $1 click 1
-    sleep 0.4
-}
 click_at "$key_entry"
 click_at "$category_box"
 click_at "$keyboard_row"

@@ -60,3 +60,24 @@ wait_until() {
         sleep 0.1
     done
 }
+
+# A click into the window $win at "x y", with time for the scene to answer.
+click_at() {
+    xdotool mousemove --window "$win" $1 click 1
+    sleep 0.4
+}
+
+# The key page's default slots; start_with_default_keys <mouse state file> has the simulated
+# mouse start with them in profile 1, the current one.
+key_defaults=$(printf '%s' 0100f000 0100f100 0100f200 0100f400 0100f300 07000100 07000200 0af02203 \
+    05000300 03008a01 03002302 03009401 00000000 00000000 04000100 04000200)
+start_with_default_keys() {
+    printf 'current 1\nprofile 1 matrix %s%0128d\n' "$key_defaults" 0 >"$1"
+}
+# Window coordinates: function menu entry "KEY", the key page's category box and its first row
+# "KEYBOARD", the key input, APPLY (the page area starts at 160, 56).
+key_entry="78 192"
+category_box="590 168"
+keyboard_row="590 197"
+key_input="590 226"
+apply="820 508"
