@@ -103,6 +103,7 @@ SkinPictures {
     // After LOAD or RESET: the pages show the new values of the current profile as edits not
     // applied yet, as if made by hand.
     function showStaged() {
+        main_Z4.loadPages()
         main_Z4.rereadProfilePages()
         keepUnapplied(main_Z4.pages.map(function (page) { return page.objectName }))
     }

@@ -51,6 +51,7 @@ public:
     }
     ~SceneFixture() { delete widget; }
     QStringList questions;
+    bool buildPagesAtStart = true; // false: as the program, each page is built when first needed
     QMessageBox::StandardButton questionAnswer = QMessageBox::Ok;
     SceneFixture(const SceneFixture&) = delete;
     SceneFixture& operator=(const SceneFixture&) = delete;
@@ -76,6 +77,9 @@ public:
         // Set after initUI, which loads the configured speed; tests never wait for slow motion.
         root()->setProperty("animation_speed", 10);
         QMetaObject::invokeMethod(root(), "run");
+        // The window builds a page when it is first shown; most tests reach into every page at once.
+        if (buildPagesAtStart)
+            QMetaObject::invokeMethod(item(QStringLiteral("main_Z4")), "loadPages");
         sim::clearWire();
         return waitFor([this] { return startupDone(); }, 3000);
     }
@@ -85,6 +89,7 @@ public:
     const testsupport::WorkDir& workDir() const { return dir; }
 
     // The item with this objectName anywhere in the scene (also inside repeaters and loaders).
+    bool has(const QString& name) { return find(root(), name) != nullptr; }
     QQuickItem* item(const QString& name)
     {
         QQuickItem* found = find(root(), name);

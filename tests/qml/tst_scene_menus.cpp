@@ -100,20 +100,26 @@ private slots:
         QTest::addColumn<QByteArray>("codes");
         QTest::addColumn<int>("rateIndex"); // 0 as before; 3 profile 3 imported; 2 the default
         QTest::addColumn<bool>("refused"); // the question before LOAD or RESET answered Cancel
+        QTest::addColumn<bool>("built"); // every page built at start (else only when first needed)
         QTest::newRow("LOAD into the selected profile") << 1 << "load"
-                                                        << "import.pf" << QByteArray() << 3 << false;
+                                                        << "import.pf" << QByteArray() << 3 << false << true;
         QTest::newRow("LOAD into another profile") << 4 << "load"
-                                                   << "import.pf" << QByteArray("\x02") << 3 << false;
+                                                   << "import.pf" << QByteArray("\x02") << 3 << false << true;
         QTest::newRow("LOAD cancelled, selected profile") << 1 << "load"
-                                                          << "" << QByteArray() << 0 << false;
+                                                          << "" << QByteArray() << 0 << false << true;
         QTest::newRow("LOAD refused") << 1 << "load"
-                                      << "import.pf" << QByteArray() << 0 << true;
+                                      << "import.pf" << QByteArray() << 0 << true << true;
         QTest::newRow("SAVE the selected profile") << 1 << "save"
-                                                   << "export.pf" << QByteArray() << 0 << false;
+                                                   << "export.pf" << QByteArray() << 0 << false << true;
         QTest::newRow("RESET the selected profile") << 1 << "reset"
-                                                    << "" << QByteArray() << 2 << false;
+                                                    << "" << QByteArray() << 2 << false << true;
         QTest::newRow("RESET refused") << 1 << "reset"
-                                       << "" << QByteArray() << 0 << true;
+                                       << "" << QByteArray() << 0 << true << true;
+        // LOAD and RESET show their values as edits, so the pages are built for them.
+        QTest::newRow("LOAD before any page was shown") << 1 << "load"
+                                                        << "import.pf" << QByteArray() << 3 << false << false;
+        QTest::newRow("RESET before any page was shown") << 1 << "reset"
+                                                         << "" << QByteArray() << 2 << false << false;
     }
     void contextMenu()
     {
@@ -122,7 +128,10 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, codes);
         QFETCH(bool, refused);
+        QFETCH(bool, built);
+        fx->buildPagesAtStart = built;
         QVERIFY(startOn(1));
+        QCOMPARE(fx->has("page_Sensor"), built);
         fx->questionAnswer = refused ? QMessageBox::Cancel : QMessageBox::Ok;
         // An export of the live file that names profile 3 as the one to import.
         fx->view()->profileStore().file()->sync();

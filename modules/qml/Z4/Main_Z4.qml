@@ -26,7 +26,18 @@ Item {
 
     signal msg_KB(bool isDown, int usbCode)
 
-    readonly property var pages: [page_Keydefine, page_Macro, page_Color, page_Sensor]
+    // The pages are built when first shown, or when LOAD or RESET put values on them, so the
+    // first frame waits only for the frame and the menus. `pageSlots` holds null for a page not
+    // built yet (one per function menu entry); `pages` the built ones.
+    readonly property Item page_Keydefine: keydefineLoader.item
+    readonly property Item page_Macro: macroLoader.item
+    readonly property Item page_Color: colorLoader.item
+    readonly property Item page_Sensor: sensorLoader.item
+    readonly property var pageSlots: [page_Keydefine, page_Macro, page_Color, page_Sensor]
+    readonly property var pages: pageSlots.filter(function (page) { return page !== null })
+    readonly property var pageLoaders: [keydefineLoader, macroLoader, colorLoader, sensorLoader]
+    // The language the pages show, for a page built later.
+    property var languageCode
     readonly property int macroPageId: 1
     readonly property real disabledOpacity: 0.2
 
@@ -38,6 +49,23 @@ Item {
         menuProf.initUI()
         for (const page of pages)
             callPage(page, "initUI")
+    }
+
+    function loadPage(pageId) {
+        if (pageId >= 0 && pageId < pageLoaders.length)
+            pageLoaders[pageId].active = true
+    }
+
+    function loadPages() {
+        for (let pageId = 0; pageId < pageLoaders.length; ++pageId)
+            loadPage(pageId)
+    }
+
+    // A page built after start reads the current values and the language like the others did.
+    function pageBuilt(page) {
+        callPage(page, "initUI")
+        if (languageCode !== undefined)
+            callPage(page, "translateStrings", languageCode)
     }
 
     function playOnPowerOn() {
@@ -60,17 +88,20 @@ Item {
     function translateStrings(code) {
         const names = ui_View.z4_getProductLayoutStrings(code === undefined ? "" : String(code))
         _ProductLayoutStringList = names ? names : []
-        callPage(page_Keydefine, "translateStrings", code)
-        callPage(page_Macro, "translateStrings", code)
-        callPage(page_Color, "translateStrings", code)
+        languageCode = code
+        for (const page of pages)
+            callPage(page, "translateStrings", code)
         // The menus' texts are bound to the string list and are already up to date.
     }
 
     // The device-backed pages follow the active profile.
     function rereadProfilePages() {
-        callPage(page_Keydefine, "initUI")
-        callPage(page_Color, "refreshUI")
-        callPage(page_Sensor, "initUI")
+        for (const page of [page_Keydefine, page_Sensor]) {
+            if (page)
+                callPage(page, "initUI")
+        }
+        if (page_Color)
+            callPage(page_Color, "refreshUI")
     }
 
     // After another program changed the store. A page with edits not yet applied keeps them,
@@ -78,12 +109,12 @@ Item {
     function rereadAll() {
         menuProf.initUI()
         noteEditsOf()
-        if (!page_Keydefine.unapplied)
-            callPage(page_Keydefine, "initUI")
-        if (!page_Color.unapplied)
+        for (const page of [page_Keydefine, page_Sensor]) {
+            if (page && !page.unapplied)
+                callPage(page, "initUI")
+        }
+        if (page_Color && !page_Color.unapplied)
             callPage(page_Color, "refreshUI")
-        if (!page_Sensor.unapplied)
-            callPage(page_Sensor, "initUI")
     }
 
     // Edits kept while another program chose another profile belong to the profile they were
@@ -92,7 +123,7 @@ Item {
     function noteEditsOf() {
         editsOf = ""
         for (const page of [page_Keydefine, page_Color, page_Sensor]) {
-            if (page.unapplied && typeof ui_View !== "undefined")
+            if (page && page.unapplied && typeof ui_View !== "undefined")
                 editsOf = ui_View.z4_editsOf(page.objectName) || editsOf
         }
     }
@@ -123,11 +154,11 @@ Item {
         visible: false
         enabled: !mainIten.isGlobalSettingSelect
         opacity: enabled ? 1 : main_Z4.disabledOpacity
-        marked: main_Z4.pages.map(function (page) { return page.unapplied === true })
+        marked: main_Z4.pageSlots.map(function (page) { return page !== null && page.unapplied === true })
         onPageRequested: function (pageId) {
             // The macro page's recording is lost to the page shown next unless it is settled.
             if (pageArea.curPageId === main_Z4.macroPageId && pageId !== main_Z4.macroPageId
-                    && page_Macro.unapplied) {
+                    && page_Macro && page_Macro.unapplied) {
                 menuFunc.currentIndex = main_Z4.macroPageId
                 mainIten.settleUnapplied([page_Macro], function () {
                     menuFunc.currentIndex = pageId
@@ -162,25 +193,43 @@ Item {
         enabled: !mainIten.isGlobalSettingSelect
         opacity: enabled ? 1 : main_Z4.disabledOpacity
 
-        Page_Keydefine {
-            id: page_Keydefine
-            objectName: "page_Keydefine"
-            visible: pageArea.curPageId === 0
+        onPageWanted: function (pageId) { main_Z4.loadPage(pageId) }
+
+        Loader {
+            id: keydefineLoader
+            active: false
+            onLoaded: main_Z4.pageBuilt(item)
+            sourceComponent: Page_Keydefine {
+                objectName: "page_Keydefine"
+                visible: pageArea.curPageId === 0
+            }
         }
-        Page_Macro {
-            id: page_Macro
-            objectName: "page_Macro"
-            visible: pageArea.curPageId === 1
+        Loader {
+            id: macroLoader
+            active: false
+            onLoaded: main_Z4.pageBuilt(item)
+            sourceComponent: Page_Macro {
+                objectName: "page_Macro"
+                visible: pageArea.curPageId === 1
+            }
         }
-        Page_Color {
-            id: page_Color
-            objectName: "page_Color"
-            visible: pageArea.curPageId === 2
+        Loader {
+            id: colorLoader
+            active: false
+            onLoaded: main_Z4.pageBuilt(item)
+            sourceComponent: Page_Color {
+                objectName: "page_Color"
+                visible: pageArea.curPageId === 2
+            }
         }
-        Page_Sensor {
-            id: page_Sensor
-            objectName: "page_Sensor"
-            visible: pageArea.curPageId === 3
+        Loader {
+            id: sensorLoader
+            active: false
+            onLoaded: main_Z4.pageBuilt(item)
+            sourceComponent: Page_Sensor {
+                objectName: "page_Sensor"
+                visible: pageArea.curPageId === 3
+            }
         }
     }
 
@@ -189,7 +238,7 @@ Item {
         x: pageArea.x + 8
         y: pageArea.y - height - 4
         visible: pageArea.visible && main_Z4.editsOf !== ""
-                 && (page_Keydefine.unapplied || page_Color.unapplied || page_Sensor.unapplied)
+                 && [page_Keydefine, page_Color, page_Sensor].some(function (page) { return page && page.unapplied })
         text: main_Z4.editsOf
         color: mainIten.globalSetting_color
         font.family: mainIten.globalSetting_fontFamily

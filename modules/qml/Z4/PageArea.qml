@@ -19,8 +19,12 @@ Item {
     readonly property var backgrounds: [mainIten.source_fnKeydefineBackground, mainIten.source_fnMacroBackground,
         mainIten.source_fnColorBackground, mainIten.source_fnCommonBackground]
 
+    // Before a page slides in: it must exist by then.
+    signal pageWanted(int pageId)
+
     // Shows page 0..3, or no page for -1.
     function show(pageId) {
+        pageWanted(pageId)
         apply(Slides.request(slideState, pageId))
     }
 
