@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Random use of the real program on the simulated mouse, with checks that it survives it.
 
-Started by scripts/soak.sh, which builds the sanitizer program first. One seed gives one
-sequence of events; every event is written to events.jsonl, and --replay runs such a file
+Started by scripts/soak.sh, which builds the sanitizer program first. One --random number gives
+one sequence of events; every event is written to events.jsonl, and --replay runs such a file
 again, event by event with its pauses. See soak.sh for what is checked.
 """
 import argparse
@@ -323,10 +323,10 @@ def quiet_file(path, age=1.0):
 class Soak:
     def __init__(self, args, sandbox):
         self.args, self.box = args, sandbox
-        self.rng = random.Random(args.seed)
+        self.rng = random.Random(args.random)
         self.history = collections.deque(maxlen=50)
         self.events = open(os.path.join(sandbox.root, "events.jsonl"), "x")
-        self.events.write(json.dumps({"seed": args.seed, "seconds": args.seconds}) + "\n")
+        self.events.write(json.dumps({"random": args.random, "seconds": args.seconds}) + "\n")
         self.wire = Wire(sandbox.wire)
         self.count, self.checks, self.compared, self.probes, self.worst_probe = 0, 0, 0, 0, 0.0
         self.restarts, self.log_offset, self.checked_writes = 0, 0, 0
@@ -593,8 +593,7 @@ class Soak:
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--seconds", type=float, default=60)
-    parser.add_argument("--seed", "--random", dest="seed", type=int,
-                        help="the number that picks the run's choices (--random is the old name)")
+    parser.add_argument("--random", type=int, help="the number that picks the run's choices")
     parser.add_argument("--replay")
     parser.add_argument("--program", required=True, help="folder with z4config")
     parser.add_argument("--preload", required=True)
@@ -605,11 +604,11 @@ def main():
     if args.replay:
         with open(args.replay) as f:
             header, *lines = [json.loads(line) for line in f if line.strip()]
-        args.seed = header.get("seed", header.get("random"))
+        args.random = header.get("random")
         replay = collections.deque(e for e in lines if e.get("a") != "closed")
-    if args.seed is None:
-        args.seed = int.from_bytes(os.urandom(4), "little")
-    print(f"soak: --seed {args.seed}, {'replay of ' + args.replay if replay is not None else f'{args.seconds:g} s'}",
+    if args.random is None:
+        args.random = int.from_bytes(os.urandom(4), "little")
+    print(f"soak: --random {args.random}, {'replay of ' + args.replay if replay is not None else f'{args.seconds:g} s'}",
           flush=True)
     box = Sandbox(args.program, args.preload, args.suppressions, args.keep)
     display = Display(box)
@@ -619,18 +618,18 @@ def main():
     except (Failure, configparser.Error, ValueError) as failure:
         if soak.process.poll() is None:
             soak.process.kill()
-        print(f"soak: FAILED with --seed {args.seed}: {failure}", file=sys.stderr)
+        print(f"soak: FAILED with --random {args.random}: {failure}", file=sys.stderr)
         print("soak: the last 50 events:", file=sys.stderr)
         for event in soak.history:
             print("  " + json.dumps(event), file=sys.stderr)
         print(f"soak: run folder {box.root}; again with: scripts/soak.sh --replay {box.root}/events.jsonl"
-              f" (or the same choices anew: scripts/soak.sh --seed {args.seed} --seconds {args.seconds:g})",
+              f" (or the same choices anew: scripts/soak.sh --random {args.random} --seconds {args.seconds:g})",
               file=sys.stderr)
         return 1
     finally:
         display.stop()
     minutes = elapsed / 60
-    print(f"soak: passed, --seed {args.seed}: {soak.count} events in {elapsed:.0f} s "
+    print(f"soak: passed, --random {args.random}: {soak.count} events in {elapsed:.0f} s "
           f"({soak.count / minutes:.0f} a minute), {soak.checks} file checks ({soak.compared} written groups "
           f"compared with the mouse), {soak.probes} probes "
           f"(slowest {soak.worst_probe:.2f} s), {soak.wire.unplugs} unplugs, {soak.restarts} restarts "

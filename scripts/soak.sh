@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Random use of the real program on the simulated mouse for N seconds (default 60):
 #
-#   scripts/soak.sh [--seconds N] [--seed S] [--replay FILE]     (--random S: old name of --seed)
+#   scripts/soak.sh [--seconds N] [--random N] [--replay FILE]
 #
 # Builds the program with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan (leak
 # checks on), then starts it on its own virtual X server under a user id of the run's own (no
@@ -11,7 +11,7 @@
 # middle of block writes. It fails when the program dies or does not answer SIGTERM with 0, a
 # sanitizer reports, the event loop leaves a probe unanswered for 2 s, the mouse sees a
 # malformed exchange, the profile file differs from what the mouse stored, or a profile or
-# macro file does not parse with full-length lists. A failure prints the seed, the
+# macro file does not parse with full-length lists. A failure prints its --random number, the
 # last 50 events and the command that replays the run's event log. Needs root (or user namespaces).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -46,7 +46,7 @@ cmake --build "$root/build-asan" -j "$jobs"
 # Leaks are reported; only those inside third-party libraries are suppressed (see the file).
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$root/build-asan"
-echo "== soak: a minute of random use of the sanitizer build, with a fresh seed"
+echo "== soak: a minute of random use of the sanitizer build, with fresh random choices"
 "$root/scripts/soak.sh" --seconds 60
 
 if [ -f "$root/tests/device/CMakeLists.txt" ]; then
