@@ -1,5 +1,28 @@
 # Helpers for the scripts that drive the real program with xdotool on a virtual X server.
-# Source this file after starting the program in the background with its process id in $pid.
+# Source this file, then start the program with start_program (or start it in the background
+# yourself with its process id in $pid).
+
+# start_program <program folder> <simulated mouse library>: a copy of the program in a
+# throw-away sandbox ($sandbox, removed at exit) on the simulated mouse, started in the
+# background; sets $pid. The program's messages go to $sandbox/log.
+start_program() {
+    sandbox=$(mktemp -d)
+    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
+    cp -r "$1" "$sandbox/prog"
+    mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
+    HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp Z4_RUNTIME_FOLDER=$sandbox/tmp \
+        LD_PRELOAD=$2 Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
+    pid=$!
+}
+
+# cpu_ms <seconds>: the processor time the program uses over the next seconds, in ms.
+cpu_ms() {
+    local c0 c1
+    c0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep "$1"
+    c1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    echo $(( (c1 - c0) * 1000 / $(getconf CLK_TCK) ))
+}
 
 # find_window: waits for the program's window, moves it to the screen's corner, sets $window.
 find_window() {

@@ -16,29 +16,18 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 [ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
 
-sandbox=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
-cp -r "$bin" "$sandbox/prog"
-mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
-HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp \
-    LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
-pid=$!
-
 . "$here/scripts/drive-window.sh"
+start_program "$bin" "$preload"
 find_window
 sleep 6 # the start-up animation
 
 measure() {
     xdotool mousemove --window "$window" 500 20 # no hover glow on any control
     sleep 6
-    local c0 c1
-    c0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-    sleep "$seconds"
-    c1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-    printf '%-28s %6d ms in %d s\n' "$1" $(( (c1 - c0) * 1000 / $(getconf CLK_TCK) )) "$seconds"
+    printf '%-28s %6d ms in %d s\n' "$1" "$(cpu_ms "$seconds")" "$seconds"
 }
 
-measure "start (key page)"
+measure "start (no page shown)"
 click 78 264 0.5; measure "macro page"
 click 78 336 0.5; measure "colour page"
 click 78 408 0.5; measure "sensor page"

@@ -21,32 +21,21 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 [ -f "$preload" ] || { echo "no simulated mouse at $preload (build target z4sim_preload)" >&2; exit 1; }
 
-sandbox=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$sandbox"' EXIT
-cp -r "$bin" "$sandbox/prog"
-mkdir -p -m 700 "$sandbox/home" "$sandbox/tmp"
-
 if command -v openbox >/dev/null && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
     openbox --sm-disable >/dev/null 2>&1 &
     sleep 1
 fi
 
-HOME=$sandbox/home TMPDIR=$sandbox/tmp XDG_RUNTIME_DIR=$sandbox/tmp Z4_RUNTIME_FOLDER=$sandbox/tmp \
-    LD_PRELOAD=$preload Z4SIM_STATE=$sandbox/mouse.state "$sandbox/prog/z4config" 2>"$sandbox/log" &
-pid=$!
-
 . "$here/scripts/drive-window.sh"
+start_program "$bin" "$preload"
 find_window
 
 # measure <what>: processor time of the program over the next $seconds seconds.
 measure() {
     xdotool mousemove --window "$window" 80 520   # no hover glow on any control
     sleep 1
-    local c0 c1 ms
-    c0=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-    sleep "$seconds"
-    c1=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-    ms=$(( (c1 - c0) * 1000 / $(getconf CLK_TCK) ))
+    local ms
+    ms=$(cpu_ms "$seconds")
     awk -v w="$1" -v ms="$ms" -v s="$seconds" 'BEGIN { printf "%-44s %6d ms  %5.1f %% of one core\n", w, ms, ms / (s * 10) }'
 }
 
