@@ -81,3 +81,20 @@ category_box="590 168"
 keyboard_row="590 197"
 key_input="590 226"
 apply="820 508"
+
+# The profiles of the 02H commands on the simulated mouse's wire ($Z4SIM_WIRELOG), in order.
+selections() {
+    awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
+        "$Z4SIM_WIRELOG" 2>/dev/null
+}
+# expect <profiles so far> <what> [start ns]: waits up to 8 s for the wire to show them, printing
+# the switcher's output when it does not; given the focus change's time, prints the delay to the
+# 02H under the name $desktop.
+expect() {
+    local deadline=$((SECONDS + 8))
+    until [ "$(selections)" = "$1" ]; do
+        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
+        sleep 0.01
+    done
+    [ -z "${3:-}" ] || echo "${desktop:-switch}: $2: 02H $(( ($(date +%s%N) - $3) / 1000000 )) ms after the focus change"
+}

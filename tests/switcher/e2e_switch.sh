@@ -22,16 +22,6 @@ beta_id=$(cat "$sandbox/beta")
 activate() { xdotool windowactivate "$1" 2>/dev/null || true; }
 activate "$beta_id"
 
-# The profiles of the 02H commands on the wire, in order.
-selections() { awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
-    "$Z4SIM_WIRELOG" 2>/dev/null; }
-expect() { # expect <profiles so far> <what>
-    local deadline=$((SECONDS + 5))
-    until [ "$(selections)" = "$1" ]; do
-        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
-        sleep 0.1
-    done
-}
 stays() { # stays <profiles so far> <what>: nothing more within a second
     sleep 1
     [ "$(selections)" = "$1" ] || fail "$2: wire $(selections), want $1"

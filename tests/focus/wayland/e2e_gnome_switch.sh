@@ -47,16 +47,7 @@ wait_until 10 "the windows" sh -c "gdbus call --session -d org.gnome.Shell -o /i
 gdbus call --session -d org.gnome.Shell -o /io/github/z4config/Focus -m io.github.z4config.Focus1.Get \
     | grep -q "z4beta" || fail "Get: $(gdbus call --session -d org.gnome.Shell -o /io/github/z4config/Focus -m io.github.z4config.Focus1.Get)"
 
-selections() { awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
-    "$Z4SIM_WIRELOG" 2>/dev/null; }
-expect() { # expect <profiles so far> <what> [start ns]
-    local deadline=$((SECONDS + 8))
-    until [ "$(selections)" = "$1" ]; do
-        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
-        sleep 0.01
-    done
-    [ -z "${3:-}" ] || echo "gnome: $2: 02H $(( ($(date +%s%N) - $3) / 1000000 )) ms after the focus change"
-}
+desktop=gnome
 LD_PRELOAD=$sim "$prog/z4switch" --print >"$sandbox/print" 2>"$sandbox/err" &
 switcher=$!
 expect 2 "the base profile for the window in front at start"

@@ -41,16 +41,7 @@ JS
     scripting loadScript "$sandbox/activate$n.js" "z4test-activate$n" >/dev/null
     scripting start
 }
-selections() { awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
-    "$Z4SIM_WIRELOG" 2>/dev/null; }
-expect() { # expect <profiles so far> <what> [start ns]
-    local deadline=$((SECONDS + 8))
-    until [ "$(selections)" = "$1" ]; do
-        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
-        sleep 0.01
-    done
-    [ -z "${3:-}" ] || echo "kwin: $2: 02H $(( ($(date +%s%N) - $3) / 1000000 )) ms after the focus change"
-}
+desktop=kwin
 
 kwin_up
 window z4alpha

@@ -16,15 +16,6 @@ swaymsg "exec foot -a z4alpha sleep 300; exec foot -a z4beta sleep 300; exec xlo
 wait_until 20 "the three windows" sh -c \
     "swaymsg -t get_tree | grep -q '\"z4alpha\"' && swaymsg -t get_tree | grep -q '\"z4beta\"' && swaymsg -t get_tree | grep -q '\"XLogo\"'"
 
-selections() { awk '$2 == "out" && $3 == "command" && substr($5, 3, 2) == "02" { printf "%d", substr($5, 6, 1) }' \
-    "$Z4SIM_WIRELOG" 2>/dev/null; }
-expect() { # expect <profiles so far> <what>
-    local deadline=$((SECONDS + 5))
-    until [ "$(selections)" = "$1" ]; do
-        [ $SECONDS -lt $deadline ] || { cat "$sandbox/print" "$sandbox/err" >&2; fail "$2: wire $(selections), want $1"; }
-        sleep 0.01
-    done
-}
 # focus <criteria> <profiles so far> <what>: moves the focus and waits for the 02H.
 focus() {
     local start=$(date +%s%N)
