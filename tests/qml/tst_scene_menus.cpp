@@ -161,6 +161,20 @@ private slots:
         if (action == "save")
             QCOMPARE(QSettings(file, QSettings::IniFormat).value("common/importProfile").toInt(), entry);
     }
+    // ALL RESET and ALL SAVE cover every page, also one the person has not opened yet.
+    void allResetAndSaveReachPagesNotShownYet()
+    {
+        fx->buildPagesAtStart = false;
+        QVERIFY(startOn(1));
+        QVERIFY(!fx->has("page_Sensor"));
+        QVERIFY(fx->press("menuDown_reset"));
+        QVERIFY(fx->waitFor([this] { return !fx->questions.isEmpty(); }));
+        fx->settle();
+        QVERIFY(fx->waitFor([this] { return !fx->root()->property("protecting").toBool(); }, 3000));
+        QCOMPARE(shownRateIndex(), 2); // the default, 500 Hz
+        QVERIFY(fx->press("menuDown_save"));
+        QVERIFY(fx->waitFor([] { return sim::reportRate(1) == 2; }, 5000));
+    }
     // A disabled MouseArea still reports the pointer; the entries must not stay lit for it.
     void disabledMenusStayDarkUnderThePointer()
     {

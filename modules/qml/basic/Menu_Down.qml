@@ -15,8 +15,10 @@ Item {
     function setSkin() {
     }
 
+    // ALL RESET and ALL SAVE speak for every page, also those not shown yet.
     function saveAll() {
         mainIten.setProtectUI(saveProtectMs)
+        main_Z4.loadPages()
         btnTotalApplyClicked()
     }
 
@@ -40,6 +42,7 @@ Item {
             onClicked: {
                 mainIten.askFirst(113, "ALL RESET", 2, "", function () {
                     mainIten.setProtectUI(menu_Down.resetProtectMs)
+                    main_Z4.loadPages()
                     menu_Down.btnTotalResetClicked()
                 })
             }
