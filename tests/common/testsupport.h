@@ -45,12 +45,23 @@ inline bool plantUnreadable(
 // program's "./modules/..." paths land in it; the previous directory comes back afterwards.
 class WorkDir {
 public:
+    // Also a runtime folder of its own, so a window under test hears no notice, and takes no
+    // lock, of another test running beside it.
     WorkDir()
         : previous(QDir::currentPath())
+        , previousRuntime(qgetenv("Z4_RUNTIME_FOLDER"))
     {
         QDir::setCurrent(dir.path());
+        qputenv("Z4_RUNTIME_FOLDER", QFile::encodeName(runtime.path()));
     }
-    ~WorkDir() { QDir::setCurrent(previous); }
+    ~WorkDir()
+    {
+        QDir::setCurrent(previous);
+        if (previousRuntime.isEmpty())
+            qunsetenv("Z4_RUNTIME_FOLDER");
+        else
+            qputenv("Z4_RUNTIME_FOLDER", previousRuntime);
+    }
     WorkDir(const WorkDir&) = delete;
     WorkDir& operator=(const WorkDir&) = delete;
 
@@ -75,7 +86,9 @@ public:
 
 private:
     QTemporaryDir dir;
+    QTemporaryDir runtime;
     QString previous;
+    QByteArray previousRuntime;
 };
 
 // Runs the action on the next modal dialog once it is up. Should a failed check inside the
